@@ -1,0 +1,71 @@
+#pragma once
+
+#include <QString>
+
+#include <utility>
+#include <variant>
+
+namespace lancefall {
+
+// The one table of error numbers. Every "Error #n: ..." message the editor shows
+// takes its number from here; the description says what went wrong and where.
+enum class ErrorCode {
+    FileNotFound = 1,      // a module file does not exist (listed by the load, no message of its own)
+    FileOpen = 2,          // a file exists but cannot be opened
+    FileRead = 3,          // reading a file failed part way
+    FileWrite = 4,         // writing or replacing a file failed
+    MissingField = 5,      // a line has fewer fields than the format needs
+    NotANumber = 6,        // a field that must hold a number does not
+    OutOfRange = 7,        // a number points beyond the entries of its list
+    NoRecords = 8,         // a file holds no record at all
+    RecordBeyondTable = 9, // a record's lines reach past the end of the file
+    NumberTooLarge = 10,   // a number does not fit the word it is stored in
+    InvalidValue = 11,     // a field value that would corrupt the record
+    NotSelected = 12,      // no record is selected, or the shown record could not be decoded
+    UnknownLayout = 13,    // a line does not have the layout its file needs
+};
+
+struct Error {
+    ErrorCode code = ErrorCode::InvalidValue;
+    QString description;
+
+    int number() const { return static_cast<int>(code); }
+    // The text shown to the user: "Error #" + number + ": " + description.
+    QString message() const;
+};
+
+// Builds an error whose description names the file and the line:
+// "troops.txt line 57: a troop line needs at least 2 fields".
+Error lineError(ErrorCode code, const QString &fileName, qsizetype line, const QString &what);
+Error fileError(ErrorCode code, const QString &fileName, const QString &what);
+
+// A value or the error that prevented it. Core functions return this and never
+// show anything; the window shows the error.
+template <typename T>
+class Result {
+public:
+    Result(T value) : mData(std::move(value)) {}
+    Result(Error error) : mData(std::move(error)) {}
+
+    bool ok() const { return std::holds_alternative<T>(mData); }
+    explicit operator bool() const { return ok(); }
+
+    const T &value() const & { return std::get<T>(mData); }
+    T &value() & { return std::get<T>(mData); }
+    T &&value() && { return std::get<T>(std::move(mData)); }
+    const T &operator*() const & { return value(); }
+    T &operator*() & { return value(); }
+    const T *operator->() const { return &value(); }
+    T *operator->() { return &value(); }
+
+    const Error &error() const { return std::get<Error>(mData); }
+
+private:
+    std::variant<T, Error> mData;
+};
+
+struct Done {};
+using Status = Result<Done>;
+inline Status success() { return Done{}; }
+
+} // namespace lancefall
