@@ -1,0 +1,50 @@
+#include "parties/parties_file.h"
+
+#include "lines/text_codec.h"
+#include "lines/text_file.h"
+
+namespace lancefall {
+
+namespace {
+
+constexpr qsizetype kIdField = 4;
+constexpr qsizetype kNameField = 5;
+
+} // namespace
+
+QString partyLabel(qsizetype k, const QString &name, const QString &id)
+{
+    return QStringLiteral("%1 - %2 (%3)").arg(k).arg(name, id);
+}
+
+QString partyLabelFromLine(qsizetype k, const QByteArray &line)
+{
+    const QList<QByteArray> fields = splitFields(line);
+    const QByteArray id = fields.value(kIdField);
+    const QByteArray name = fields.value(kNameField);
+    return partyLabel(k, displayText(name), displayText(id));
+}
+
+Result<PartiesFile> readPartiesFile(const QString &path)
+{
+    Result<LineTable> read = readTextFile(path, kPartiesFileName);
+    if (!read)
+        return read.error();
+
+    PartiesFile file;
+    file.lines = std::move(read).value();
+    for (qsizetype n = 1; n <= file.lines.lastIndex(); ++n) {
+        const QByteArray &line = file.lines.line(n);
+        if (!isPartyLine(line))
+            continue;
+        const QList<QByteArray> fields = splitFields(line);
+        if (fields.size() <= kNameField)
+            return lineError(ErrorCode::MissingField, kPartiesFileName, n,
+                             QStringLiteral("a party line needs at least 6 fields"));
+        file.labels.append(
+            partyLabel(file.labels.size(), displayText(fields.at(kNameField)), displayText(fields.at(kIdField))));
+    }
+    return file;
+}
+
+} // namespace lancefall

@@ -1,0 +1,66 @@
+#include "party_templates/party_templates_file.h"
+
+#include "lines/text_codec.h"
+#include "lines/text_file.h"
+
+namespace lancefall {
+
+namespace {
+
+// Fields 0 and 1 of a line without splitting the rest of it; false when there is no blank,
+// that is when the line has a single field.
+bool firstTwoFields(const QByteArray &line, QByteArray *id, QByteArray *name)
+{
+    const qsizetype first = line.indexOf(' ');
+    if (first < 0)
+        return false;
+    qsizetype second = line.indexOf(' ', first + 1);
+    if (second < 0)
+        second = line.size();
+    *id = line.first(first);
+    *name = line.sliced(first + 1, second - first - 1);
+    return true;
+}
+
+} // namespace
+
+QString partyTemplateLabel(qsizetype k, const QString &name, const QString &id)
+{
+    return QStringLiteral("%1 - %2 (%3)").arg(k).arg(name, id);
+}
+
+QString partyTemplateLabelFromLine(qsizetype k, const QByteArray &line)
+{
+    QByteArray id;
+    QByteArray name;
+    if (!firstTwoFields(line, &id, &name))
+        id = line;
+    return partyTemplateLabel(k, displayText(name), displayText(id));
+}
+
+Result<PartyTemplatesFile> readPartyTemplatesFile(const QString &path)
+{
+    Result<LineTable> read = readTextFile(path, kPartyTemplatesFileName);
+    if (!read)
+        return read.error();
+
+    PartyTemplatesFile file;
+    file.lines = std::move(read).value();
+    for (qsizetype n = 1; n <= file.lines.lastIndex(); ++n) {
+        const QByteArray &line = file.lines.line(n);
+        if (!isPartyTemplateLine(line))
+            continue;
+        QByteArray id;
+        QByteArray name;
+        if (!firstTwoFields(line, &id, &name))
+            return lineError(ErrorCode::MissingField, kPartyTemplatesFileName, n,
+                             QStringLiteral("a template line needs at least 2 fields"));
+        file.labels.append(partyTemplateLabel(file.labels.size(), displayText(name), displayText(id)));
+    }
+    if (file.labels.isEmpty())
+        return fileError(ErrorCode::NoRecords, kPartyTemplatesFileName,
+                         QStringLiteral("no line begins with pt_, so the file holds no party template"));
+    return file;
+}
+
+} // namespace lancefall
