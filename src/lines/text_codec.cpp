@@ -3,6 +3,8 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
+#include <algorithm>
+
 namespace lancefall {
 
 namespace {
@@ -18,9 +20,11 @@ bool isAscii(const QByteArray &bytes)
 
 bool systemIsUtf8()
 {
+    // The converter's name for the system code page is only "Locale", so ask
+    // what it makes of a character outside ASCII instead.
     static const bool utf8 = [] {
-        const auto name = QStringConverter::nameForEncoding(QStringConverter::System);
-        return name && QByteArray(name).compare("UTF-8", Qt::CaseInsensitive) == 0;
+        QStringEncoder system(QStringConverter::System);
+        return system.encode(QStringView(u"\u00e9")) == QByteArray("\xc3\xa9");
     }();
     return utf8;
 }
@@ -62,8 +66,10 @@ QByteArray encodeText(const QString &text, TextEncoding encoding)
         encoder = QStringEncoder("GB18030", QStringConverter::Flag::Stateless);
         break;
     case TextEncoding::Latin1:
-        encoder = QStringEncoder(QStringConverter::Latin1, QStringConverter::Flag::Stateless);
-        break;
+        // The Latin-1 encoder turns what it cannot hold into '?' without an error.
+        if (std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() <= 0xff; }))
+            return text.toLatin1();
+        return text.toUtf8();
     }
     if (encoder.isValid()) {
         QByteArray bytes = encoder.encode(text);

@@ -1,0 +1,63 @@
+#include "catalogues/catalogues.h"
+
+#include "lines/line_table.h"
+#include "lines/text_codec.h"
+#include "lines/text_file.h"
+
+namespace lancefall {
+
+Result<QStringList> readItemCatalogue(const QString &path)
+{
+    Result<LineTable> read = readTextFile(path, kItemsFileName);
+    if (!read)
+        return read.error();
+    const LineTable &lines = *read;
+
+    QStringList labels;
+    qsizetype item = 0;
+    for (qsizetype n = 1; n <= lines.lastIndex(); ++n) {
+        const QByteArray &line = lines.line(n);
+        if (!line.startsWith(" itm_"))
+            continue;
+        if (item > 0) {
+            const QList<QByteArray> fields = splitFields(line);
+            if (fields.size() < 3)
+                return lineError(ErrorCode::MissingField, kItemsFileName, n,
+                                 QStringLiteral("an item line needs an identifier and a name"));
+            labels.append(QString::number(item) + QStringLiteral(" - ") + displayText(fields.at(2))
+                          + QStringLiteral("  (") + displayText(fields.at(1)) + QLatin1Char(')'));
+        }
+        ++item;
+    }
+    return labels;
+}
+
+Result<QStringList> readFactionCatalogue(const QString &path, bool playerFactionFirst)
+{
+    Result<LineTable> read = readTextFile(path, kFactionsFileName);
+    if (!read)
+        return read.error();
+    const LineTable &lines = *read;
+
+    QStringList labels{playerFactionFirst ? QStringLiteral("0 - Player_Faction")
+                                                      : QStringLiteral("0 - No_Faction")};
+    for (qsizetype n = 1; n <= lines.lastIndex(); ++n) {
+        const QByteArray &line = lines.line(n);
+        if (!line.startsWith("0 fac_"))
+            continue;
+        const QList<QByteArray> fields = splitFields(line);
+        if (fields.size() < 3)
+            return lineError(ErrorCode::MissingField, kFactionsFileName, n,
+                             QStringLiteral("a faction line needs an identifier and a name"));
+        labels.append(QString::number(labels.size()) + QStringLiteral(" - ") + displayText(fields.at(2)));
+    }
+    return labels;
+}
+
+QString itemNumberText(const QString &label)
+{
+    const qsizetype dash = label.indexOf(QStringLiteral(" - "));
+    return dash < 0 ? label : label.left(dash);
+}
+
+} // namespace lancefall

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "lines/error.h"
+
+#include <QStringList>
+
+namespace lancefall {
+
+inline const QString kItemsFileName = QStringLiteral("item_kinds1.txt");
+inline const QString kFactionsFileName = QStringLiteral("factions.txt");
+
+// The item chooser's entries from item_kinds1.txt. Entry p is item number p + 1:
+// the first item line (item 0) is not listed. An entry reads
+// "n - name  (itm_id)". A missing file gives FileNotFound.
+Result<QStringList> readItemCatalogue(const QString &path);
+
+// The faction choosers' entries from factions.txt. Entry p is faction number p;
+// entry 0 names the player's faction (game version 0.90x) or no faction (any other
+// version). A missing file gives FileNotFound.
+Result<QStringList> readFactionCatalogue(const QString &path, bool playerFactionFirst);
+
+// The item number a catalogue entry (or an inventory entry) stands for: the text
+// before the first " - ", or the whole text when there is none.
+QString itemNumberText(const QString &label);
+
+} // namespace lancefall

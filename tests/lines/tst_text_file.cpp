@@ -1,0 +1,138 @@
+#include "lines/text_codec.h"
+#include "lines/text_file.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace lancefall;
+
+class TestTextFile : public QObject {
+    Q_OBJECT
+
+private slots:
+    void splitsEveryKindOfLineEnd_data();
+    void splitsEveryKindOfLineEnd();
+    void writesEveryLineWithCrLf();
+    void failedWriteReportsAndKeepsTheTarget_data();
+    void failedWriteReportsAndKeepsTheTarget();
+    void missingFileIsNotFound();
+    void decodesNamesFromAChineseSystem_data();
+    void decodesNamesFromAChineseSystem();
+    void keepsUntouchedBytesAndEncodesEditsAlike();
+};
+
+void TestTextFile::splitsEveryKindOfLineEnd_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QList<QByteArray>>("lines");
+    QTest::newRow("crlf") << QByteArray("a\r\nb\r\n") << QList<QByteArray>{"a", "b"};
+    QTest::newRow("lf") << QByteArray("a\nb\n") << QList<QByteArray>{"a", "b"};
+    QTest::newRow("lone cr") << QByteArray("a\rb\r") << QList<QByteArray>{"a", "b"};
+    QTest::newRow("no final end") << QByteArray("a\r\nb") << QList<QByteArray>{"a", "b"};
+    QTest::newRow("empty lines kept") << QByteArray("a\r\n\r\n\nb\r\r\n") << QList<QByteArray>{"a", "", "", "b", ""};
+    QTest::newRow("lf then cr is two ends") << QByteArray("a\n\rb") << QList<QByteArray>{"a", "", "b"};
+    QTest::newRow("empty file") << QByteArray() << QList<QByteArray>{};
+    QTest::newRow("blanks kept") << QByteArray("  x  \r\n") << QList<QByteArray>{"  x  "};
+}
+
+void TestTextFile::splitsEveryKindOfLineEnd()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QList<QByteArray>, lines);
+    const LineTable table = splitLines(content);
+    QCOMPARE(table.lastIndex(), lines.size());
+    QCOMPARE(table.line(0), QByteArray());
+    QCOMPARE(QList<QByteArray>(table.begin(), table.end()), lines);
+}
+
+void TestTextFile::writesEveryLineWithCrLf()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("out.txt"));
+    const QByteArray gbName("\xce\xc0\xb1\xf8 x"); // not valid UTF-8
+    const LineTable table = splitLines("first\n" + gbName + "\r\rlast");
+    const Result<qsizetype> written = writeTextFile(path, QStringLiteral("out.txt"), table);
+    QVERIFY(written.ok());
+    QCOMPARE(*written, 4);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), "first\r\n" + gbName + "\r\n\r\nlast\r\n");
+}
+
+void TestTextFile::failedWriteReportsAndKeepsTheTarget_data()
+{
+    QTest::addColumn<QString>("relativePath");
+    // Both fail for root too: a folder that does not exist, and a file where a
+    // folder should be.
+    QTest::newRow("missing folder") << QStringLiteral("missing/out.txt");
+    QTest::newRow("under a regular file") << QStringLiteral("plain.txt/out.txt");
+    QTest::newRow("target is a folder") << QStringLiteral("folder");
+}
+
+void TestTextFile::failedWriteReportsAndKeepsTheTarget()
+{
+    QFETCH(QString, relativePath);
+    QTemporaryDir dir;
+    QFile plain(dir.filePath(QStringLiteral("plain.txt")));
+    QVERIFY(plain.open(QIODevice::WriteOnly));
+    plain.write("old content\r\n");
+    plain.close();
+    QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("folder/inside")));
+
+    const Result<qsizetype> written =
+        writeTextFile(dir.filePath(relativePath), QStringLiteral("out.txt"), splitLines("new\n"));
+    QVERIFY(!written.ok());
+    QCOMPARE(written.error().code, ErrorCode::FileWrite);
+    QVERIFY(written.error().message().startsWith(QStringLiteral("Error #4: out.txt: ")));
+
+    QVERIFY(plain.open(QIODevice::ReadOnly));
+    QCOMPARE(plain.readAll(), QByteArray("old content\r\n"));
+    QVERIFY(QFileInfo(dir.filePath(QStringLiteral("folder/inside"))).isDir());
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::NoDotAndDotDot), QStringList{QStringLiteral("plain.txt")});
+}
+
+void TestTextFile::missingFileIsNotFound()
+{
+    QTemporaryDir dir;
+    const Result<LineTable> read = readTextFile(dir.filePath(QStringLiteral("none.txt")), QStringLiteral("none.txt"));
+    QVERIFY(!read.ok());
+    QCOMPARE(read.error().code, ErrorCode::FileNotFound);
+}
+
+void TestTextFile::decodesNamesFromAChineseSystem_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("encoding");
+    QTest::newRow("ascii") << QByteArray("Guard") << QStringLiteral("Guard") << int(TextEncoding::System);
+    QTest::newRow("utf-8") << QByteArray("\xe5\x8d\xab\xe5\x85\xb5") << QStringLiteral("卫兵") << int(TextEncoding::System);
+    QTest::newRow("gb18030") << QByteArray("\xce\xc0\xb1\xf8") << QStringLiteral("卫兵") << int(TextEncoding::Gb18030);
+    QTest::newRow("neither") << QByteArray("\xff\xfe") << QStringLiteral("\u00ff\u00fe") << int(TextEncoding::Latin1);
+}
+
+void TestTextFile::decodesNamesFromAChineseSystem()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, text);
+    QFETCH(int, encoding);
+    const DecodedText decoded = decodeText(bytes);
+    QCOMPARE(decoded.text, text);
+    QCOMPARE(int(decoded.encoding), encoding);
+}
+
+void TestTextFile::keepsUntouchedBytesAndEncodesEditsAlike()
+{
+    const QByteArray gb("\xce\xc0\xb1\xf8");
+    QCOMPARE(encodeEdited(QStringLiteral("卫兵"), gb), gb);
+    // An edit keeps the field's encoding: GB18030 in, GB18030 out.
+    QCOMPARE(encodeEdited(QStringLiteral("卫兵_2"), gb), QByteArray("\xce\xc0\xb1\xf8_2"));
+    QCOMPARE(encodeEdited(QStringLiteral("Guard"), QByteArray("Old")), QByteArray("Guard"));
+    // Latin-1 cannot hold Chinese text: it is written as UTF-8 instead of being lost.
+    QCOMPARE(encodeEdited(QStringLiteral("卫"), QByteArray("\xff")), QStringLiteral("卫").toUtf8());
+}
+
+QTEST_GUILESS_MAIN(TestTextFile)
+#include "tst_text_file.moc"

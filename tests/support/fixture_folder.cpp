@@ -1,0 +1,41 @@
+#include "support/fixture_folder.h"
+
+#include <QDir>
+#include <QFile>
+
+namespace lancefall::testing {
+
+bool copyFolder(const QString &source, const QString &target)
+{
+    const QDir from(source);
+    const QStringList files = from.entryList(QDir::Files);
+    if (files.isEmpty())
+        return false;
+    for (const QString &name : files) {
+        const QString to = QDir(target).filePath(name);
+        QFile::remove(to);
+        if (!QFile::copy(from.filePath(name), to))
+            return false;
+        QFile(to).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    }
+    return true;
+}
+
+QByteArray readBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QByteArray withCrLfLineEnds(const QByteArray &content)
+{
+    QByteArray text = content;
+    text.replace("\r\n", "\n");
+    text.replace('\r', '\n');
+    if (!text.isEmpty() && !text.endsWith('\n'))
+        text.append('\n');
+    text.replace("\n", "\r\n");
+    return text;
+}
+
+} // namespace lancefall::testing
