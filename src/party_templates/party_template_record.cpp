@@ -20,6 +20,8 @@ struct StoredSlot {
 struct StoredTemplate {
     qsizetype lineNumber = 0;
     QList<QByteArray> fields;
+    qint64 faction = 0;
+    qint64 personality = 0;
     std::array<StoredSlot, kSlotCount> members;
 };
 
@@ -107,6 +109,13 @@ Result<StoredTemplate> readStoredTemplate(const LineTable &lines, qsizetype k)
     if (stored.fields.size() < kFirstSlotField)
         return templateError(ErrorCode::MissingField, stored.lineNumber,
                              QStringLiteral("a template line needs 6 fields before its member slots"));
+    if (!parseInteger(stored.fields.at(4), &stored.faction))
+        return templateError(ErrorCode::NotANumber, stored.lineNumber,
+                             QStringLiteral("the faction \"%1\" is not a number").arg(displayText(stored.fields.at(4))));
+    if (!parseInteger(stored.fields.at(5), &stored.personality))
+        return templateError(ErrorCode::NotANumber, stored.lineNumber,
+                             QStringLiteral("the personality \"%1\" is not a number")
+                                 .arg(displayText(stored.fields.at(5))));
     if (!findSlots(stored.fields, &stored.members))
         return Error{ErrorCode::UnknownLayout, kUnknownTemplateLineText};
     return stored;
@@ -178,10 +187,7 @@ Result<PartyTemplateView> decodePartyTemplate(const LineTable &lines, qsizetype 
     view.name = displayText(f.at(1));
     view.menu = displayText(f.at(3));
 
-    qint64 faction = 0;
-    if (!parseInteger(f.at(4), &faction))
-        return templateError(ErrorCode::NotANumber, stored.lineNumber,
-                             QStringLiteral("the faction \"%1\" is not a number").arg(displayText(f.at(4))));
+    const qint64 faction = stored.faction;
     if (faction < 0 || faction >= factionCount)
         return templateError(ErrorCode::OutOfRange, stored.lineNumber,
                              QStringLiteral("faction %1 is not in the faction list (%2 entries)")
@@ -189,11 +195,7 @@ Result<PartyTemplateView> decodePartyTemplate(const LineTable &lines, qsizetype 
                                  .arg(factionCount));
     view.faction = static_cast<int>(faction);
 
-    qint64 personality = 0;
-    if (!parseInteger(f.at(5), &personality))
-        return templateError(ErrorCode::NotANumber, stored.lineNumber,
-                             QStringLiteral("the personality \"%1\" is not a number").arg(displayText(f.at(5))));
-    view.personality = personalityForNumber(personality);
+    view.personality = personalityForNumber(stored.personality);
 
     for (int s = 0; s < kSlotCount; ++s) {
         const StoredSlot &slot = stored.members[s];

@@ -304,6 +304,11 @@ void TestPartyTemplateRecord::refusesToEncode_data()
         << ErrorCode::NotSelected
         << "party_templates.txt line 3: template 0 cannot be shown without errors, so it cannot be updated "
            "(unknown line in party_templates.txt)";
+    QTest::newRow("stored personality not a number")
+        << QByteArray("pt_a b 0 0 1 x -1 -1 -1 -1 -1 -1 ") << "pt_a" << "0" << 1 << kEmptySlots
+        << ErrorCode::NotSelected
+        << "party_templates.txt line 3: template 0 cannot be shown without errors, so it cannot be updated "
+           "(party_templates.txt line 3: the personality \"x\" is not a number)";
 }
 
 void TestPartyTemplateRecord::refusesToEncode()
