@@ -1,0 +1,68 @@
+// Draws the real window with a module loaded and one record selected into a PNG,
+// for the README and for checking the look: lancefall-screenshot MODULE OUT.png [view] [row]
+// where view is troops.txt (default), party_templates.txt or parties.txt.
+
+#include "ui/main_window.h"
+#include "ui/services.h"
+#include "ui_main_window.h"
+
+#include <QAbstractItemModel>
+#include <QApplication>
+#include <QDir>
+#include <QListView>
+#include <QTextStream>
+
+using namespace lancefall;
+
+namespace {
+
+// Messages are printed instead of shown, so nothing waits for a click.
+class PrintedMessages : public MessageService {
+public:
+    void show(QWidget *, const QString &text, MessageLook) override { QTextStream(stderr) << text << "\n\n"; }
+};
+
+class NoQuestions : public QuestionService {
+public:
+    CloseAnswer askSaveChanges(QWidget *) override { return CloseAnswer::Discard; }
+};
+
+class FixedFolder : public FolderPicker {
+public:
+    explicit FixedFolder(QString folder) : mFolder(std::move(folder)) {}
+    std::optional<QString> pickFolder(QWidget *, const QString &, const QString &) override { return mFolder; }
+
+private:
+    QString mFolder;
+};
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.size() < 3) {
+        QTextStream(stderr) << "usage: lancefall-screenshot MODULE_FOLDER OUT.png [view] [row]\n";
+        return 2;
+    }
+    const QString view = args.size() > 3 ? args.at(3) : QStringLiteral("troops.txt");
+    const int row = args.size() > 4 ? args.at(4).toInt() : 3;
+
+    PrintedMessages messages;
+    NoQuestions questions;
+    FixedFolder folder(QDir(args.at(1)).absolutePath());
+    MainWindow window(messages, questions, folder);
+    window.show();
+    window.cmdBrowse_Click();
+    Ui::MainWindow &ui = window.form();
+    ui.cmbChooseFile->setCurrentText(view);
+    QListView *list = view == QLatin1String("party_templates.txt") ? ui.lstPartyTemplates
+                      : view == QLatin1String("parties.txt")       ? ui.lstParties
+                                                                    : ui.ListTroops;
+    list->setCurrentIndex(list->model()->index(row, 0));
+    app.processEvents();
+    if (!window.grab().save(args.at(2)))
+        return 1;
+    return 0;
+}
