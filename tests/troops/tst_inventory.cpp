@@ -120,7 +120,8 @@ void TestInventory::listOperations()
 void TestInventory::movingKeepsModifiersWithTheirItems()
 {
     InventoryState state;
-    state.entries = {{QStringLiteral("1 - A"), QByteArrayLiteral("7")}, {QStringLiteral("2 - B"), QByteArrayLiteral("0")}};
+    state.entries = {{QStringLiteral("1 - A"), QByteArrayLiteral("7")},
+                     {QStringLiteral("2 - B"), QByteArrayLiteral("0")}};
     state.current = 1;
     state = moveUp(state);
     QCOMPARE(state.entries.at(0), (InventoryEntry{QStringLiteral("2 - B"), QByteArrayLiteral("0")}));

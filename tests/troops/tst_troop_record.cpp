@@ -42,7 +42,8 @@ Record recordFor(const TroopLayout &layout)
 LineTable tableOf(const QList<Record> &records, const TroopLayout &layout)
 {
     LineTable table;
-    table.append(layout.version2 ? QByteArrayLiteral("troopsfile version 2") : QByteArrayLiteral("troopsfile version 1"));
+    table.append(layout.version2 ? QByteArrayLiteral("troopsfile version 2")
+                                 : QByteArrayLiteral("troopsfile version 1"));
     table.append(QByteArrayLiteral(" ") + QByteArray::number(records.size()));
     for (const Record &r : records) {
         for (const QByteArray &line : {r.troop, r.inventory, r.attributes, r.proficiencies, r.skills, r.faces})
@@ -224,7 +225,8 @@ void TestTroopRecord::decodesFaces_data()
 
     const QString z15(15, u'0');
     QTest::newRow("0.90x") << kGameVersion090 << QByteArray("  1 2 3 4 ")
-                           << QStringLiteral("0x") + z15 + u'1' + z15 + u'2' << QStringLiteral("0x") + z15 + u'3' + z15 + u'4';
+                           << QStringLiteral("0x") + z15 + u'1' + z15 + u'2'
+                           << QStringLiteral("0x") + z15 + u'3' + z15 + u'4';
     QTest::newRow("0.95x") << kGameVersion095 << QByteArray("  18446744073709551615 0 10 1 2 3 4 5 ")
                            << QStringLiteral("0x") + QString(16, u'f') + QString(16, u'0') + z15 + u'a' + z15 + u'1'
                            << QStringLiteral("0x") + z15 + u'2' + z15 + u'3' + z15 + u'4' + z15 + u'5';
@@ -285,9 +287,10 @@ void TestTroopRecord::decodesInventoryPairwise()
     if (missing.isEmpty()) {
         QCOMPARE(decoded->missingItemsWarning, QString());
     } else {
-        QCOMPARE(decoded->missingItemsWarning,
-                 QStringLiteral("Warning: The following items were not found in the items file and will be removed:\r\n")
-                     + QString(15, u' ') + missing);
+        QCOMPARE(
+            decoded->missingItemsWarning,
+            QStringLiteral("Warning: The following items were not found in the items file and will be removed:\r\n") +
+                QString(15, u' ') + missing);
     }
 }
 
@@ -535,18 +538,19 @@ void TestTroopRecord::encodesFaces_data()
 
     const QString z15(15, u'0');
     const QString z16(16, u'0');
-    QTest::newRow("0.90x") << kGameVersion090 << QStringLiteral("0x") + z15 + u'1' + z15 + u'2' << QStringLiteral("0x") + z15 + u'3' + z15 + u'4'
-                           << QByteArray("  1 2 3 4 ");
+    QTest::newRow("0.90x") << kGameVersion090 << QStringLiteral("0x") + z15 + u'1' + z15 + u'2'
+                           << QStringLiteral("0x") + z15 + u'3' + z15 + u'4' << QByteArray("  1 2 3 4 ");
     QTest::newRow("0.90x ignores digits after the 34th")
-        << kGameVersion090 << QStringLiteral("0x") + z15 + u'1' + z15 + u'2' + QStringLiteral("FFFF") << QStringLiteral("0x") + z16 + z16 + u'1'
-        << QByteArray("  1 2 0 0 ");
+        << kGameVersion090 << QStringLiteral("0x") + z15 + u'1' + z15 + u'2' + QStringLiteral("FFFF")
+        << QStringLiteral("0x") + z16 + z16 + u'1' << QByteArray("  1 2 0 0 ");
     QTest::newRow("0.95x 64-bit word, either case")
-        << kGameVersion095 << QStringLiteral("0x") + QString(16, u'f') + z16 + z15 + u'A' + z15 + u'b' << QStringLiteral("0x") + z16.repeated(4)
-        << QByteArray("  18446744073709551615 0 10 11 0 0 0 0 ");
+        << kGameVersion095 << QStringLiteral("0x") + QString(16, u'f') + z16 + z15 + u'A' + z15 + u'b'
+        << QStringLiteral("0x") + z16.repeated(4) << QByteArray("  18446744073709551615 0 10 11 0 0 0 0 ");
     QTest::newRow("0.95x short code gives 0 words")
         << kGameVersion095 << QStringLiteral("0x") + z15 + u'1' << "0x2" << QByteArray("  1 0 0 0 2 0 0 0 ");
     QTest::newRow("0.95x ignores digits after the 66th")
-        << kGameVersion095 << QStringLiteral("0x") + z16.repeated(4) + u'9' << QStringLiteral("0x") + z16.repeated(4) << QByteArray("  0 0 0 0 0 0 0 0 ");
+        << kGameVersion095 << QStringLiteral("0x") + z16.repeated(4) + u'9' << QStringLiteral("0x") + z16.repeated(4)
+        << QByteArray("  0 0 0 0 0 0 0 0 ");
     QTest::newRow("unknown version keeps the line")
         << QString() << kFacesNotAvailable << kFacesNotAvailable << QByteArray("  1 2 3 4 5 6 7 8 ");
 }
@@ -585,12 +589,13 @@ void TestTroopRecord::encodeKeepsUntouchedTextBytes()
 {
     const TroopLayout layout = layoutOf(true);
     Record record = recordFor(layout);
-    record.troop = "trp_a \xd5\xbd\xca\xbf \xb1\xf8 5 0 0 0 1 2 3"; // GB18030, not valid UTF-8
+    record.troop = "trp_a \xd5\xbd\xca\xbf\xc3\xc7 \xb1\xf8 5 0 0 0 1 2 3"; // GB18030, not valid UTF-8
     TroopView view = viewOf(record, layout);
     QCOMPARE(encodedLine(view, record, layout, 0), record.troop);
     view.name2 = QStringLiteral("战士们");
     // Typed text goes back in the field's own encoding.
-    QCOMPARE(encodedLine(view, record, layout, 0), QByteArray("trp_a \xd5\xbd\xca\xbf \xd5\xbd\xca\xbf\xc3\xc7 5 0 0 0 1 2 3"));
+    QCOMPARE(encodedLine(view, record, layout, 0),
+             QByteArray("trp_a \xd5\xbd\xca\xbf\xc3\xc7 \xd5\xbd\xca\xbf\xc3\xc7 5 0 0 0 1 2 3"));
 }
 
 void TestTroopRecord::encodeRefusesCorruptingValues_data()
