@@ -47,7 +47,7 @@ const std::array<const char *, 8> kTroopWords = {"Recruit", "Footman", "Archer",
 const std::array<const char *, 8> kItemWords = {"Sword", "Spear", "Bow",  "Arrows",
                                                 "Shield", "Helm", "Boots", "Horse"};
 
-// Skill fields as (word, nibble), nibble 0 = least significant 4 bits (spec Part 4.1).
+// Skill fields as (word, nibble), nibble 0 = least significant 4 bits.
 constexpr std::array<std::array<int, 2>, 24> kSkillFields = {{
     {0, 7}, {0, 2}, {0, 1}, {0, 0},                                 // persuasion .. trade
     {1, 7}, {1, 6}, {1, 5}, {1, 4}, {1, 3}, {1, 2}, {1, 1}, {1, 0}, // tactics .. engineer

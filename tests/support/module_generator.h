@@ -42,15 +42,13 @@ struct GeneratedModuleFiles {
 // - Troop 0 is trp_player, race 0, hero, no items; its 7th line (line 9) is empty.
 // - Race of troop k is k % 16 (fixed). Property bits are random; bits without a check box
 //   (0x200, 0x800, 0x8000000, 0x20000000, 0x40000000) are set on some troops.
-// - Bit 31 (0x80000000) is set on every troop k with k % 50 == 49 (fixed). Note that the troop
-//   view of spec Part 4.2 cannot show such a troop (the flag word does not fit a signed 32-bit
-//   value); every other troop's flag word stays below 2^31.
+// - Bit 31 (0x80000000) is set on every troop k with k % 50 == 49 (fixed); every other troop's
+//   flag word stays below 2^31.
 // - Troops k with k % 10 == 3 carry one to three extra fields after upgrade path B (fixed).
 // - Inventories: 0 to 20 items, all troops k with k % 9 == 8 hold 64 items (fixed); troops k with
 //   k % 13 == 4 have an empty slot (-1 0) between their items (fixed); troops k with k % 6 == 5
 //   have a non-zero modifier on their first slot (fixed), a value from 1 to min(43, items - 1),
-//   so that the view, which reads every positive piece as an item number, finds it in the
-//   catalogue and shows no warning.
+//   so that even a reader that took every positive number for an item would find it.
 // - Skill levels 0..10 on the skill fields only; troops k with k % 25 == 11 have one skill of
 //   level 11..15 (fixed). Face words are random 64-bit values; troops k with k % 17 == 0 have one
 //   face word 18446744073709551615 and one face word 0 (fixed, k > 0).

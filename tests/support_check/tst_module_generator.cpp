@@ -1,5 +1,5 @@
 // Checks the module generator of tests/support and the sample module against the consistency
-// rules of the five file formats (spec Parts 3.1, 4.1, 4.2, 5.1, 5.2, 6.1).
+// rules of the five file formats.
 #include "support/module_generator.h"
 
 #include <QDir>
@@ -16,7 +16,7 @@ using namespace lancefall::testing;
 
 namespace {
 
-// Skill nibbles that have a field, per skill word (spec Part 4.1).
+// Skill nibbles that have a field, per skill word.
 constexpr std::array<quint32, 5> kSkillFieldMasks = {0xF0000FFFu, 0xFFFFFFFFu, 0xFF0000FFu, 0x0000FFFFu,
                                                      0x000FFFF0u};
 
@@ -150,7 +150,7 @@ QString checkTroops(const QList<QByteArray> &lines, int catalogue, ModuleFacts *
                 return where(first + 1) + QStringLiteral("slot %1 not numeric").arg(s);
             if (item != -1 && (item < 1 || item > catalogue))
                 return where(first + 1) + QStringLiteral("item %1 not in the catalogue").arg(item);
-            // The view takes every positive piece as an item number (Part 4.2 step 9).
+            // Every positive number on the inventory line, modifiers included, names a catalogue item.
             if (modifier < 0 || modifier > catalogue || (item == -1 && modifier != 0))
                 return where(first + 1) + QStringLiteral("modifier %1").arg(modifier);
             f->modifiers += modifier > 0 ? 1 : 0;
@@ -213,7 +213,7 @@ QString checkTemplates(const QList<QByteArray> &lines, ModuleFacts *f)
             || faction < 0 || faction > f->factions)
             return where + QStringLiteral("menu, faction or personality");
         f->personalities.insert(int(personality));
-        // Walk the six slots backwards from the end, as the view does (Part 5.2).
+        // Walk the six slots backwards from the end of the line.
         qsizetype u = p.size() - 1;
         for (int s = 5; s >= 0; --s) {
             qint64 marker = 0;
@@ -463,7 +463,7 @@ void TestModuleGenerator::sampleModuleIsConsistent()
     QCOMPARE(f.templates, 12);
     QCOMPARE(f.parties, 8);
     QCOMPARE(f.troop0Id, QByteArray("trp_player"));
-    // Decodable by the troop view without an error or a warning (Part 4.2).
+    // Decodable by the troop view without an error or a warning.
     QCOMPARE(f.bit31, 0);
     QCOMPARE(f.skillAbove10, 0);
     QCOMPARE(f.modifiers, 0);

@@ -1,0 +1,147 @@
+// Times loading and saving a large generated module through the real window,
+// next to a plain read-and-split and a plain write of the same bytes in the same
+// run, and prints the times and their ratios. Not a test: the figures depend on
+// the machine, so only their ratios mean something.
+
+#include "support/module_generator.h"
+#include "ui/main_window.h"
+#include "ui/services.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QSaveFile>
+#include <QTemporaryDir>
+#include <QTextStream>
+
+#include <algorithm>
+#include <functional>
+#include <vector>
+
+using namespace lancefall;
+using namespace lancefall::testing;
+
+namespace {
+
+class SilentMessages : public MessageService {
+public:
+    void show(QWidget *, const QString &, MessageLook) override { ++shown; }
+    int shown = 0;
+};
+
+class NoQuestions : public QuestionService {
+public:
+    CloseAnswer askSaveChanges(QWidget *) override { return CloseAnswer::Discard; }
+};
+
+class FixedFolder : public FolderPicker {
+public:
+    explicit FixedFolder(QString folder) : mFolder(std::move(folder)) {}
+    std::optional<QString> pickFolder(QWidget *, const QString &, const QString &) override { return mFolder; }
+
+private:
+    QString mFolder;
+};
+
+const QStringList kAllFiles{QStringLiteral("troops.txt"), QStringLiteral("item_kinds1.txt"),
+                            QStringLiteral("factions.txt"), QStringLiteral("party_templates.txt"),
+                            QStringLiteral("parties.txt")};
+const QStringList kEdited{QStringLiteral("troops.txt"), QStringLiteral("party_templates.txt"),
+                          QStringLiteral("parties.txt")};
+
+// The median of several runs, in milliseconds.
+double medianMs(int runs, const std::function<void()> &work)
+{
+    std::vector<double> times;
+    for (int i = 0; i < runs; ++i) {
+        QElapsedTimer timer;
+        timer.start();
+        work();
+        times.push_back(timer.nsecsElapsed() / 1e6);
+    }
+    std::sort(times.begin(), times.end());
+    return times[times.size() / 2];
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QTextStream out(stdout);
+    const int runs = 9;
+
+    QTemporaryDir dir;
+    GeneratedModuleOptions options; // about 30 000 troop lines, 2 000 items, 1 000 templates, 500 parties
+    QString error;
+    if (!dir.isValid() || !writeGeneratedModule(dir.path(), options, &error)) {
+        out << "cannot generate the module: " << error << "\n";
+        return 1;
+    }
+    qint64 lines = 0;
+    for (const QString &name : kAllFiles) {
+        QFile file(dir.filePath(name));
+        if (file.open(QIODevice::ReadOnly))
+            lines += file.readAll().count('\n');
+    }
+
+    SilentMessages messages;
+    NoQuestions questions;
+    FixedFolder folder(dir.path());
+    MainWindow window(messages, questions, folder);
+
+    // Plain read-and-split of the five files.
+    qint64 sink = 0;
+    const double plainRead = medianMs(runs, [&] {
+        for (const QString &name : kAllFiles) {
+            QFile file(dir.filePath(name));
+            if (file.open(QIODevice::ReadOnly))
+                sink += file.readAll().split('\n').size();
+        }
+    });
+    // The full load: from the folder choice to every list filled.
+    const double load = medianMs(runs, [&] { window.cmdBrowse_Click(); });
+    if (messages.shown != 0) {
+        out << "the load showed a message; the module is not consistent\n";
+        return 1;
+    }
+
+    // Plain write of the bytes the save writes, to files beside the module's.
+    QList<QByteArray> contents;
+    for (const QString &name : kEdited) {
+        QFile file(dir.filePath(name));
+        contents.append(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray());
+    }
+    const double plainWrite = medianMs(runs, [&] {
+        for (int i = 0; i < kEdited.size(); ++i) {
+            QFile file(dir.filePath(QStringLiteral("plain_") + kEdited[i]));
+            if (file.open(QIODevice::WriteOnly))
+                file.write(contents[i]);
+        }
+    });
+    // The same bytes through QSaveFile, which flushes them to disk before it
+    // renames them over the target: the floor of any save that cannot be half-written.
+    const double durableWrite = medianMs(runs, [&] {
+        for (int i = 0; i < kEdited.size(); ++i) {
+            QSaveFile file(dir.filePath(QStringLiteral("durable_") + kEdited[i]));
+            if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+                file.write(contents[i]);
+                file.commit();
+            }
+        }
+    });
+    const double save = medianMs(runs, [&] { window.cmdSave_Click(); });
+
+    out << "module: " << lines << " lines in all, " << options.troops << " troops, " << options.items
+        << " items, " << options.templates << " templates, " << options.parties << " parties\n";
+    out << Qt::fixed;
+    out.setRealNumberPrecision(1);
+    out << "plain read-and-split: " << plainRead << " ms\n";
+    out << "full load (Browse):   " << load << " ms  (" << load / plainRead << " x plain read)\n";
+    out << "plain write:          " << plainWrite << " ms\n";
+    out << "durable plain write:  " << durableWrite << " ms\n";
+    out << "save (three files):   " << save << " ms  (" << save / plainWrite << " x plain write, "
+        << save / durableWrite << " x durable plain write)\n";
+    out << "median of " << runs << " runs each; " << sink / runs << " lines split per read\n";
+    return 0;
+}
