@@ -3,7 +3,7 @@
 // run, and prints the times and their ratios. Not a test: the figures depend on
 // the machine, so only their ratios mean something.
 
-#include "support/module_generator.h"
+#include "module_generator/module_generator.h"
 #include "ui/main_window.h"
 #include "ui/services.h"
 
@@ -19,7 +19,6 @@
 #include <vector>
 
 using namespace lancefall;
-using namespace lancefall::testing;
 
 namespace {
 

@@ -2,7 +2,7 @@
 #include "parties/party_record.h"
 
 #include "lines/text_file.h"
-#include "support/module_generator.h"
+#include "module_generator/module_generator.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -58,7 +58,7 @@ void TestPartiesRoundTrip::updateWithoutEditKeepsEveryLine()
     if (sample) {
         folder = QFileInfo(QFINDTESTDATA("../../samples/module/parties.txt")).absolutePath();
     } else {
-        testing::GeneratedModuleOptions options;
+        GeneratedModuleOptions options;
         options.troops = 50;
         options.templates = 1200;
         options.parties = 3000;
@@ -66,7 +66,7 @@ void TestPartiesRoundTrip::updateWithoutEditKeepsEveryLine()
         options.crlf = crlf;
         options.seed = seed;
         QString error;
-        QVERIFY2(testing::writeGeneratedModule(generated.path(), options, &error), qPrintable(error));
+        QVERIFY2(writeGeneratedModule(generated.path(), options, &error), qPrintable(error));
         folder = generated.path();
     }
     const int factionCount = countLinesStartingWith(folder + QStringLiteral("/factions.txt"), "0 fac_") + 1;

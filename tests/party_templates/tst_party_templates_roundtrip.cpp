@@ -2,7 +2,7 @@
 #include "party_templates/party_templates_file.h"
 
 #include "lines/text_file.h"
-#include "support/module_generator.h"
+#include "module_generator/module_generator.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -59,12 +59,12 @@ void TestPartyTemplatesRoundTrip::updateWithoutEditKeepsEveryLine()
     if (sample) {
         folder = QFileInfo(QFINDTESTDATA("../../samples/module/party_templates.txt")).absolutePath();
     } else {
-        testing::GeneratedModuleOptions options;
+        GeneratedModuleOptions options;
         options.troops = troops;
         options.gb18030Names = gb18030Names;
         options.seed = seed;
         QString error;
-        QVERIFY2(testing::writeGeneratedModule(generated.path(), options, &error), qPrintable(error));
+        QVERIFY2(writeGeneratedModule(generated.path(), options, &error), qPrintable(error));
         folder = generated.path();
     }
     const int factionCount = countLinesStartingWith(folder + QStringLiteral("/factions.txt"), "0 fac_") + 1;

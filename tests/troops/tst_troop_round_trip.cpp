@@ -1,5 +1,5 @@
 #include "lines/text_file.h"
-#include "support/module_generator.h"
+#include "module_generator/module_generator.h"
 #include "troops/troop_record.h"
 
 #include <QDir>
@@ -8,7 +8,7 @@
 #include <QTest>
 
 using namespace lancefall;
-using lancefall::testing::GeneratedModuleOptions;
+using lancefall::GeneratedModuleOptions;
 
 namespace {
 
@@ -92,7 +92,7 @@ QByteArray normalisedSkills(const QByteArray &line)
 
 } // namespace
 
-Q_DECLARE_METATYPE(lancefall::testing::GeneratedModuleOptions)
+Q_DECLARE_METATYPE(lancefall::GeneratedModuleOptions)
 
 // Selecting a troop and updating it without an edit leaves its lines as they were,
 // except for what the format itself normalises:
@@ -152,7 +152,7 @@ void TestTroopRoundTrip::everyTroopSurvivesAnUnchangedUpdate()
     } else {
         QVERIFY(generated.isValid());
         QString error;
-        QVERIFY2(testing::writeGeneratedModule(generated.path(), options, &error), qPrintable(error));
+        QVERIFY2(writeGeneratedModule(generated.path(), options, &error), qPrintable(error));
         folder = generated.path();
     }
     Module module;

@@ -1,6 +1,6 @@
 // Checks the module generator of tests/support and the sample module against the consistency
 // rules of the five file formats.
-#include "support/module_generator.h"
+#include "module_generator/module_generator.h"
 
 #include <QDir>
 #include <QFile>
@@ -12,7 +12,7 @@
 
 #include <array>
 
-using namespace lancefall::testing;
+using namespace lancefall;
 
 namespace {
 

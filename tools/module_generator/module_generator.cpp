@@ -1,4 +1,4 @@
-#include "module_generator.h"
+#include "module_generator/module_generator.h"
 
 #include <QDir>
 #include <QFile>
@@ -10,7 +10,7 @@
 #include <random>
 #include <vector>
 
-namespace lancefall::testing {
+namespace lancefall {
 
 namespace {
 
@@ -447,4 +447,4 @@ bool writeGeneratedModule(const QString &folder, const GeneratedModuleOptions &o
     return true;
 }
 
-} // namespace lancefall::testing
+} // namespace lancefall

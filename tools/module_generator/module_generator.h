@@ -4,7 +4,7 @@
 #include <QString>
 #include <QtGlobal>
 
-namespace lancefall::testing {
+namespace lancefall {
 
 // Options of a generated module. Counts are numbers of records: `items` counts every item line
 // of item_kinds1.txt including item 0 (itm_no_item, which gets no catalogue entry), `factions`
@@ -89,4 +89,4 @@ bool generateModuleFiles(const GeneratedModuleOptions &options, GeneratedModuleF
 // Writes the five module files into folder (which must exist). Deterministic for the same options.
 bool writeGeneratedModule(const QString &folder, const GeneratedModuleOptions &options, QString *error = nullptr);
 
-} // namespace lancefall::testing
+} // namespace lancefall
