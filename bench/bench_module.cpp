@@ -3,9 +3,9 @@
 // run, and prints the times and their ratios. Not a test: the figures depend on
 // the machine, so only their ratios mean something.
 
+#include "headless_services.h"
 #include "module_generator/module_generator.h"
 #include "ui/main_window.h"
-#include "ui/services.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -21,26 +21,6 @@
 using namespace lancefall;
 
 namespace {
-
-class SilentMessages : public MessageService {
-public:
-    void show(QWidget *, const QString &, MessageLook) override { ++shown; }
-    int shown = 0;
-};
-
-class NoQuestions : public QuestionService {
-public:
-    CloseAnswer askSaveChanges(QWidget *) override { return CloseAnswer::Discard; }
-};
-
-class FixedFolder : public FolderPicker {
-public:
-    explicit FixedFolder(QString folder) : mFolder(std::move(folder)) {}
-    std::optional<QString> pickFolder(QWidget *, const QString &, const QString &) override { return mFolder; }
-
-private:
-    QString mFolder;
-};
 
 const QStringList kAllFiles{QStringLiteral("troops.txt"), QStringLiteral("item_kinds1.txt"),
                             QStringLiteral("factions.txt"), QStringLiteral("party_templates.txt"),
@@ -84,8 +64,8 @@ int main(int argc, char *argv[])
             lines += file.readAll().count('\n');
     }
 
-    SilentMessages messages;
-    NoQuestions questions;
+    PrintedMessages messages(false);
+    DiscardOnClose questions;
     FixedFolder folder(dir.path());
     MainWindow window(messages, questions, folder);
 

@@ -2,41 +2,17 @@
 // for the README and for checking the look: lancefall-screenshot MODULE OUT.png [view] [row]
 // where view is troops.txt (default), party_templates.txt or parties.txt.
 
+#include "headless_services.h"
 #include "ui/main_window.h"
-#include "ui/services.h"
 #include "ui_main_window.h"
 
 #include <QAbstractItemModel>
 #include <QApplication>
 #include <QDir>
 #include <QListView>
-#include <QTextStream>
 
 using namespace lancefall;
 
-namespace {
-
-// Messages are printed instead of shown, so nothing waits for a click.
-class PrintedMessages : public MessageService {
-public:
-    void show(QWidget *, const QString &text, MessageLook) override { QTextStream(stderr) << text << "\n\n"; }
-};
-
-class NoQuestions : public QuestionService {
-public:
-    CloseAnswer askSaveChanges(QWidget *) override { return CloseAnswer::Discard; }
-};
-
-class FixedFolder : public FolderPicker {
-public:
-    explicit FixedFolder(QString folder) : mFolder(std::move(folder)) {}
-    std::optional<QString> pickFolder(QWidget *, const QString &, const QString &) override { return mFolder; }
-
-private:
-    QString mFolder;
-};
-
-} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -50,7 +26,7 @@ int main(int argc, char *argv[])
     const int row = args.size() > 4 ? args.at(4).toInt() : 3;
 
     PrintedMessages messages;
-    NoQuestions questions;
+    DiscardOnClose questions;
     FixedFolder folder(QDir(args.at(1)).absolutePath());
     MainWindow window(messages, questions, folder);
     window.show();

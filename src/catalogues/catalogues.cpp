@@ -54,10 +54,4 @@ Result<QStringList> readFactionCatalogue(const QString &path, bool playerFaction
     return labels;
 }
 
-QString itemNumberText(const QString &label)
-{
-    const qsizetype dash = label.indexOf(QStringLiteral(" - "));
-    return dash < 0 ? label : label.left(dash);
-}
-
 } // namespace lancefall

@@ -19,8 +19,4 @@ Result<QStringList> readItemCatalogue(const QString &path);
 // version). A missing file gives FileNotFound.
 Result<QStringList> readFactionCatalogue(const QString &path, bool playerFactionFirst);
 
-// The item number a catalogue entry (or an inventory entry) stands for: the text
-// before the first " - ", or the whole text when there is none.
-QString itemNumberText(const QString &label);
-
 } // namespace lancefall

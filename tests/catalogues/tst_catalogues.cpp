@@ -29,8 +29,6 @@ private slots:
     void listsFactionsAfterTheVersionEntry();
     void refusesShortLines_data();
     void refusesShortLines();
-    void takesTheItemNumberFromALabel_data();
-    void takesTheItemNumberFromALabel();
 };
 
 void TestCatalogues::listsItemsFromTheSecondItemLine_data()
@@ -100,23 +98,6 @@ void TestCatalogues::refusesShortLines()
     const Result<QStringList> read = items ? readItemCatalogue(path) : readFactionCatalogue(path, false);
     QVERIFY(!read.ok());
     QCOMPARE(read.error().message(), message);
-}
-
-void TestCatalogues::takesTheItemNumberFromALabel_data()
-{
-    QTest::addColumn<QString>("label");
-    QTest::addColumn<QString>("number");
-    QTest::newRow("catalogue label") << QStringLiteral("12 - Sword  (itm_sword)") << QStringLiteral("12");
-    QTest::newRow("name with dash") << QStringLiteral("3 - A - B  (itm_ab)") << QStringLiteral("3");
-    QTest::newRow("no dash") << QStringLiteral("17") << QStringLiteral("17");
-    QTest::newRow("empty") << QString() << QString();
-}
-
-void TestCatalogues::takesTheItemNumberFromALabel()
-{
-    QFETCH(QString, label);
-    QFETCH(QString, number);
-    QCOMPARE(itemNumberText(label), number);
 }
 
 QTEST_GUILESS_MAIN(TestCatalogues)

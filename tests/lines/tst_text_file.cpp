@@ -18,7 +18,6 @@ private slots:
     void writesEveryLineWithCrLf();
     void failedWriteReportsAndKeepsTheTarget_data();
     void failedWriteReportsAndKeepsTheTarget();
-    void missingFileIsNotFound();
     void decodesNamesFromAChineseSystem_data();
     void decodesNamesFromAChineseSystem();
     void keepsUntouchedBytesAndEncodesEditsAlike();
@@ -92,14 +91,6 @@ void TestTextFile::failedWriteReportsAndKeepsTheTarget()
     QCOMPARE(plain.readAll(), QByteArray("old content\r\n"));
     QVERIFY(QFileInfo(dir.filePath(QStringLiteral("folder/inside"))).isDir());
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::NoDotAndDotDot), QStringList{QStringLiteral("plain.txt")});
-}
-
-void TestTextFile::missingFileIsNotFound()
-{
-    QTemporaryDir dir;
-    const Result<LineTable> read = readTextFile(dir.filePath(QStringLiteral("none.txt")), QStringLiteral("none.txt"));
-    QVERIFY(!read.ok());
-    QCOMPARE(read.error().code, ErrorCode::FileNotFound);
 }
 
 void TestTextFile::decodesNamesFromAChineseSystem_data()

@@ -33,7 +33,6 @@ private slots:
     void savesAnUneditedModuleByteForByte();
     void namesEveryFileItCouldNotOpen_data();
     void namesEveryFileItCouldNotOpen();
-    void aFailedSaveKeepsTheOldFileAndWritesTheOthers();
     void decodesNamesWrittenOnAChineseSystem();
 };
 
@@ -112,28 +111,6 @@ void TestModule::namesEveryFileItCouldNotOpen()
     QCOMPARE(report.module.troops.lines.isEmpty(), missing.contains(QStringLiteral("troops.txt")));
     QCOMPARE(report.module.items.size(), 3);
     QCOMPARE(report.module.parties.lines.isEmpty(), missing.contains(QStringLiteral("parties.txt")));
-}
-
-void TestModule::aFailedSaveKeepsTheOldFileAndWritesTheOthers()
-{
-    QTemporaryDir dir;
-    QVERIFY(copyFolder(fixture("lf_only"), dir.path()));
-    const LoadReport report = loadModule(folderOf(dir));
-    QVERIFY(report.ok());
-    // A folder where troops.txt should be cannot be replaced, not even by root.
-    QVERIFY(QFile::remove(dir.filePath(QStringLiteral("troops.txt"))));
-    QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("troops.txt/kept")));
-
-    const SaveReport saved = saveModule(report.module);
-    QVERIFY(!saved.ok());
-    QVERIFY(saved.failures[0].has_value());
-    QCOMPARE(saved.failures[0]->code, ErrorCode::FileWrite);
-    QVERIFY(!saved.failures[1] && !saved.failures[2]);
-    QCOMPARE(saved.message, QStringLiteral("The following files in ") + folderOf(dir)
-                                + QStringLiteral(" were updated:\r\n\r\n\r\nparty_templates.txt (3 lines)\r\nparties.txt (4 lines)"));
-    QVERIFY(QFileInfo(dir.filePath(QStringLiteral("troops.txt/kept"))).isDir());
-    QCOMPARE(readBytes(dir.filePath(QStringLiteral("parties.txt"))),
-             withCrLfLineEnds(readBytes(QDir(fixture("lf_only")).filePath(QStringLiteral("parties.txt")))));
 }
 
 void TestModule::decodesNamesWrittenOnAChineseSystem()

@@ -1,0 +1,43 @@
+#pragma once
+
+// Services for running the real window without anyone at the screen: the
+// benchmark and the screenshot tool use them.
+
+#include "ui/services.h"
+
+#include <QTextStream>
+
+namespace lancefall {
+
+// Prints messages to stderr (or only counts them) instead of waiting for a click.
+class PrintedMessages : public MessageService {
+public:
+    explicit PrintedMessages(bool print = true) : mPrint(print) {}
+    void show(QWidget *, const QString &text, MessageLook) override
+    {
+        ++shown;
+        if (mPrint)
+            QTextStream(stderr) << text << "\n\n";
+    }
+    int shown = 0;
+
+private:
+    bool mPrint;
+};
+
+class DiscardOnClose : public QuestionService {
+public:
+    CloseAnswer askSaveChanges(QWidget *) override { return CloseAnswer::Discard; }
+};
+
+// Always picks the same folder.
+class FixedFolder : public FolderPicker {
+public:
+    explicit FixedFolder(QString folder) : mFolder(std::move(folder)) {}
+    std::optional<QString> pickFolder(QWidget *, const QString &, const QString &) override { return mFolder; }
+
+private:
+    QString mFolder;
+};
+
+} // namespace lancefall
