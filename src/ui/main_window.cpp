@@ -100,7 +100,7 @@ void MainWindow::connectHandlers()
     connect(ui->cmdUpdate, &QPushButton::clicked, this, &MainWindow::cmdUpdate_Click);
     connect(ui->cmdSave, &QPushButton::clicked, this, &MainWindow::cmdSave_Click);
 
-    connect(ui->ListTroops->selectionModel(), &QItemSelectionModel::currentChanged, this,
+    connect(ui->ListTroops->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &MainWindow::ListTroops_Click);
     for (int i = 0; i < 3; ++i) {
         connect(optGender[i], &QRadioButton::toggled, this, [this, i](bool on) {
@@ -113,10 +113,10 @@ void MainWindow::connectHandlers()
     connect(ui->cmdUp, &QPushButton::clicked, this, &MainWindow::cmdUp_Click);
     connect(ui->cmdDown, &QPushButton::clicked, this, &MainWindow::cmdDown_Click);
 
-    connect(ui->lstPartyTemplates->selectionModel(), &QItemSelectionModel::currentChanged, this,
+    connect(ui->lstPartyTemplates->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &MainWindow::lstPartyTemplates_Click);
     connect(ui->cmbPTPersonality, &QComboBox::currentIndexChanged, this, &MainWindow::cmbPTPersonality_Click);
-    connect(ui->lstParties->selectionModel(), &QItemSelectionModel::currentChanged, this,
+    connect(ui->lstParties->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &MainWindow::lstParties_Click);
 }
 
@@ -372,8 +372,10 @@ void MainWindow::closeEvent(QCloseEvent *event)
 
 int MainWindow::currentRow(const QAbstractItemView *view) const
 {
-    const QModelIndex current = view->currentIndex();
-    return current.isValid() && view->selectionModel()->isSelected(current) ? current.row() : -1;
+    // A click makes an entry current before it selects it, so the selected entry,
+    // not the current one, is the one the user chose.
+    const QModelIndexList selected = view->selectionModel()->selectedIndexes();
+    return selected.isEmpty() ? -1 : selected.first().row();
 }
 
 void MainWindow::showUpdateError(const Error &error)

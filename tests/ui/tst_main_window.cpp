@@ -44,6 +44,8 @@ struct Editor {
     MainWindow window{messages, questions, folders};
     Ui::MainWindow &ui = window.form();
 
+    Editor() { window.show(); }
+
     void load(const QString &folder)
     {
         folders.folder = folder;
@@ -70,7 +72,13 @@ struct Editor {
     {
         return !ui.cmbChooseFile->isEnabled() && !ui.cmdUpdate->isEnabled() && !ui.cmdSave->isEnabled();
     }
-    void select(QAbstractItemView *list, int row) { list->setCurrentIndex(list->model()->index(row, 0)); }
+    // Clicks the entry as a user would: the view makes it current before it selects it.
+    void select(QAbstractItemView *list, int row)
+    {
+        const QModelIndex index = list->model()->index(row, 0);
+        list->scrollTo(index);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(index).center());
+    }
 };
 
 } // namespace
@@ -374,7 +382,6 @@ void TestMainWindow::closingAsksOnlyAfterUnsavedUpdates()
     QTemporaryDir dir;
     QVERIFY(copyFolder(sampleModule(), dir.path()));
     Editor editor;
-    editor.window.show();
     editor.load(dir.path());
     if (update) {
         editor.ui.cmbChooseFile->setCurrentText(QStringLiteral("parties.txt"));
