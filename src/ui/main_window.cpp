@@ -169,6 +169,8 @@ void MainWindow::Form_Load()
     QString folder = QDir::toNativeSeparators(QCoreApplication::applicationDirPath());
     ui->txtFolder->setText(addBackSlash(folder));
     setCommandsEnabled(false);
+    // The chooser is disabled until a module is loaded: Browse is the first step.
+    ui->cmdBrowse->setFocus();
 }
 
 void MainWindow::setCommandsEnabled(bool enabled)

@@ -336,6 +336,12 @@ void TestMainWindow::typicalEditReachesTheFiles()
              withLines(readBytes(sample.filePath(QStringLiteral("parties.txt"))),
                        {{5, "1 1 1 0 p_town_aurelhold Aurelhold 5376 3 4 2 1 0 0 0 1 0 0 0 40.000000 22.500000 "
                             "40.000000 22.500000 40.000000 22.500000 0.0 0 "}}));
+
+    // One more update, then closing asks before the work is lost.
+    ui.cmdUpdate->click();
+    editor.questions.answer = CloseAnswer::Cancel;
+    QVERIFY(!editor.window.close());
+    QCOMPARE(editor.questions.asked, 1);
 }
 
 void TestMainWindow::updateWithoutAShownRecordChangesNothing()
