@@ -8,73 +8,25 @@
 #include <QTest>
 
 using namespace lancefall;
-using lancefall::GeneratedModuleOptions;
+using namespace Qt::StringLiterals;
 
 namespace {
 
-struct Module {
-    LineTable troops;
-    TroopLayout layout;
-    QStringList itemLabels;
-    int factionCount = 0;
-    int troopCount = 0;
-};
-
-// Works the module out from its files without the editor's own readers.
-bool loadModule(const QString &folder, Module *module)
+int linesStartingWith(const LineTable &table, const char *prefix)
 {
-    const auto troops = readTextFile(QDir(folder).filePath(QStringLiteral("troops.txt")), QStringLiteral("troops.txt"));
-    const auto items =
-        readTextFile(QDir(folder).filePath(QStringLiteral("item_kinds1.txt")), QStringLiteral("item_kinds1.txt"));
-    const auto factions =
-        readTextFile(QDir(folder).filePath(QStringLiteral("factions.txt")), QStringLiteral("factions.txt"));
-    if (!troops || !items || !factions)
-        return false;
-    module->troops = *troops;
-
-    const LineTable &t = module->troops;
-    module->layout.version2 = t.line(1) != "troopsfile version 1";
-    module->layout.gameVersion = t.line(8).split(' ').size() == 7 ? kGameVersion090 : kGameVersion095;
-    module->layout.recordLines = t.line(9).startsWith("trp_") ? 6 : 7;
-    for (const QByteArray &line : t)
-        module->troopCount += line.startsWith("trp_") ? 1 : 0;
-
-    int item = 0;
-    for (const QByteArray &line : *items) {
-        if (!line.startsWith(" itm_"))
-            continue;
-        const QList<QByteArray> tokens = line.split(' ');
-        if (item > 0) {
-            module->itemLabels.append(QStringLiteral("%1 - %2  (%3)")
-                                          .arg(item)
-                                          .arg(QString::fromUtf8(tokens.at(2)), QString::fromUtf8(tokens.at(1))));
-        }
-        ++item;
-    }
-    module->factionCount = 1;
-    for (const QByteArray &line : *factions)
-        module->factionCount += line.startsWith("0 fac_") ? 1 : 0;
-    return true;
+    return int(std::count_if(table.begin(), table.end(), [&](const QByteArray &l) { return l.startsWith(prefix); }));
 }
 
 // The inventory line as the format rewrites it: the item slots in order with their
 // modifiers, then the empty slots.
 QByteArray normalisedInventory(const QByteArray &line)
 {
-    QList<QByteArray> pieces;
-    for (const QByteArray &piece : line.split(' ')) {
-        if (!piece.isEmpty())
-            pieces.append(piece);
-    }
-    QByteArray out = "  ";
-    int used = 0;
-    for (qsizetype i = 0; i + 1 < pieces.size(); i += 2) {
-        if (pieces.at(i).toLongLong() > 0) {
-            out += pieces.at(i) + ' ' + pieces.at(i + 1) + ' ';
-            ++used;
-        }
-    }
-    return out + QByteArray("-1 0 ").repeated(64 - used);
+    QList<QByteArray> pieces = line.split(' ');
+    pieces.removeAll(QByteArray());
+    QByteArray items;
+    for (qsizetype i = 0; i + 1 < pieces.size(); i += 2)
+        items += pieces.at(i).toLongLong() > 0 ? pieces.at(i) + ' ' + pieces.at(i + 1) + ' ' : QByteArray();
+    return "  " + items + QByteArray("-1 0 ").repeated(64 - items.count(' ') / 2);
 }
 
 // The skills line as the format rewrites it: nibbles without a skill cleared, the
@@ -83,11 +35,10 @@ QByteArray normalisedSkills(const QByteArray &line)
 {
     static constexpr quint32 kShown[5] = {0xF0000FFF, 0xFFFFFFFF, 0xFF0000FF, 0x0000FFFF, 0x000FFFF0};
     const QList<QByteArray> pieces = line.split(' ');
-    QList<QByteArray> out;
+    QByteArray out;
     for (int w = 0; w < 5; ++w)
-        out.append(QByteArray::number(static_cast<quint32>(pieces.at(w).toULongLong()) & kShown[w]));
-    out.append("0");
-    return out.join(' ');
+        out += QByteArray::number(static_cast<quint32>(pieces.at(w).toULongLong()) & kShown[w]) + ' ';
+    return out + '0';
 }
 
 } // namespace
@@ -106,90 +57,67 @@ class TestTroopRoundTrip : public QObject {
     Q_OBJECT
 
 private slots:
-    void everyTroopSurvivesAnUnchangedUpdate_data();
-    void everyTroopSurvivesAnUnchangedUpdate();
-};
+    void everyTroopSurvivesAnUnchangedUpdate_data()
+    {
+        QTest::addColumn<bool>("sample");
+        QTest::addColumn<GeneratedModuleOptions>("options");
 
-void TestTroopRoundTrip::everyTroopSurvivesAnUnchangedUpdate_data()
-{
-    QTest::addColumn<bool>("sample");
-    QTest::addColumn<GeneratedModuleOptions>("options");
-
-    QTest::newRow("sample module") << true << GeneratedModuleOptions{};
-    QTest::newRow("large module") << false << GeneratedModuleOptions{};
-    GeneratedModuleOptions first;
-    first.troops = 600;
-    first.version2 = false;
-    first.recordLines = 6;
-    first.game095 = false;
-    first.crlf = false;
-    first.seed = 7;
-    QTest::newRow("first layout, 6 lines, 0.90x") << false << first;
-    GeneratedModuleOptions chinese;
-    chinese.troops = 600;
-    chinese.gb18030Names = true;
-    chinese.game095 = false;
-    chinese.seed = 3;
-    QTest::newRow("GB18030 names, 7 lines, 0.90x") << false << chinese;
-    GeneratedModuleOptions second;
-    second.troops = 600;
-    second.recordLines = 6;
-    second.version2 = true;
-    second.seed = 11;
-    QTest::newRow("second layout, 6 lines, 0.95x") << false << second;
-}
-
-void TestTroopRoundTrip::everyTroopSurvivesAnUnchangedUpdate()
-{
-    QFETCH(bool, sample);
-    QFETCH(GeneratedModuleOptions, options);
-    QString folder;
-    QTemporaryDir generated;
-    if (sample) {
-        const QString troops = QFINDTESTDATA("../../samples/module/troops.txt");
-        QVERIFY(!troops.isEmpty());
-        folder = QFileInfo(troops).absolutePath();
-    } else {
-        QVERIFY(generated.isValid());
-        QString error;
-        QVERIFY2(writeGeneratedModule(generated.path(), options, &error), qPrintable(error));
-        folder = generated.path();
+        QTest::newRow("sample module") << true << GeneratedModuleOptions{};
+        QTest::newRow("large module") << false << GeneratedModuleOptions{};
+        QTest::newRow("first layout, 6 lines, 0.90x") << false << GeneratedModuleOptions{
+            .troops = 600, .version2 = false, .recordLines = 6, .game095 = false, .crlf = false, .seed = 7};
+        QTest::newRow("GB18030 names, 7 lines, 0.90x")
+            << false << GeneratedModuleOptions{.troops = 600, .game095 = false, .gb18030Names = true, .seed = 3};
+        QTest::newRow("second layout, 6 lines, 0.95x")
+            << false << GeneratedModuleOptions{.troops = 600, .recordLines = 6, .seed = 11};
     }
-    Module module;
-    QVERIFY2(loadModule(folder, &module), qPrintable(folder));
-    QVERIFY(module.troopCount > 0);
 
-    for (int k = 0; k < module.troopCount; ++k) {
-        const auto decoded =
-            decodeTroop(module.troops, k, module.layout, module.itemLabels, module.factionCount, module.troopCount);
-        if (!decoded)
-            QFAIL(qPrintable(QStringLiteral("troop %1: %2").arg(k).arg(decoded.error().message())));
-        QVERIFY2(decoded->missingItemsWarning.isEmpty(), qPrintable(decoded->missingItemsWarning));
-        const auto encoded = encodeTroop(decoded->view, module.troops, k, module.layout, decoded->view.race);
-        if (!encoded)
-            QFAIL(qPrintable(QStringLiteral("troop %1: %2").arg(k).arg(encoded.error().message())));
+    void everyTroopSurvivesAnUnchangedUpdate()
+    {
+        QFETCH(bool, sample);
+        QFETCH(GeneratedModuleOptions, options);
+        QTemporaryDir generated;
+        QString folder = generated.path(), error;
+        if (sample)
+            folder = QFileInfo(QFINDTESTDATA("../../samples/module/troops.txt")).absolutePath();
+        else
+            QVERIFY2(generated.isValid() && writeGeneratedModule(folder, options, &error), qPrintable(error));
 
-        const qsizetype first = troopFirstLine(k, module.layout);
-        const QList<QByteArray> expected = {
-            module.troops.line(first),
-            normalisedInventory(module.troops.line(first + 1)),
-            module.troops.line(first + 2),
-            module.troops.line(first + 3),
-            normalisedSkills(module.troops.line(first + 4)),
-            module.troops.line(first + 5),
-        };
-        for (int i = 0; i < expected.size(); ++i) {
-            if (encoded->lines.at(i) != expected.at(i)) {
-                QFAIL(qPrintable(QStringLiteral("troop %1, line %2:\n   written  %3\n   expected %4")
-                                     .arg(k)
-                                     .arg(first + i)
-                                     .arg(QString::fromLatin1(encoded->lines.at(i)),
-                                          QString::fromLatin1(expected.at(i)))));
-            }
+        // The module worked out from its files without the editor's own readers.
+        const auto read = [&](const QString &name) { return readTextFile(QDir(folder).filePath(name), name); };
+        const auto troops = read(u"troops.txt"_s), items = read(u"item_kinds1.txt"_s);
+        const auto factions = read(u"factions.txt"_s);
+        QVERIFY2(troops && items && factions, qPrintable(folder));
+        const LineTable &t = *troops;
+        const TroopLayout layout{t.line(1) != "troopsfile version 1", t.line(9).startsWith("trp_") ? 6 : 7,
+                                 t.line(8).split(' ').size() == 7 ? kGameVersion090 : kGameVersion095};
+        QStringList itemLabels; // item 0 gets none: label p is item p + 1
+        for (const QByteArray &line : *items) {
+            if (line.startsWith(" itm_"))
+                itemLabels.append(u"%1 - %2"_s.arg(itemLabels.size()).arg(QString::fromLatin1(line.split(' ')[1])));
         }
-        QCOMPARE(encoded->race, decoded->view.race);
+        itemLabels.removeFirst();
+        const int troopCount = linesStartingWith(t, "trp_");
+        const int factionCount = linesStartingWith(*factions, "0 fac_") + 1; // numbers 0..factions
+        QVERIFY(troopCount > 0);
+
+        for (int k = 0; k < troopCount; ++k) {
+            const auto decoded = decodeTroop(t, k, layout, itemLabels, factionCount, troopCount);
+            QVERIFY2(decoded, qPrintable(u"troop %1: "_s.arg(k) + (decoded ? QString() : decoded.error().message())));
+            QVERIFY2(decoded->missingItemsWarning.isEmpty(), qPrintable(decoded->missingItemsWarning));
+            const auto encoded = encodeTroop(decoded->view, t, k, layout, decoded->view.race);
+            QVERIFY2(encoded, qPrintable(u"troop %1: "_s.arg(k) + (encoded ? QString() : encoded.error().message())));
+            QCOMPARE(encoded->race, decoded->view.race);
+
+            const auto stored = [&](int i) { return t.line(troopFirstLine(k, layout) + i); };
+            const QList<QByteArray> expected = {stored(0), normalisedInventory(stored(1)), stored(2),
+                                                stored(3), normalisedSkills(stored(4)),    stored(5)};
+            if (encoded->lines != expected)
+                QFAIL(qPrintable(u"troop %1:\n   written  %2\n   expected %3"_s.arg(k).arg(
+                    QString::fromLatin1(encoded->lines.join('\n')), QString::fromLatin1(expected.join('\n')))));
+        }
     }
-}
+};
 
 QTEST_GUILESS_MAIN(TestTroopRoundTrip)
 #include "tst_troop_round_trip.moc"
