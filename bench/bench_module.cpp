@@ -111,8 +111,8 @@ int main(int argc, char *argv[])
     });
     const double save = medianMs(runs, [&] { window.cmdSave_Click(); });
 
-    out << "module: " << lines << " lines in all, " << options.troops << " troops, " << options.items
-        << " items, " << options.templates << " templates, " << options.parties << " parties\n";
+    out << "module: " << lines << " lines in all, " << options.troops << " troops, " << options.items << " items, "
+        << options.templates << " templates, " << options.parties << " parties\n";
     out << Qt::fixed;
     out.setRealNumberPrecision(1);
     out << "plain read-and-split: " << plainRead << " ms\n";

@@ -13,7 +13,6 @@
 
 using namespace lancefall;
 
-
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
@@ -34,8 +33,8 @@ int main(int argc, char *argv[])
     Ui::MainWindow &ui = window.form();
     ui.cmbChooseFile->setCurrentText(view);
     QListView *list = view == QLatin1String("party_templates.txt") ? ui.lstPartyTemplates
-                      : view == QLatin1String("parties.txt")       ? ui.lstParties
-                                                                    : ui.ListTroops;
+        : view == QLatin1String("parties.txt")                     ? ui.lstParties
+                                                                   : ui.ListTroops;
     list->setCurrentIndex(list->model()->index(row, 0));
     app.processEvents();
     if (!window.grab().save(args.at(2)))

@@ -39,8 +39,7 @@ Result<QStringList> readFactionCatalogue(const QString &path, bool playerFaction
         return read.error();
     const LineTable &lines = *read;
 
-    QStringList labels{playerFactionFirst ? QStringLiteral("0 - Player_Faction")
-                                                      : QStringLiteral("0 - No_Faction")};
+    QStringList labels{playerFactionFirst ? QStringLiteral("0 - Player_Faction") : QStringLiteral("0 - No_Faction")};
     for (qsizetype n = 1; n <= lines.lastIndex(); ++n) {
         const QByteArray &line = lines.line(n);
         if (!line.startsWith("0 fac_"))

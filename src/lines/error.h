@@ -66,6 +66,9 @@ private:
 
 struct Done {};
 using Status = Result<Done>;
-inline Status success() { return Done{}; }
+inline Status success()
+{
+    return Done{};
+}
 
 } // namespace lancefall

@@ -33,8 +33,14 @@ private:
 
 // Splits a line at every single blank: adjacent blanks give empty fields and a
 // leading blank gives an empty first field.
-inline QList<QByteArray> splitFields(const QByteArray &line) { return line.split(' '); }
-inline QByteArray joinFields(const QList<QByteArray> &fields) { return fields.join(' '); }
+inline QList<QByteArray> splitFields(const QByteArray &line)
+{
+    return line.split(' ');
+}
+inline QByteArray joinFields(const QList<QByteArray> &fields)
+{
+    return fields.join(' ');
+}
 
 // Reads a whole decimal field as an integer ("07" is 7, "-1" is -1); nothing else
 // is accepted, not even surrounding blanks.

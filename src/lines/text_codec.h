@@ -20,7 +20,10 @@ struct DecodedText {
 // Decodes field bytes for display: the system code page when the bytes are valid
 // in it; where that code page is UTF-8 and they are not, GB18030, then Latin-1.
 DecodedText decodeText(const QByteArray &bytes);
-inline QString displayText(const QByteArray &bytes) { return decodeText(bytes).text; }
+inline QString displayText(const QByteArray &bytes)
+{
+    return decodeText(bytes).text;
+}
 
 // Encodes typed text in the given encoding; text that encoding cannot hold is
 // written as UTF-8.

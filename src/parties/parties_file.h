@@ -19,10 +19,16 @@ struct PartiesFile {
 };
 
 // Party k has its record line at line 2k + 3 and a second line, never read or changed, after it.
-inline qsizetype partyLine(qsizetype k) { return 2 * k + 3; }
+inline qsizetype partyLine(qsizetype k)
+{
+    return 2 * k + 3;
+}
 
 // A record line holds a blank followed by "p_" (its identifier field); no second line does.
-inline bool isPartyLine(const QByteArray &line) { return line.contains(" p_"); }
+inline bool isPartyLine(const QByteArray &line)
+{
+    return line.contains(" p_");
+}
 
 // The list entry of party k: "k - name (id)".
 QString partyLabel(qsizetype k, const QString &name, const QString &id);

@@ -30,10 +30,9 @@ Result<StoredParty> readStoredParty(const LineTable &lines, qsizetype k)
     StoredParty stored;
     stored.lineNumber = partyLine(k);
     if (k < 0 || !lines.contains(stored.lineNumber))
-        return partyError(ErrorCode::RecordBeyondTable, stored.lineNumber,
-                          QStringLiteral("party %1 lies beyond the end of the file (%2 lines)")
-                              .arg(k)
-                              .arg(lines.lastIndex()));
+        return partyError(
+            ErrorCode::RecordBeyondTable, stored.lineNumber,
+            QStringLiteral("party %1 lies beyond the end of the file (%2 lines)").arg(k).arg(lines.lastIndex()));
     const QByteArray &line = lines.line(stored.lineNumber);
     if (!isPartyLine(line))
         return partyError(ErrorCode::InvalidValue, stored.lineNumber,
@@ -47,9 +46,9 @@ Result<StoredParty> readStoredParty(const LineTable &lines, qsizetype k)
                           QStringLiteral("the party template \"%1\" is not a number")
                               .arg(displayText(stored.fields.at(kTemplateField))));
     if (!parseInteger(stored.fields.at(kFactionField), &stored.faction))
-        return partyError(ErrorCode::NotANumber, stored.lineNumber,
-                          QStringLiteral("the faction \"%1\" is not a number")
-                              .arg(displayText(stored.fields.at(kFactionField))));
+        return partyError(
+            ErrorCode::NotANumber, stored.lineNumber,
+            QStringLiteral("the faction \"%1\" is not a number").arg(displayText(stored.fields.at(kFactionField))));
     return stored;
 }
 
@@ -79,10 +78,9 @@ Result<PartyView> decodeParty(const LineTable &lines, qsizetype k, int templateC
                               .arg(stored.partyTemplate)
                               .arg(templateCount));
     if (stored.faction < 0 || stored.faction >= factionCount)
-        return partyError(ErrorCode::OutOfRange, stored.lineNumber,
-                          QStringLiteral("faction %1 is not in the faction list (%2 entries)")
-                              .arg(stored.faction)
-                              .arg(factionCount));
+        return partyError(
+            ErrorCode::OutOfRange, stored.lineNumber,
+            QStringLiteral("faction %1 is not in the faction list (%2 entries)").arg(stored.faction).arg(factionCount));
     PartyView view;
     view.id = displayText(stored.fields.at(kIdField));
     view.name = displayText(stored.fields.at(kNameField));

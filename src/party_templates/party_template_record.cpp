@@ -97,10 +97,9 @@ Result<StoredTemplate> readStoredTemplate(const LineTable &lines, qsizetype k)
     StoredTemplate stored;
     stored.lineNumber = partyTemplateLine(k);
     if (k < 0 || !lines.contains(stored.lineNumber))
-        return templateError(ErrorCode::RecordBeyondTable, stored.lineNumber,
-                             QStringLiteral("template %1 lies beyond the end of the file (%2 lines)")
-                                 .arg(k)
-                                 .arg(lines.lastIndex()));
+        return templateError(
+            ErrorCode::RecordBeyondTable, stored.lineNumber,
+            QStringLiteral("template %1 lies beyond the end of the file (%2 lines)").arg(k).arg(lines.lastIndex()));
     const QByteArray &line = lines.line(stored.lineNumber);
     if (!isPartyTemplateLine(line))
         return templateError(ErrorCode::InvalidValue, stored.lineNumber,
@@ -110,12 +109,13 @@ Result<StoredTemplate> readStoredTemplate(const LineTable &lines, qsizetype k)
         return templateError(ErrorCode::MissingField, stored.lineNumber,
                              QStringLiteral("a template line needs 6 fields before its member slots"));
     if (!parseInteger(stored.fields.at(4), &stored.faction))
-        return templateError(ErrorCode::NotANumber, stored.lineNumber,
-                             QStringLiteral("the faction \"%1\" is not a number").arg(displayText(stored.fields.at(4))));
+        return templateError(
+            ErrorCode::NotANumber, stored.lineNumber,
+            QStringLiteral("the faction \"%1\" is not a number").arg(displayText(stored.fields.at(4))));
     if (!parseInteger(stored.fields.at(5), &stored.personality))
-        return templateError(ErrorCode::NotANumber, stored.lineNumber,
-                             QStringLiteral("the personality \"%1\" is not a number")
-                                 .arg(displayText(stored.fields.at(5))));
+        return templateError(
+            ErrorCode::NotANumber, stored.lineNumber,
+            QStringLiteral("the personality \"%1\" is not a number").arg(displayText(stored.fields.at(5))));
     if (!findSlots(stored.fields, &stored.members))
         return Error{ErrorCode::UnknownLayout, kUnknownTemplateLineText};
     return stored;
@@ -173,8 +173,7 @@ std::optional<Personality> personalityForEntry(const QString &entry)
     return std::nullopt;
 }
 
-Result<PartyTemplateView> decodePartyTemplate(const LineTable &lines, qsizetype k, int factionCount,
-                                              int troopCount)
+Result<PartyTemplateView> decodePartyTemplate(const LineTable &lines, qsizetype k, int factionCount, int troopCount)
 {
     Result<StoredTemplate> read = readStoredTemplate(lines, k);
     if (!read)
@@ -189,10 +188,9 @@ Result<PartyTemplateView> decodePartyTemplate(const LineTable &lines, qsizetype 
 
     const qint64 faction = stored.faction;
     if (faction < 0 || faction >= factionCount)
-        return templateError(ErrorCode::OutOfRange, stored.lineNumber,
-                             QStringLiteral("faction %1 is not in the faction list (%2 entries)")
-                                 .arg(faction)
-                                 .arg(factionCount));
+        return templateError(
+            ErrorCode::OutOfRange, stored.lineNumber,
+            QStringLiteral("faction %1 is not in the faction list (%2 entries)").arg(faction).arg(factionCount));
     view.faction = static_cast<int>(faction);
 
     view.personality = personalityForNumber(stored.personality);
@@ -250,8 +248,8 @@ Result<QByteArray> encodePartyTemplate(const PartyTemplateView &view, const Line
 
     QList<QByteArray> out;
     out.reserve(kFirstSlotField + 4 * kSlotCount + 1);
-    out << encodeEdited(id, f.at(0)) << encodeEdited(name, f.at(1)) << f.at(2)
-        << encodeEdited(view.menu, f.at(3)) << numberField(view.faction, f.at(4));
+    out << encodeEdited(id, f.at(0)) << encodeEdited(name, f.at(1)) << f.at(2) << encodeEdited(view.menu, f.at(3))
+        << numberField(view.faction, f.at(4));
     if (view.personality == Personality::Other)
         out << f.at(5);
     else
@@ -266,15 +264,13 @@ Result<QByteArray> encodePartyTemplate(const PartyTemplateView &view, const Line
             continue;
         }
         if (!isWholeNumber(slot.min))
-            return templateError(ErrorCode::InvalidValue, n,
-                                 QStringLiteral("the minimum \"%1\" of member slot %2 is not a whole number")
-                                     .arg(slot.min)
-                                     .arg(s));
+            return templateError(
+                ErrorCode::InvalidValue, n,
+                QStringLiteral("the minimum \"%1\" of member slot %2 is not a whole number").arg(slot.min).arg(s));
         if (!isWholeNumber(slot.max))
-            return templateError(ErrorCode::InvalidValue, n,
-                                 QStringLiteral("the maximum \"%1\" of member slot %2 is not a whole number")
-                                     .arg(slot.max)
-                                     .arg(s));
+            return templateError(
+                ErrorCode::InvalidValue, n,
+                QStringLiteral("the maximum \"%1\" of member slot %2 is not a whole number").arg(slot.max).arg(s));
         static const QByteArray none;
         const QByteArray &troop = was.filled ? f.at(was.first) : none;
         const QByteArray &min = was.filled ? f.at(was.first + 1) : none;

@@ -70,8 +70,7 @@ inline const QString kUnknownTemplateLineText = QStringLiteral("unknown line in 
 // kUnknownTemplateLineText when the slots are not exactly six well-formed slots; NotANumber for a
 // faction or personality that is not a number; OutOfRange for a faction outside 0..factionCount-1
 // or a troop outside -1..troopCount-1.
-Result<PartyTemplateView> decodePartyTemplate(const LineTable &lines, qsizetype k, int factionCount,
-                                              int troopCount);
+Result<PartyTemplateView> decodePartyTemplate(const LineTable &lines, qsizetype k, int factionCount, int troopCount);
 
 // Builds the new line of template k from the view and the stored line: every field followed by
 // one blank. The flag word is carried over byte for byte, Other keeps the stored personality

@@ -19,10 +19,16 @@ struct PartyTemplatesFile {
 };
 
 // Template k lives on line k + 3, after the two header lines.
-inline qsizetype partyTemplateLine(qsizetype k) { return k + 3; }
+inline qsizetype partyTemplateLine(qsizetype k)
+{
+    return k + 3;
+}
 
 // A template line is recognised by its start alone.
-inline bool isPartyTemplateLine(const QByteArray &line) { return line.startsWith("pt_"); }
+inline bool isPartyTemplateLine(const QByteArray &line)
+{
+    return line.startsWith("pt_");
+}
 
 // The list entry of template k: "k - name (id)".
 QString partyTemplateLabel(qsizetype k, const QString &name, const QString &id);

@@ -11,8 +11,8 @@ namespace lancefall {
 // The inventory line holds 64 slots, each an item number and an item modifier.
 inline constexpr int kInventorySlots = 64;
 
-inline const QString kTooManyItemsMessage =
-    QStringLiteral("ERROR: you cannot have more than 64 items, please remove some!");
+inline const QString kTooManyItemsMessage
+    = QStringLiteral("ERROR: you cannot have more than 64 items, please remove some!");
 
 // One entry of a troop's inventory list.
 struct InventoryEntry {

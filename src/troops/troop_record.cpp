@@ -26,9 +26,8 @@ const std::array<QString, 5> kAttributeNames = {
     QStringLiteral("Charisma"), QStringLiteral("Level"),
 };
 const std::array<QString, 7> kProficiencyNames = {
-    QStringLiteral("One-handed"), QStringLiteral("Two-handed"), QStringLiteral("Polearms"),
-    QStringLiteral("Archery"), QStringLiteral("Crossbows"), QStringLiteral("Throwing"),
-    QStringLiteral("Firearms"),
+    QStringLiteral("One-handed"), QStringLiteral("Two-handed"), QStringLiteral("Polearms"), QStringLiteral("Archery"),
+    QStringLiteral("Crossbows"),  QStringLiteral("Throwing"),   QStringLiteral("Firearms"),
 };
 
 // Piece numbers of the troop line; the second layout has one more carried field
@@ -175,11 +174,8 @@ QByteArray decimalBytes(UInt128 value)
 SkillPosition skillPosition(Skill skill)
 {
     static constexpr std::array<SkillPosition, kSkillCount> kPositions = {{
-        {0, 7}, {0, 2}, {0, 1}, {0, 0},
-        {1, 7}, {1, 6}, {1, 5}, {1, 4}, {1, 3}, {1, 2}, {1, 1}, {1, 0},
-        {2, 7}, {2, 6}, {2, 1}, {2, 0},
-        {3, 3}, {3, 2}, {3, 1}, {3, 0},
-        {4, 4}, {4, 3}, {4, 2}, {4, 1},
+        {0, 7}, {0, 2}, {0, 1}, {0, 0}, {1, 7}, {1, 6}, {1, 5}, {1, 4}, {1, 3}, {1, 2}, {1, 1}, {1, 0},
+        {2, 7}, {2, 6}, {2, 1}, {2, 0}, {3, 3}, {3, 2}, {3, 1}, {3, 0}, {4, 4}, {4, 3}, {4, 2}, {4, 1},
     }};
     return kPositions.at(static_cast<int>(skill));
 }
@@ -187,14 +183,18 @@ SkillPosition skillPosition(Skill skill)
 QString skillName(Skill skill)
 {
     static const std::array<QString, kSkillCount> kNames = {
-        QStringLiteral("Persuasion"), QStringLiteral("Prisoner Management"), QStringLiteral("Leadership"),
-        QStringLiteral("Trade"), QStringLiteral("Tactics"), QStringLiteral("Pathfinding"),
-        QStringLiteral("Spotting"), QStringLiteral("Inventory Management"), QStringLiteral("Wound Treatment"),
-        QStringLiteral("Surgery"), QStringLiteral("First Aid"), QStringLiteral("Engineer"),
-        QStringLiteral("Horse Archery"), QStringLiteral("Looting"), QStringLiteral("Training"),
-        QStringLiteral("Tracking"), QStringLiteral("Weapon Master"), QStringLiteral("Shield"),
-        QStringLiteral("Athletics"), QStringLiteral("Riding"), QStringLiteral("Ironflesh"),
-        QStringLiteral("Power Strike"), QStringLiteral("Power Throw"), QStringLiteral("Power Draw"),
+        QStringLiteral("Persuasion"),      QStringLiteral("Prisoner Management"),
+        QStringLiteral("Leadership"),      QStringLiteral("Trade"),
+        QStringLiteral("Tactics"),         QStringLiteral("Pathfinding"),
+        QStringLiteral("Spotting"),        QStringLiteral("Inventory Management"),
+        QStringLiteral("Wound Treatment"), QStringLiteral("Surgery"),
+        QStringLiteral("First Aid"),       QStringLiteral("Engineer"),
+        QStringLiteral("Horse Archery"),   QStringLiteral("Looting"),
+        QStringLiteral("Training"),        QStringLiteral("Tracking"),
+        QStringLiteral("Weapon Master"),   QStringLiteral("Shield"),
+        QStringLiteral("Athletics"),       QStringLiteral("Riding"),
+        QStringLiteral("Ironflesh"),       QStringLiteral("Power Strike"),
+        QStringLiteral("Power Throw"),     QStringLiteral("Power Draw"),
     };
     return kNames.at(static_cast<int>(skill));
 }
@@ -202,8 +202,8 @@ QString skillName(Skill skill)
 quint32 troopFlagBit(TroopFlag flag)
 {
     static constexpr std::array<quint32, kTroopFlagCount> kBits = {
-        0x10, 0x20, 0x40, 0x80, 0x100, 0x400, 0x1000, 0x100000, 0x200000, 0x400000,
-        0x800000, 0x1000000, 0x2000000, 0x4000000, 0x10000000,
+        0x10,     0x20,     0x40,     0x80,      0x100,     0x400,     0x1000,     0x100000,
+        0x200000, 0x400000, 0x800000, 0x1000000, 0x2000000, 0x4000000, 0x10000000,
     };
     return kBits.at(static_cast<int>(flag));
 }
@@ -239,16 +239,16 @@ Result<DecodedTroop> decodeTroop(const LineTable &lines, qsizetype troop, const 
     view.name1 = displayText(troopFields.at(1));
     view.name2 = displayText(troopFields.at(2));
 
-    const auto faction = listPosition(troopFields.at(pieces.faction), factionCount, troopLine,
-                                      QStringLiteral("faction number"));
+    const auto faction
+        = listPosition(troopFields.at(pieces.faction), factionCount, troopLine, QStringLiteral("faction number"));
     if (!faction)
         return faction.error();
-    const auto upgradeA = listPosition(troopFields.at(pieces.faction + 1), troopCount, troopLine,
-                                       QStringLiteral("upgrade path A"));
+    const auto upgradeA
+        = listPosition(troopFields.at(pieces.faction + 1), troopCount, troopLine, QStringLiteral("upgrade path A"));
     if (!upgradeA)
         return upgradeA.error();
-    const auto upgradeB = listPosition(troopFields.at(pieces.faction + 2), troopCount, troopLine,
-                                       QStringLiteral("upgrade path B"));
+    const auto upgradeB
+        = listPosition(troopFields.at(pieces.faction + 2), troopCount, troopLine, QStringLiteral("upgrade path B"));
     if (!upgradeB)
         return upgradeB.error();
     view.faction = *faction;
@@ -292,8 +292,8 @@ Result<DecodedTroop> decodeTroop(const LineTable &lines, qsizetype troop, const 
             view.inventory.append(InventoryEntry{label, modifier});
     }
     if (!missing.isEmpty()) {
-        decoded.missingItemsWarning =
-            QStringLiteral("Warning: The following items were not found in the items file and will be removed:\r\n")
+        decoded.missingItemsWarning
+            = QStringLiteral("Warning: The following items were not found in the items file and will be removed:\r\n")
             + QString(15, u' ') + missing;
     }
 

@@ -18,11 +18,30 @@ namespace lancefall {
 // The 24 skills of a troop, in the order of the skills line: word 0 to word 4, each
 // from its most significant digit down. Each is one 4-bit level in a skill word.
 enum class Skill {
-    Persuasion, PrisonerManagement, Leadership, Trade,
-    Tactics, Pathfinding, Spotting, InventoryManagement, WoundTreatment, Surgery, FirstAid, Engineer,
-    HorseArchery, Looting, Training, Tracking,
-    WeaponMaster, Shield, Athletics, Riding,
-    Ironflesh, PowerStrike, PowerThrow, PowerDraw,
+    Persuasion,
+    PrisonerManagement,
+    Leadership,
+    Trade,
+    Tactics,
+    Pathfinding,
+    Spotting,
+    InventoryManagement,
+    WoundTreatment,
+    Surgery,
+    FirstAid,
+    Engineer,
+    HorseArchery,
+    Looting,
+    Training,
+    Tracking,
+    WeaponMaster,
+    Shield,
+    Athletics,
+    Riding,
+    Ironflesh,
+    PowerStrike,
+    PowerThrow,
+    PowerDraw,
 };
 inline constexpr int kSkillCount = 24;
 
@@ -39,8 +58,21 @@ QString skillName(Skill skill);
 // The property bits of the flag word that the troop view shows as check boxes, in
 // the order the update applies them.
 enum class TroopFlag {
-    Hero, Inactive, Unkillable, FallDead, NoCapture, Mounted, Merchant, Boots, Armor, Helmet,
-    Gloves, Horse, Shield, Ranged, Unmoveable,
+    Hero,
+    Inactive,
+    Unkillable,
+    FallDead,
+    NoCapture,
+    Mounted,
+    Merchant,
+    Boots,
+    Armor,
+    Helmet,
+    Gloves,
+    Horse,
+    Shield,
+    Ranged,
+    Unmoveable,
 };
 inline constexpr int kTroopFlagCount = 15;
 // The bit value of a property in the flag word (Hero is 0x10).

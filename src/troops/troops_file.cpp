@@ -65,8 +65,9 @@ Result<TroopsFile> readTroopsFile(const QString &path, const TroopLayout &previo
 
     const qsizetype records = troop + 1;
     if (!summaryRowHolds(lines.line(2), records)) {
-        file.summaryNotice = QString::number(records) + QStringLiteral(" troops exist in this file but the summary row has ")
-            + displayText(lines.line(2)) + QStringLiteral("\r\nThis value will be updated when a new file is saved.");
+        file.summaryNotice = QString::number(records)
+            + QStringLiteral(" troops exist in this file but the summary row has ") + displayText(lines.line(2))
+            + QStringLiteral("\r\nThis value will be updated when a new file is saved.");
         file.lines.setLine(2, ' ' + QByteArray::number(records));
     }
     return file;

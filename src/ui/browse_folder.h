@@ -15,11 +15,11 @@ class cBrowseFolder {
 public:
     explicit cBrowseFolder(FolderPicker &picker) : mPicker(picker) {}
 
-    qint32 lFlags = 1;         // 1: only file-system folders; 64: the resizable dialog style
-    bool bCancelled = false;   // true once a dialog ended without a usable folder
-    QWidget *lhWnd = nullptr;  // owner of the dialog
-    QString sTitle;            // instruction text of the dialog
-    QString sFolder;           // before: the folder to open on; after: the chosen folder
+    qint32 lFlags = 1;        // 1: only file-system folders; 64: the resizable dialog style
+    bool bCancelled = false;  // true once a dialog ended without a usable folder
+    QWidget *lhWnd = nullptr; // owner of the dialog
+    QString sTitle;           // instruction text of the dialog
+    QString sFolder;          // before: the folder to open on; after: the chosen folder
 
     // Runs the modal dialog; returns the chosen folder, or an empty text when the
     // user cancelled or the choice has no usable path (both count as a cancel).

@@ -24,8 +24,7 @@ const QString &emptyFaceCode()
 // "10.0000000000000000001" are not rounded into the range.
 bool isSkillLevel(const QString &text)
 {
-    static const QRegularExpression number(
-        QRegularExpression::anchoredPattern(uR"(([+-]?)([0-9]*)(?:\.([0-9]*))?)"_s));
+    static const QRegularExpression number(QRegularExpression::anchoredPattern(uR"(([+-]?)([0-9]*)(?:\.([0-9]*))?)"_s));
     const QRegularExpressionMatch match = number.match(text);
     if (!match.hasMatch())
         return false;
@@ -80,7 +79,9 @@ FieldCheck checkField(FieldRule rule, const QString &text, TextSource source)
 }
 
 FieldValidator::FieldValidator(MessageService &messages, QWidget *owner, QObject *parent)
-    : QObject(parent), mMessages(messages), mOwner(owner)
+    : QObject(parent)
+    , mMessages(messages)
+    , mOwner(owner)
 {
 }
 
@@ -123,9 +124,7 @@ void FieldValidator::fieldLeft(QLineEdit *field, FieldRule rule)
     // Showing a modal message or moving the focus while Qt is still handing the focus
     // to the next widget would be undone by that hand-over: wait for it to finish.
     mComplaintPending = true;
-    QTimer::singleShot(0, this, [this, guarded = QPointer<QLineEdit>(field), rule] {
-        complain(guarded, rule);
-    });
+    QTimer::singleShot(0, this, [this, guarded = QPointer<QLineEdit>(field), rule] { complain(guarded, rule); });
 }
 
 void FieldValidator::complain(const QPointer<QLineEdit> &field, FieldRule rule)

@@ -48,18 +48,24 @@ MainWindow::MainWindow(MessageService &messages, QuestionService &questions, Fol
     txtPTMax = {ui->txtPTMax_0, ui->txtPTMax_1, ui->txtPTMax_2, ui->txtPTMax_3, ui->txtPTMax_4, ui->txtPTMax_5};
     chkPTPrisoner = {ui->chkPTPrisoner_0, ui->chkPTPrisoner_1, ui->chkPTPrisoner_2,
                      ui->chkPTPrisoner_3, ui->chkPTPrisoner_4, ui->chkPTPrisoner_5};
-    mFlagBoxes = {ui->chkHero,   ui->chkInactive, ui->chkUnkillable, ui->chkFallDead, ui->chkNoCapture,
+    mFlagBoxes = {ui->chkHero,    ui->chkInactive, ui->chkUnkillable, ui->chkFallDead, ui->chkNoCapture,
                   ui->chkMounted, ui->chkMerchant, ui->chkBoots,      ui->chkArmor,    ui->chkHelmet,
-                  ui->chkGloves, ui->chkHorse,    ui->chkShield,     ui->chkRanged,   ui->chkUnmoveable};
-    mSkillFields = {ui->txtPersuasion,   ui->txtPrisonerManagement, ui->txtLeadership,     ui->txtTrade,
-                    ui->txtTactics,      ui->txtPathfinding,        ui->txtSpotting,       ui->txtInventoryManagement,
-                    ui->txtWoundTreatment, ui->txtSurgery,          ui->txtFirstAid,       ui->txtEngineer,
-                    ui->txtHorseArchery, ui->txtLooting,            ui->txtTraining,       ui->txtTracking,
-                    ui->txtWeaponMaster, ui->txtShield,             ui->txtAthletics,      ui->txtRiding,
-                    ui->txtIronflesh,    ui->txtPowerStrike,        ui->txtPowerThrow,     ui->txtPowerDraw};
+                  ui->chkGloves,  ui->chkHorse,    ui->chkShield,     ui->chkRanged,   ui->chkUnmoveable};
+    mSkillFields = {ui->txtPersuasion,     ui->txtPrisonerManagement,
+                    ui->txtLeadership,     ui->txtTrade,
+                    ui->txtTactics,        ui->txtPathfinding,
+                    ui->txtSpotting,       ui->txtInventoryManagement,
+                    ui->txtWoundTreatment, ui->txtSurgery,
+                    ui->txtFirstAid,       ui->txtEngineer,
+                    ui->txtHorseArchery,   ui->txtLooting,
+                    ui->txtTraining,       ui->txtTracking,
+                    ui->txtWeaponMaster,   ui->txtShield,
+                    ui->txtAthletics,      ui->txtRiding,
+                    ui->txtIronflesh,      ui->txtPowerStrike,
+                    ui->txtPowerThrow,     ui->txtPowerDraw};
     mAttributeFields = {ui->TxtAttrStr, ui->txtAttrAgi, ui->txtAttrInt, ui->txtAttrCha, ui->txtLvl};
-    mProficiencyFields = {ui->txt1hWeap, ui->txt2hWeap, ui->txtPole, ui->txtArch, ui->txtCross, ui->txtThrow,
-                          ui->txtFire};
+    mProficiencyFields
+        = {ui->txt1hWeap, ui->txt2hWeap, ui->txtPole, ui->txtArch, ui->txtCross, ui->txtThrow, ui->txtFire};
 
     auto makeModel = [this] { return new QStringListModel(this); };
     mTroopList = makeModel();
@@ -126,11 +132,18 @@ void MainWindow::attachFieldRules()
         for (QLineEdit *field : fields)
             mValidator->attach(field, rule);
     };
-    attach({ui->txtIronflesh, ui->txtPowerStrike, ui->txtPowerThrow, ui->txtPowerDraw, ui->txtWeaponMaster,
-            ui->txtShield, ui->txtAthletics, ui->txtRiding, ui->txtHorseArchery, ui->txtLooting, ui->txtTraining,
-            ui->txtTracking, ui->txtTactics, ui->txtPathfinding, ui->txtSpotting, ui->txtInventoryManagement,
-            ui->txtWoundTreatment, ui->txtSurgery, ui->txtFirstAid, ui->txtEngineer, ui->txtPersuasion,
-            ui->txtPrisonerManagement, ui->txtLeadership, ui->txtTrade},
+    attach({ui->txtIronflesh,      ui->txtPowerStrike,
+            ui->txtPowerThrow,     ui->txtPowerDraw,
+            ui->txtWeaponMaster,   ui->txtShield,
+            ui->txtAthletics,      ui->txtRiding,
+            ui->txtHorseArchery,   ui->txtLooting,
+            ui->txtTraining,       ui->txtTracking,
+            ui->txtTactics,        ui->txtPathfinding,
+            ui->txtSpotting,       ui->txtInventoryManagement,
+            ui->txtWoundTreatment, ui->txtSurgery,
+            ui->txtFirstAid,       ui->txtEngineer,
+            ui->txtPersuasion,     ui->txtPrisonerManagement,
+            ui->txtLeadership,     ui->txtTrade},
            FieldRule::Skill);
     attach({ui->txt1hWeap, ui->txt2hWeap, ui->txtPole, ui->txtArch, ui->txtCross, ui->txtThrow, ui->txtFire,
             ui->TxtAttrStr, ui->txtAttrAgi, ui->txtAttrInt, ui->txtAttrCha, ui->txtLvl, ui->txtPTMenu},
@@ -138,8 +151,7 @@ void MainWindow::attachFieldRules()
     for (int i = 0; i < 6; ++i)
         attach({txtPTMin[i], txtPTMax[i]}, FieldRule::ZeroFill);
     attach({ui->txtFace1, ui->txtFace2}, FieldRule::FaceCode);
-    attach({ui->txtID, ui->txtName1, ui->txtName2, ui->txtPTID, ui->txtPTName, ui->txtPartiesID,
-            ui->txtPartiesName},
+    attach({ui->txtID, ui->txtName1, ui->txtName2, ui->txtPTID, ui->txtPTName, ui->txtPartiesID, ui->txtPartiesName},
            FieldRule::NoBlanks);
 }
 
@@ -326,9 +338,18 @@ QString MainWindow::saveOne(ModuleFile file)
     return *summary;
 }
 
-QString MainWindow::Save_Troops() { return saveOne(ModuleFile::Troops); }
-QString MainWindow::Save_PT() { return saveOne(ModuleFile::PartyTemplates); }
-QString MainWindow::Save_Parties() { return saveOne(ModuleFile::Parties); }
+QString MainWindow::Save_Troops()
+{
+    return saveOne(ModuleFile::Troops);
+}
+QString MainWindow::Save_PT()
+{
+    return saveOne(ModuleFile::PartyTemplates);
+}
+QString MainWindow::Save_Parties()
+{
+    return saveOne(ModuleFile::Parties);
+}
 
 bool MainWindow::cmdSave_Click()
 {
@@ -389,8 +410,9 @@ void MainWindow::showUpdateError(const Error &error)
 
 void MainWindow::confirmUpdate(const QString &name, const QString &id)
 {
-    mMessages.show(this, QStringLiteral("Information on ") + name + QStringLiteral(" (") + id
-                             + QStringLiteral(") has been updated."),
+    mMessages.show(this,
+                   QStringLiteral("Information on ") + name + QStringLiteral(" (") + id
+                       + QStringLiteral(") has been updated."),
                    MessageLook::Plain);
     markModified();
 }

@@ -32,8 +32,7 @@ class MainWindow : public QMainWindow {
     Q_OBJECT
 
 public:
-    MainWindow(MessageService &messages, QuestionService &questions, FolderPicker &folders,
-               QWidget *parent = nullptr);
+    MainWindow(MessageService &messages, QuestionService &questions, FolderPicker &folders, QWidget *parent = nullptr);
     ~MainWindow() override;
 
     const Module &module() const { return mModule; }
@@ -102,13 +101,13 @@ private:
     Module mModule;
 
     // One model per set of lists that show the same entries.
-    QStringListModel *mTroopList = nullptr;     // ListTroops
-    QStringListModel *mTroopSlots = nullptr;    // cmbPTTroops_0..5
-    QStringListModel *mUpgradePaths = nullptr;  // cmbUpgradePathA, cmbUpgradePathB
-    QStringListModel *mItems = nullptr;         // cmbItems
-    QStringListModel *mFactions = nullptr;      // cmbFactions, cmbPTFactions, cmbPFactions
-    QStringListModel *mTemplates = nullptr;     // lstPartyTemplates, cmbPTemplates
-    QStringListModel *mParties = nullptr;       // lstParties
+    QStringListModel *mTroopList = nullptr;       // ListTroops
+    QStringListModel *mTroopSlots = nullptr;      // cmbPTTroops_0..5
+    QStringListModel *mUpgradePaths = nullptr;    // cmbUpgradePathA, cmbUpgradePathB
+    QStringListModel *mItems = nullptr;           // cmbItems
+    QStringListModel *mFactions = nullptr;        // cmbFactions, cmbPTFactions, cmbPFactions
+    QStringListModel *mTemplates = nullptr;       // lstPartyTemplates, cmbPTemplates
+    QStringListModel *mParties = nullptr;         // lstParties
     QStringListModel *mInventoryLabels = nullptr; // ListItems
 
     std::array<QRadioButton *, 3> optGender{};

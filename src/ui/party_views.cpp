@@ -23,9 +23,10 @@ QString withoutBlanks(QString text)
 
 Error mustSelectAgain(const QString &what)
 {
-    return {ErrorCode::NotSelected, QStringLiteral("the %1 shown is not the one selected, because it could not be "
-                                                   "shown without errors; select it again once its line is mended")
-                                        .arg(what)};
+    return {ErrorCode::NotSelected,
+            QStringLiteral("the %1 shown is not the one selected, because it could not be "
+                           "shown without errors; select it again once its line is mended")
+                .arg(what)};
 }
 
 } // namespace
@@ -36,8 +37,8 @@ void MainWindow::lstPartyTemplates_Click()
     if (k < 0)
         return;
     mShownTemplate = -1;
-    const Result<PartyTemplateView> decoded = decodePartyTemplate(mModule.partyTemplates.lines, k,
-                                                                  mFactions->rowCount(), mTroopSlots->rowCount());
+    const Result<PartyTemplateView> decoded
+        = decodePartyTemplate(mModule.partyTemplates.lines, k, mFactions->rowCount(), mTroopSlots->rowCount());
     if (!decoded) {
         const Error &error = decoded.error();
         // An unknown slot layout has its own fixed message.
@@ -123,8 +124,8 @@ void MainWindow::lstParties_Click()
     if (k < 0)
         return;
     mShownParty = -1;
-    const Result<PartyView> decoded =
-        decodeParty(mModule.parties.lines, k, mTemplates->rowCount(), mFactions->rowCount());
+    const Result<PartyView> decoded
+        = decodeParty(mModule.parties.lines, k, mTemplates->rowCount(), mFactions->rowCount());
     if (!decoded) {
         showError(decoded.error());
         return;

@@ -33,8 +33,8 @@ void MainWindow::ListTroops_Click()
     // Until this troop is shown completely, Update must not write the values the
     // view still holds from another troop.
     mShownTroop = -1;
-    const Result<DecodedTroop> decoded = decodeTroop(mModule.troops.lines, k, mModule.troops.layout,
-                                                     mModule.items, mFactions->rowCount(), mTroopList->rowCount());
+    const Result<DecodedTroop> decoded = decodeTroop(mModule.troops.lines, k, mModule.troops.layout, mModule.items,
+                                                     mFactions->rowCount(), mTroopList->rowCount());
     if (!decoded) {
         showError(decoded.error());
         return;

@@ -84,9 +84,8 @@ LoadReport loadModule(const QString &folder, const TroopLayout &previousLayout)
     Module &module = report.module;
     module.folder = folder;
     module.troops.layout = previousLayout;
-    auto failure = [&report](ModuleFile file) -> std::optional<Error> & {
-        return report.failures[static_cast<int>(file)];
-    };
+    auto failure
+        = [&report](ModuleFile file) -> std::optional<Error> & { return report.failures[static_cast<int>(file)]; };
 
     take(readTroopsFile(module.path(ModuleFile::Troops), previousLayout), module.troops, failure(ModuleFile::Troops));
     take(readItemCatalogue(module.path(ModuleFile::Items)), module.items, failure(ModuleFile::Items));

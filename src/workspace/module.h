@@ -64,7 +64,7 @@ QString saveMessageOpening(const QString &folder);
 // What a save of all three edited files did.
 struct SaveReport {
     std::array<std::optional<Error>, 3> failures; // by position in kEditedFiles
-    QString message;                               // the opening and one summary line per file
+    QString message;                              // the opening and one summary line per file
     bool ok() const;
 };
 

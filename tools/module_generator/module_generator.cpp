@@ -42,10 +42,9 @@ const std::array<QByteArray, 4> kPartyWordsGb = {
     QByteArray::fromHex("b2bfc2e4"), // tribe
 };
 
-const std::array<const char *, 8> kTroopWords = {"Recruit", "Footman", "Archer", "Lancer",
-                                                 "Raider",  "Watchman", "Outlaw", "Lord"};
-const std::array<const char *, 8> kItemWords = {"Sword", "Spear", "Bow",  "Arrows",
-                                                "Shield", "Helm", "Boots", "Horse"};
+const std::array<const char *, 8> kTroopWords
+    = {"Recruit", "Footman", "Archer", "Lancer", "Raider", "Watchman", "Outlaw", "Lord"};
+const std::array<const char *, 8> kItemWords = {"Sword", "Spear", "Bow", "Arrows", "Shield", "Helm", "Boots", "Horse"};
 
 // Skill fields as (word, nibble), nibble 0 = least significant 4 bits.
 constexpr std::array<std::array<int, 2>, 24> kSkillFields = {{
@@ -56,16 +55,15 @@ constexpr std::array<std::array<int, 2>, 24> kSkillFields = {{
     {4, 4}, {4, 3}, {4, 2}, {4, 1},                                 // ironflesh .. power draw
 }};
 
-constexpr std::array<quint32, 15> kPropertyBits = {
-    0x10,     0x20,     0x40,     0x80,      0x100,     0x400,     0x1000,    0x100000,
-    0x200000, 0x400000, 0x800000, 0x1000000, 0x2000000, 0x4000000, 0x10000000};
+constexpr std::array<quint32, 15> kPropertyBits
+    = {0x10,     0x20,     0x40,     0x80,      0x100,     0x400,     0x1000,    0x100000,
+       0x200000, 0x400000, 0x800000, 0x1000000, 0x2000000, 0x4000000, 0x10000000};
 constexpr std::array<quint32, 5> kUnshownBits = {0x200, 0x800, 0x8000000, 0x20000000, 0x40000000};
 constexpr std::array<int, 7> kPersonalities = {137, 7, 11, 312, 0, 136, 57};
 
 // mt19937's output sequence is fixed by the standard; the distributions of <random> are not,
 // so ranges are taken by modulo to keep the files identical on every platform.
-class Random
-{
+class Random {
 public:
     explicit Random(quint32 seed) : mEngine(seed) {}
     quint32 next() { return quint32(mEngine()); }
@@ -82,8 +80,7 @@ private:
     std::mt19937 mEngine;
 };
 
-class Writer
-{
+class Writer {
 public:
     Writer(bool crlf, qsizetype reserve) : mCrlf(crlf) { mData.reserve(reserve); }
 
@@ -102,7 +99,7 @@ public:
         mData.append(c);
         return *this;
     }
-    template<typename Int>
+    template <typename Int>
     Writer &num(Int value)
     {
         char buffer[24];
@@ -111,7 +108,7 @@ public:
         return *this;
     }
     // A number followed by one blank.
-    template<typename Int>
+    template <typename Int>
     Writer &field(Int value)
     {
         return num(value).ch(' ');

@@ -10,26 +10,27 @@ namespace lancefall {
 // of item_kinds1.txt including item 0 (itm_no_item, which gets no catalogue entry), `factions`
 // counts the "0 fac_" lines (faction numbers 0..factions are valid).
 struct GeneratedModuleOptions {
-    int troops = 4300;          // ~30 000 lines with 7-line records
+    int troops = 4300; // ~30 000 lines with 7-line records
     int items = 2000;
     int factions = 30;
     int templates = 1000;
     int parties = 500;
-    bool version2 = true;       // "troopsfile version 2" vs "troopsfile version 1"
-    int recordLines = 7;        // 6 or 7
-    bool game095 = true;        // 8 face words (0.95x) or 4 (0.90x)
-    bool crlf = true;           // CR LF or LF line ends
-    bool gb18030Names = false;  // some troop, item, template and party names as GB18030-encoded Chinese bytes (not valid UTF-8)
+    bool version2 = true; // "troopsfile version 2" vs "troopsfile version 1"
+    int recordLines = 7;  // 6 or 7
+    bool game095 = true;  // 8 face words (0.95x) or 4 (0.90x)
+    bool crlf = true;     // CR LF or LF line ends
+    bool gb18030Names
+        = false; // some troop, item, template and party names as GB18030-encoded Chinese bytes (not valid UTF-8)
     quint32 seed = 1;
 };
 
 // The five files' contents, as written by writeGeneratedModule.
 struct GeneratedModuleFiles {
-    QByteArray troops;          // troops.txt
-    QByteArray items;           // item_kinds1.txt
-    QByteArray factions;        // factions.txt
-    QByteArray partyTemplates;  // party_templates.txt
-    QByteArray parties;         // parties.txt
+    QByteArray troops;         // troops.txt
+    QByteArray items;          // item_kinds1.txt
+    QByteArray factions;       // factions.txt
+    QByteArray partyTemplates; // party_templates.txt
+    QByteArray parties;        // parties.txt
 };
 
 // What the generated files hold, beyond the consistency rules that every record keeps (correct
@@ -83,8 +84,7 @@ struct GeneratedModuleFiles {
 // Builds the five files in memory. Deterministic for the same options. Fails (returns false and
 // sets *error) for options that cannot make a consistent module: troops < 1, items < 1,
 // factions < 0, templates < 0, parties < 0, parties > 0 with templates < 1, recordLines not 6 or 7.
-bool generateModuleFiles(const GeneratedModuleOptions &options, GeneratedModuleFiles *files,
-                         QString *error = nullptr);
+bool generateModuleFiles(const GeneratedModuleOptions &options, GeneratedModuleFiles *files, QString *error = nullptr);
 
 // Writes the five module files into folder (which must exist). Deterministic for the same options.
 bool writeGeneratedModule(const QString &folder, const GeneratedModuleOptions &options, QString *error = nullptr);
