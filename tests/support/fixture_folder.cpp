@@ -27,6 +27,15 @@ QByteArray readBytes(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+QString writeFile(const QString &dir, const QString &name, const QByteArray &content)
+{
+    const QString path = QDir(dir).filePath(name);
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly))
+        file.write(content);
+    return path;
+}
+
 QByteArray withCrLfLineEnds(const QByteArray &content)
 {
     QByteArray text = content;

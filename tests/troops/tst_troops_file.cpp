@@ -1,10 +1,13 @@
 #include "troops/troops_file.h"
 
+#include "support/fixture_folder.h"
+
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
 using namespace lancefall;
+using namespace lancefall::testing;
 
 namespace {
 
@@ -26,14 +29,6 @@ QByteArray troopsText(const QByteArray &header, const QByteArray &summary, int t
     return text;
 }
 
-QString writeFile(const QTemporaryDir &dir, const QByteArray &content)
-{
-    const QString path = dir.filePath(QStringLiteral("troops.txt"));
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly))
-        file.write(content);
-    return path;
-}
 
 } // namespace
 
@@ -75,7 +70,7 @@ void TestTroopsFile::decidesLayoutSettings()
     QFETCH(QString, gameVersion);
     QTemporaryDir dir;
     const Result<TroopsFile> file =
-        readTroopsFile(writeFile(dir, troopsText(header, " 3", 3, recordLines, faceWords)), TroopLayout{});
+        readTroopsFile(writeFile(dir.path(), QStringLiteral("troops.txt"), troopsText(header, " 3", 3, recordLines, faceWords)), TroopLayout{});
     QVERIFY2(file.ok(), qPrintable(file.ok() ? QString() : file.error().message()));
     QCOMPARE(file->layout.version2, version2);
     QCOMPARE(file->layout.recordLines, recordLines);
@@ -104,7 +99,7 @@ void TestTroopsFile::checksSummaryRowAsNumber()
     QFETCH(QString, notice);
     QTemporaryDir dir;
     const Result<TroopsFile> file =
-        readTroopsFile(writeFile(dir, troopsText("troopsfile version 2", row, 3, 7)), TroopLayout{});
+        readTroopsFile(writeFile(dir.path(), QStringLiteral("troops.txt"), troopsText("troopsfile version 2", row, 3, 7)), TroopLayout{});
     QVERIFY(file.ok());
     QCOMPARE(file->summaryNotice, notice);
     // A right count stays as written; a wrong one becomes a blank and the count.
@@ -117,7 +112,7 @@ void TestTroopsFile::labelsEveryTroopList()
     QByteArray text = "troopsfile version 2\r\n 2\r\n"
                       "trp_guard Guard Guards 0 0 0 0 0 0 0\r\n  \r\n  \r\n \r\n0\r\n  \r\n\r\n"
                       "trp_archer \xb9\xad\xca\xd6 Archers 0 0 0 0 0 0 0\r\nnot trp_ a record\r\n";
-    const Result<TroopsFile> file = readTroopsFile(writeFile(dir, text), TroopLayout{});
+    const Result<TroopsFile> file = readTroopsFile(writeFile(dir.path(), QStringLiteral("troops.txt"), text), TroopLayout{});
     QVERIFY(file.ok());
     QCOMPARE(file->listLabels, (QStringList{QStringLiteral("0 - Guard (trp_guard)"), QStringLiteral("1 - 弓手 (trp_archer)")}));
     QCOMPARE(file->slotLabels, (QStringList{QStringLiteral("0 - None"), QStringLiteral("1 - 弓手 (trp_archer)")}));
@@ -147,7 +142,7 @@ void TestTroopsFile::refusesMalformedFiles()
     QFETCH(int, code);
     QFETCH(QString, message);
     QTemporaryDir dir;
-    const Result<TroopsFile> file = readTroopsFile(writeFile(dir, content), TroopLayout{});
+    const Result<TroopsFile> file = readTroopsFile(writeFile(dir.path(), QStringLiteral("troops.txt"), content), TroopLayout{});
     QVERIFY(!file.ok());
     QCOMPARE(int(file.error().code), code);
     QCOMPARE(file.error().message(), message);
@@ -158,7 +153,7 @@ void TestTroopsFile::loadsMoreThan32767Lines()
     QTemporaryDir dir;
     const int troops = 5000; // 35 002 lines
     const Result<TroopsFile> file =
-        readTroopsFile(writeFile(dir, troopsText("troopsfile version 2", " 5000", troops, 7)), TroopLayout{});
+        readTroopsFile(writeFile(dir.path(), QStringLiteral("troops.txt"), troopsText("troopsfile version 2", " 5000", troops, 7)), TroopLayout{});
     QVERIFY(file.ok());
     QCOMPARE(file->lines.lastIndex(), 2 + 7 * troops);
     QCOMPARE(file->listLabels.size(), troops);
