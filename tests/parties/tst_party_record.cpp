@@ -1,6 +1,7 @@
 #include "parties/party_record.h"
 
 #include "lines/text_file.h"
+#include "parties/parties_file.h"
 
 #include <QtTest>
 
@@ -9,21 +10,21 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-constexpr int kTemplates = 12;
-constexpr int kFactions = 7;
-const QByteArray kSecondLine = "0.0 3 0 2 0 ";
+const QByteArray kHead = "1 0 0 0 p_x y 256 0 "; // the fields before the template
+const QByteArray kStored = "1 0 0 0 p_x y 256 07 01 002 0 0 12.500000 -4.25 0.0 0 ";
 
-// Party 0 on lines 3 and 4, party 1 on lines 5 and 6.
-LineTable tableWith(const QByteArray &firstParty, const QByteArray &secondParty = "1 1 1 0 p_b B 0 0 2 3 0 ")
+// Party 0 on lines 3 and 4, party 1 on lines 5 and 6; the second lines are "0.0 3 0 2 0 ".
+LineTable tableWith(const QByteArray &first, const QByteArray &second = "1 1 1 0 p_b B 0 0 2 3 0 ")
 {
-    const QByteArray second = '\n' + kSecondLine + '\n';
-    return splitLines("partiesfile version 1\n 2 2\n" + firstParty + second + secondParty + second);
+    return splitLines("partiesfile version 1\n 2 2\n" + first + "\n0.0 3 0 2 0 \n" + second + "\n0.0 3 0 2 0 \n");
 }
 
-QString failure(ErrorCode code, const char *what, int line = 3)
+QByteArray failure(ErrorCode code, const char *what, int line = 3)
 {
-    return u"Error #%1: parties.txt line %2: %3"_s.arg(int(code)).arg(line).arg(QString::fromUtf8(what));
+    return "Error #" + QByteArray::number(int(code)) + ": parties.txt line " + QByteArray::number(line) + ": " + what;
 }
+
+using enum ErrorCode;
 
 } // namespace
 
@@ -31,110 +32,76 @@ class TestPartyRecord : public QObject {
     Q_OBJECT
 
 private slots:
-    void decodes_data();
-    void decodes();
-    void encodes_data();
-    void encodes();
-    void updatesKeepTheLine();
-};
-
-// Party k shown as "id|name|template|faction", or the error message.
-void TestPartyRecord::decodes_data()
-{
-    QTest::addColumn<QByteArray>("line");
-    QTest::addColumn<qsizetype>("k");
-    QTest::addColumn<QString>("expected");
-    const auto row = [](const char *name, const QByteArray &line, const QString &expected, qsizetype k = 0) {
-        QTest::newRow(name) << line << k << expected;
-    };
-    row("first party, fields after the faction", "1 0 0 0 p_x y 256 0 11 6 0 0 12.5 ", u"p_x|y|11|6"_s);
-    row("second party, record line 5", "1 0 0 0 p_x y 256 0 11 6 ", u"p_b|B|2|3"_s, 1);
-    row("ten fields, no closing blank", "1 0 0 0 p_x y 256 0 03 0", u"p_x|y|3|0"_s);
-    row("nine fields", "1 0 0 0 p_x y 256 0 1",
-        failure(ErrorCode::MissingField, "a party line needs at least 10 fields"));
-    row("template not a number", "1 0 0 0 p_x y 256 0 t 1 ",
-        failure(ErrorCode::NotANumber, "the party template \"t\" is not a number"));
-    row("faction not a number", "1 0 0 0 p_x y 256 0 1 ",
-        failure(ErrorCode::NotANumber, "the faction \"\" is not a number"));
-    row("template beyond the list", "1 0 0 0 p_x y 256 0 12 1 ",
-        failure(ErrorCode::OutOfRange, "party template 12 is not in the template list (12 entries)"));
-    row("negative faction", "1 0 0 0 p_x y 256 0 1 -1 ",
-        failure(ErrorCode::OutOfRange, "faction -1 is not in the faction list (7 entries)"));
-    row("not a record line, p_ inside the identifier", "1 0 0 0 xp_x y 256 0 1 1 ",
-        failure(ErrorCode::InvalidValue, "the line of party 0 holds no identifier beginning with p_"));
-    row("beyond the file", "1 0 0 0 p_x y 256 0 1 1 ",
-        failure(ErrorCode::RecordBeyondTable, "party 2 lies beyond the end of the file (6 lines)", 7), 2);
-}
-
-void TestPartyRecord::decodes()
-{
-    QFETCH(QByteArray, line);
-    QFETCH(qsizetype, k);
-    QFETCH(QString, expected);
-    const Result<PartyView> v = decodeParty(tableWith(line), k, kTemplates, kFactions);
-    QCOMPARE(v ? u"%1|%2|%3|%4"_s.arg(v->id, v->name).arg(v->partyTemplate).arg(v->faction) : v.error().message(),
-             expected);
-}
-
-// The record line built for party 0, byte for byte, or the error message.
-void TestPartyRecord::encodes_data()
-{
-    QTest::addColumn<QByteArray>("stored");
-    QTest::addColumn<QString>("id");
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<int>("partyTemplate");
-    QTest::addColumn<QByteArray>("expected");
-    const auto row = [](const char *title, const QByteArray &expected, const QString &id = u"p_x"_s,
-                        const QString &name = u"y"_s, int partyTemplate = 1,
-                        const QByteArray &stored = "1 0 0 0 p_x y 256 07 01 002 0 0 12.500000 -4.25 0.0 0 ") {
-        QTest::newRow(title) << stored << id << name << partyTemplate << expected;
-    };
-    row("template only, stored number forms kept", "1 0 0 0 p_x y 256 07 3 002 0 0 12.500000 -4.25 0.0 0 ", u"p_x"_s,
-        u"y"_s, 3);
-    row("identifier and name, blanks become underscores",
-        "1 0 0 0 p_new_x Old__Fort 256 07 01 002 0 0 12.500000 -4.25 0.0 0 ", u"p_new x"_s, u"Old  Fort"_s);
-    row("name and faction, inner double blank and no closing blank kept", "1  0 0 p_x z 256 0 1 2", u"p_x"_s, u"z"_s,
-        1, "1  0 0 p_x y 256 0 1 5");
-    row("identifier without p_", failure(ErrorCode::InvalidValue, "the identifier \"x\" must begin with p_").toUtf8(),
-        u"x"_s);
-    row("no template", failure(ErrorCode::InvalidValue, "no party template is chosen").toUtf8(), u"p_x"_s, u"y"_s, -1);
-    row("stored line that cannot be decoded",
-        failure(ErrorCode::NotSelected, "party 0 cannot be shown without errors, so it cannot be updated "
-                                        "(parties.txt line 3: the party template \"t\" is not a number)")
-            .toUtf8(),
-        u"p_x"_s, u"y"_s, 1, "1 0 0 0 p_x y 256 0 t 2 ");
-}
-
-void TestPartyRecord::encodes()
-{
-    QFETCH(QByteArray, stored);
-    QFETCH(QString, id);
-    QFETCH(QString, name);
-    QFETCH(int, partyTemplate);
-    QFETCH(QByteArray, expected);
-    const Result<QByteArray> line = encodeParty(PartyView{id, name, partyTemplate, 2}, tableWith(stored), 0);
-    QCOMPARE(line ? *line : line.error().message().toUtf8(), expected);
-}
-
-// Updating the template of both parties, then updating again without changes, gives the same
-// record lines and never touches the second lines.
-void TestPartyRecord::updatesKeepTheLine()
-{
-    LineTable lines = tableWith("1 0 0 0 p_x y 256 0 1 2 0 0 12.5 ");
-    for (qsizetype k : {0, 1}) {
-        QByteArrayList written;
-        for (int update = 0; update < 2; ++update) {
-            Result<PartyView> view = decodeParty(lines, k, kTemplates, kFactions);
-            QVERIFY(view.ok());
-            view->partyTemplate = 5; // the second update changes nothing
-            const Result<QByteArray> line = encodeParty(*view, lines, k);
-            QVERIFY(line.ok());
-            lines.setLine(2 * k + 3, written.emplace_back(*line));
-        }
-        QCOMPARE(written.at(1), written.at(0));
+    // Party k, with 12 templates and 7 factions, shown as "id|name|template|faction", or the error message.
+    void decodes_data()
+    {
+        QTest::addColumn<QByteArray>("line");
+        QTest::addColumn<QByteArray>("expected");
+        QTest::addColumn<qsizetype>("k");
+        const auto row = [](const char *name, const QByteArray &line, const QByteArray &expected, qsizetype k = 0) {
+            QTest::newRow(name) << line << expected << k;
+        };
+        row("first party, fields after the faction", kHead + "11 6 0 0 12.5 ", "p_x|y|11|6");
+        row("second party, record line 5", kHead + "11 6 ", "p_b|B|2|3", 1);
+        row("ten fields, no closing blank", kHead + "03 0", "p_x|y|3|0");
+        row("nine fields", kHead + "1", failure(MissingField, "a party line needs at least 10 fields"));
+        row("template not a number", kHead + "t 1 ", failure(NotANumber, "the party template \"t\" is not a number"));
+        row("faction not a number", kHead + "1 ", failure(NotANumber, "the faction \"\" is not a number"));
+        row("template 12", kHead + "12 1 ",
+            failure(OutOfRange, "party template 12 is not in the template list (12 entries)"));
+        row("faction -1", kHead + "1 -1 ", failure(OutOfRange, "faction -1 is not in the faction list (7 entries)"));
+        row("xp_", "1 0 0 0 xp_x y 256 0 1 1 ",
+            failure(InvalidValue, "the line of party 0 holds no identifier beginning with p_"));
+        row("party 2", kHead, failure(RecordBeyondTable, "party 2 lies beyond the end of the file (6 lines)", 7), 2);
     }
-    QVERIFY(lines == tableWith("1 0 0 0 p_x y 256 0 5 2 0 0 12.5 ", "1 1 1 0 p_b B 0 0 5 3 0 "));
-}
+    void decodes()
+    {
+        QFETCH(QByteArray, line);
+        QFETCH(qsizetype, k);
+        const Result<PartyView> v = decodeParty(tableWith(line), k, 12, 7);
+        QTEST(v ? u"%1|%2|%3|%4"_s.arg(v->id, v->name).arg(v->partyTemplate).arg(v->faction).toUtf8()
+                : v.error().message().toUtf8(), "expected");
+    }
+
+    // The record line built for party 0 from the view "id|name|template|faction" and the stored line
+    // (default kStored), byte for byte, or the error message. A second update without an edit writes
+    // the same line again.
+    void encodes_data()
+    {
+        QTest::addColumn<QByteArray>("view");
+        QTest::addColumn<QByteArray>("expected");
+        QTest::addColumn<QByteArray>("stored");
+        const auto row = [](const char *name, const QByteArray &view, const QByteArray &expected,
+                            const QByteArray &stored = kStored) { QTest::newRow(name) << view << expected << stored; };
+        row("template only, stored number forms kept", "p_x|y|3|2", "1 0 0 0 p_x y 256 07 3 002 0 0 12.500000 -4.25 0.0 0 ");
+        row("identifier and name, blanks become underscores", "p_new x|Old  Fort|1|2",
+            "1 0 0 0 p_new_x Old__Fort 256 07 01 002 0 0 12.500000 -4.25 0.0 0 ");
+        row("name and faction, double blank and no closing blank kept", "p_x|z|1|2", "1  0 0 p_x z 256 0 1 2",
+            "1  0 0 p_x y 256 0 1 5");
+        row("no p_", "x|y|1|2", failure(InvalidValue, "the identifier \"x\" must begin with p_"));
+        row("no template", "p_x|y|-1|2", failure(InvalidValue, "no party template is chosen"));
+        row("no faction", "p_x|y|1|-1", failure(InvalidValue, "no faction is chosen"));
+        row("stored line that cannot be decoded", "p_x|y|1|2",
+            failure(NotSelected, "party 0 cannot be shown without errors, so it cannot be updated (parties.txt line 3: "
+                                 "the party template \"t\" is not a number)"), kHead + "t 2 ");
+    }
+    void encodes()
+    {
+        QFETCH(QByteArray, view);
+        QFETCH(QByteArray, stored);
+        const QList<QByteArray> v = view.split('|');
+        LineTable lines = tableWith(stored);
+        const PartyView edited{QString::fromUtf8(v[0]), QString::fromUtf8(v[1]), v[2].toInt(), v[3].toInt()};
+        const Result<QByteArray> line = encodeParty(edited, lines, 0);
+        QTEST(line ? *line : line.error().message().toUtf8(), "expected");
+        if (!line)
+            return;
+        lines.setLine(partyLine(0), *line);
+        const Result<PartyView> shown = decodeParty(lines, 0, 12, 7);
+        const Result<QByteArray> again = shown ? encodeParty(*shown, lines, 0) : shown.error();
+        QCOMPARE(again ? *again : again.error().message().toUtf8(), *line);
+    }
+};
 
 QTEST_GUILESS_MAIN(TestPartyRecord)
 #include "tst_party_record.moc"

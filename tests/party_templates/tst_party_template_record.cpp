@@ -10,7 +10,7 @@ using namespace Qt::StringLiterals;
 namespace {
 
 const QByteArray kEmpty = "-1 -1 -1 -1 -1 -1";
-const char *const kNoMembers = "0 0 0|0 0 0|0 0 0|0 0 0|0 0 0|0 0 0";
+const QString kHead = u"pt_a|b|3|2|"_s;
 
 // Template 0 on line 3, after the two header lines; a null line leaves the file at the headers.
 LineTable tableWith(const QByteArray &line)
@@ -19,44 +19,42 @@ LineTable tableWith(const QByteArray &line)
 }
 
 // Template pt_a named b with menu 3, every field followed by one blank.
-QByteArray templateLine(const QByteArray &members, QByteArray personality = "137", QByteArray faction = "2")
+QByteArray tpl(const QByteArray &members, QByteArray personality = "137", QByteArray faction = "2")
 {
     return "pt_a b 0 3 " + faction + ' ' + personality + ' ' + members + ' ';
 }
 
-// A view as text: identifier|name|menu|faction|personality entry|six slots, each "troop min max"
-// with " P" for prisoners. viewFrom reads it back.
-QString viewText(const char *members, const char *personality = "Soldier", const char *head = "pt_a|b|3|2")
-{
-    return QString::fromUtf8(head) + u'|' + QString::fromUtf8(personality) + u'|' + QString::fromUtf8(members);
-}
-
-QString shown(const PartyTemplateView &v)
+// A view as text: identifier|name|menu|faction|personality entry|six slots, each "troop min max" with
+// " P" for prisoners, or "-" for troop 0 with counts 0 (the empty slot). The head of tpl(), pt_a|b|3|2|,
+// is left out; viewFrom reads such a text back.
+QByteArray shown(const PartyTemplateView &v)
 {
     QStringList parts{v.id, v.name, v.menu, QString::number(v.faction), personalityPreset(v.personality).entry};
-    for (const TemplateSlot &s : v.members)
-        parts << u"%1 %2 %3"_s.arg(s.troop).arg(s.min, s.max) + (s.prisoner ? u" P"_s : QString());
-    return parts.join(u'|');
+    for (const TemplateSlot &s : v.members) {
+        const QString slot = u"%1 %2 %3"_s.arg(s.troop).arg(s.min, s.max) + (s.prisoner ? u" P"_s : QString());
+        parts << (slot == u"0 0 0" ? u"-"_s : slot);
+    }
+    const QString text = parts.join(u'|');
+    return (text.startsWith(kHead) ? text.sliced(kHead.size()) : text).toUtf8();
 }
 
-PartyTemplateView viewFrom(const QString &text)
+PartyTemplateView viewFrom(const QByteArray &text)
 {
-    const QStringList parts = text.split(u'|');
-    const Personality personality = personalityForEntry(parts.at(4)).value();
-    PartyTemplateView v{parts.at(0), parts.at(1), parts.at(2), parts.at(3).toInt(), personality, {}};
+    const QStringList p = ((text.count('|') == 6 ? kHead : QString()) + QString::fromUtf8(text)).split(u'|');
+    PartyTemplateView v{p[0], p[1], p[2], p[3].toInt(), personalityForEntry(p[4]).value(), {}};
     for (int s = 0; s < 6; ++s) {
-        const QStringList f = parts.at(5 + s).split(u' ');
-        v.members[s] = {f.at(0).toInt(), f.at(1), f.at(2), f.size() > 3};
+        if (const QStringList f = p[5 + s].split(u' '); f.size() > 2)
+            v.members[s] = {f[0].toInt(), f[1], f[2], f.size() > 3};
     }
     return v;
 }
 
-QString failure(ErrorCode code, const char *what)
+QByteArray failure(ErrorCode code, const char *what)
 {
-    return u"Error #%1: party_templates.txt line 3: %2"_s.arg(int(code)).arg(QString::fromUtf8(what));
+    return "Error #" + QByteArray::number(int(code)) + ": party_templates.txt line 3: " + what;
 }
 
-const QString kUnknownLine = u"Error #13: unknown line in party_templates.txt"_s;
+using enum ErrorCode;
 
 } // namespace
 
@@ -64,131 +62,96 @@ class TestPartyTemplateRecord : public QObject {
     Q_OBJECT
 
 private slots:
-    void presetsPackTheirDetailValues();
-    void decodes_data();
-    void decodes();
-    void encodes_data();
-    void encodes();
+    // Other (number -1) keeps the stored number and shows the detail values 0, 0 and clear.
+    void presetsPackTheirDetailValues()
+    {
+        for (const PersonalityPreset &p : personalityPresets())
+            QCOMPARE(qMax(p.number, 0), p.courage + 16 * p.aggressiveness + 256 * int(p.banditness));
+    }
+
+    // The view shown for template 0, with 8 factions and 40 troops, or the error message. Updating a
+    // shown view without an edit writes the line back, with its closing blank.
+    void decodes_data()
+    {
+        QTest::addColumn<QByteArray>("line");
+        QTest::addColumn<QByteArray>("expected");
+        const auto row = [](const char *name, const QByteArray &line, const QByteArray &expected) {
+            QTest::newRow(name) << line << expected;
+        };
+        row("all slots empty, Soldier", tpl(kEmpty), "Soldier|-|-|-|-|-|-");
+        row("prisoners, troop 39, Escorted Merchant", tpl("1 4 10 0 -1 2 2 6 1 -1 39 0 1 0 -1", "11"),
+            "Escorted Merchant|1 4 10|-|2 2 6 P|-|39 0 1|-");
+        row("closing blank missing, Bandit", tpl("-1 -1 -1 -1 -1 5 2 6 1", "312").chopped(1), "Bandit|-|-|-|-|-|5 2 6 P");
+        row("filled slot naming troop -1, None", tpl("-1 2 5 0 -1 -1 -1 -1 -1", "0"), "None|-1 2 5|-|-|-|-|-");
+        row("136 is no preset", tpl(kEmpty, "136"), "Other (keep current value)|-|-|-|-|-|-");
+        row("number forms kept, Merchant", tpl("05 02 06 01 -1 -1 -1 -1 -1", "07", "03"),
+            "pt_a|b|3|3|Merchant|5 02 06 P|-|-|-|-|-");
+        // Five or seven slots, member flag 2, minimum, maximum or troop not a number.
+        for (const char *members : {"-1 -1 -1 -1 -1", "-1 -1 -1 -1 -1 -1 -1", "-1 -1 -1 -1 -1 12 3 9 2",
+                                    "-1 -1 -1 -1 -1 5 a 6 0", "-1 -1 -1 -1 -1 5 2 x 0", "-1 -1 -1 -1 -1 t 2 6 0"})
+            row(members, tpl(members), "Error #13: unknown line in party_templates.txt");
+        row("five fields", "pt_a b 0 0 1", failure(MissingField, "a template line needs 6 fields before its member slots"));
+        row("faction not a number", tpl(kEmpty, "137", "f"), failure(NotANumber, "the faction \"f\" is not a number"));
+        row("faction 8", tpl(kEmpty, "137", "8"), failure(OutOfRange, "faction 8 is not in the faction list (8 entries)"));
+        row("personality not a number", tpl(kEmpty, "x"), failure(NotANumber, "the personality \"x\" is not a number"));
+        row("troop beyond the list", tpl("-1 -1 40 1 2 0 -1 -1 -1"),
+            failure(OutOfRange, "member slot 2 names troop 40, which is not in the troop list (40 entries)"));
+        row("troop below -1", tpl("-2 1 2 0 -1 -1 -1 -1 -1"),
+            failure(OutOfRange, "member slot 0 names troop -2, which is not in the troop list (40 entries)"));
+        row("Pt_", "P" + tpl(kEmpty).sliced(1), failure(InvalidValue, "the line of template 0 does not begin with pt_"));
+        row("no line 3", QByteArray(), failure(RecordBeyondTable, "template 0 lies beyond the end of the file (2 lines)"));
+    }
+    void decodes()
+    {
+        QFETCH(QByteArray, line);
+        const Result<PartyTemplateView> view = decodePartyTemplate(tableWith(line), 0, 8, 40);
+        QTEST(view ? shown(*view) : view.error().message().toUtf8(), "expected");
+        if (!view)
+            return;
+        const Result<QByteArray> again = encodePartyTemplate(*view, tableWith(line), 0);
+        QCOMPARE(again ? *again : again.error().message().toUtf8(), line.endsWith(' ') ? line : line + ' ');
+    }
+
+    // The line built from the view and the stored line (default: all slots empty, Soldier), byte for
+    // byte, or the error message.
+    void encodes_data()
+    {
+        QTest::addColumn<QByteArray>("view");
+        QTest::addColumn<QByteArray>("expected");
+        QTest::addColumn<QByteArray>("stored");
+        const auto row = [](const char *name, const QByteArray &view, const QByteArray &expected,
+                            const QByteArray &stored = tpl(kEmpty)) {
+            QTest::newRow(name) << view << expected << stored;
+        };
+        const QByteArray filled = tpl("4 1 2 0 -1 -1 -1 -1 -1");
+        row("every field edited, prisoner slot added", "pt_new x|Big  Band|9|5|Merchant|-|5 2 6 P|-|-|-|-",
+            "pt_new_x Big__Band 0 9 5 7 -1 5 2 6 1 -1 -1 -1 -1 ", filled);
+        // The stored name is GB18030 bytes, not valid UTF-8: the edited name is written in that encoding.
+        const QByteArray flagWord = " 0x00fF;+7 3 2 137 " + kEmpty + ' ';
+        row("flag word carried character for character, name keeps its encoding",
+            "pt_a|\u536B\u5175\u8425|3|2|Soldier|-|-|-|-|-|-", "pt_a \xce\xc0\xb1\xf8\xd3\xaa" + flagWord,
+            "pt_a \xce\xc0\xb1\xf8" + flagWord);
+        row("troop 0 empties a filled slot, its counts unchecked", "Bandit|0 x y|-|-|-|-|-", tpl(kEmpty, "312"), filled);
+        row("troop -1 over an empty slot leaves it empty", "Soldier|-1 2 5|-|-|-|-|-", tpl(kEmpty), tpl(kEmpty, "0"));
+        row("menu empty", "pt_a|b||2|Soldier|-|-|-|-|-|-", failure(InvalidValue, "the menu \"\" is not a whole number"));
+        row("minimum not a number", "Soldier|-|-|5 two 6|-|-|-",
+            failure(InvalidValue, "the minimum \"two\" of member slot 2 is not a whole number"));
+        row("maximum with a decimal point", "Soldier|-|-|-|-|-|5 2 6.5",
+            failure(InvalidValue, "the maximum \"6.5\" of member slot 5 is not a whole number"));
+        row("no pt_", "a|b|3|2|Soldier|-|-|-|-|-|-", failure(InvalidValue, "the identifier \"a\" must begin with pt_"));
+        row("no faction", "pt_a|b|3|-1|Soldier|-|-|-|-|-|-", failure(InvalidValue, "no faction is chosen"));
+        row("stored line that cannot be decoded", "Soldier|-|-|-|-|-|5 2 6 P",
+            failure(NotSelected, "template 0 cannot be shown without errors, so it cannot be updated "
+                                 "(unknown line in party_templates.txt)"), tpl("-1 -1 -1 -1 -1 5 2 6 2"));
+    }
+    void encodes()
+    {
+        QFETCH(QByteArray, view);
+        QFETCH(QByteArray, stored);
+        const Result<QByteArray> line = encodePartyTemplate(viewFrom(view), tableWith(stored), 0);
+        QTEST(line ? *line : line.error().message().toUtf8(), "expected");
+    }
 };
-
-// Other (number -1) keeps the stored number and shows the detail values 0, 0 and clear.
-void TestPartyTemplateRecord::presetsPackTheirDetailValues()
-{
-    for (const PersonalityPreset &p : personalityPresets())
-        QCOMPARE(qMax(p.number, 0), p.courage + 16 * p.aggressiveness + 256 * int(p.banditness));
-}
-
-// The view shown for template 0, with 8 factions and 40 troops, or the error message.
-void TestPartyTemplateRecord::decodes_data()
-{
-    QTest::addColumn<QByteArray>("line");
-    QTest::addColumn<QString>("expected");
-    const auto row = [](const char *name, const QByteArray &line, const QString &expected) {
-        QTest::newRow(name) << line << expected;
-    };
-    row("all slots empty, Soldier", templateLine(kEmpty), viewText(kNoMembers));
-    row("mixed slots, Merchant", templateLine("1 4 10 0 -1 2 2 6 1 -1 39 0 1 0 -1", "7"),
-        viewText("1 4 10|0 0 0|2 2 6 P|0 0 0|39 0 1|0 0 0", "Merchant"));
-    row("six filled slots, Escorted Merchant", templateLine("1 1 2 0 2 1 2 0 3 1 2 1 4 1 2 0 5 1 2 0 6 3 4 1", "11"),
-        viewText("1 1 2|2 1 2|3 1 2 P|4 1 2|5 1 2|6 3 4 P", "Escorted Merchant"));
-    row("closing blank missing, Bandit", templateLine("-1 -1 -1 -1 -1 5 2 6 1", "312").chopped(1),
-        viewText("0 0 0|0 0 0|0 0 0|0 0 0|0 0 0|5 2 6 P", "Bandit"));
-    row("filled slot naming troop -1, None", templateLine("-1 2 5 0 -1 -1 -1 -1 -1", "0"),
-        viewText("-1 2 5|0 0 0|0 0 0|0 0 0|0 0 0|0 0 0", "None"));
-    row("136 is no preset", templateLine(kEmpty, "136"), viewText(kNoMembers, "Other (keep current value)"));
-    row("07 read as a number", templateLine(kEmpty, "07"), viewText(kNoMembers, "Merchant"));
-    row("member flag 2", templateLine("-1 -1 -1 -1 -1 12 3 9 2"), kUnknownLine);
-    row("five slots", templateLine("-1 -1 -1 -1 -1"), kUnknownLine);
-    row("seven slots", templateLine("-1 -1 -1 -1 -1 -1 -1"), kUnknownLine);
-    row("minimum not a number", templateLine("-1 -1 -1 -1 -1 5 a 6 0"), kUnknownLine);
-    row("maximum not a number", templateLine("-1 -1 -1 -1 -1 5 2 x 0"), kUnknownLine);
-    row("troop not a number", templateLine("-1 -1 -1 -1 -1 t 2 6 0"), kUnknownLine);
-    row("five fields", "pt_a b 0 0 1",
-        failure(ErrorCode::MissingField, "a template line needs 6 fields before its member slots"));
-    row("faction not a number", templateLine(kEmpty, "137", "f"),
-        failure(ErrorCode::NotANumber, "the faction \"f\" is not a number"));
-    row("faction beyond the list", templateLine(kEmpty, "137", "8"),
-        failure(ErrorCode::OutOfRange, "faction 8 is not in the faction list (8 entries)"));
-    row("personality not a number", templateLine(kEmpty, "x"),
-        failure(ErrorCode::NotANumber, "the personality \"x\" is not a number"));
-    row("troop beyond the list", templateLine("-1 -1 40 1 2 0 -1 -1 -1"),
-        failure(ErrorCode::OutOfRange, "member slot 2 names troop 40, which is not in the troop list (40 entries)"));
-    row("troop below -1", templateLine("-2 1 2 0 -1 -1 -1 -1 -1"),
-        failure(ErrorCode::OutOfRange, "member slot 0 names troop -2, which is not in the troop list (40 entries)"));
-    row("not a template line", "P" + templateLine(kEmpty).sliced(1),
-        failure(ErrorCode::InvalidValue, "the line of template 0 does not begin with pt_"));
-    row("beyond the file", QByteArray(),
-        failure(ErrorCode::RecordBeyondTable, "template 0 lies beyond the end of the file (2 lines)"));
-}
-
-void TestPartyTemplateRecord::decodes()
-{
-    QFETCH(QByteArray, line);
-    QFETCH(QString, expected);
-    const Result<PartyTemplateView> view = decodePartyTemplate(tableWith(line), 0, 8, 40);
-    QCOMPARE(view ? shown(*view) : view.error().message(), expected);
-}
-
-// The line built from the stored line and the view, byte for byte, or the error message.
-void TestPartyTemplateRecord::encodes_data()
-{
-    QTest::addColumn<QByteArray>("stored");
-    QTest::addColumn<QString>("view");
-    QTest::addColumn<QByteArray>("expected");
-    const auto row = [](const char *name, const QByteArray &stored, const QString &view, const QByteArray &expected) {
-        QTest::newRow(name) << stored << view << expected;
-    };
-    row("every field edited, blanks become underscores", templateLine("4 1 2 0 -1 -1 -1 -1 -1", "7"),
-        viewText(kNoMembers, "Escorted Merchant", "pt_new x|Big  Band|9|5"),
-        "pt_new_x Big__Band 0 9 5 11 " + kEmpty + ' ');
-    row("prisoner slot added, Merchant", templateLine(kEmpty),
-        viewText("0 0 0|5 2 6 P|0 0 0|0 0 0|0 0 0|0 0 0", "Merchant"), templateLine("-1 5 2 6 1 -1 -1 -1 -1", "7"));
-    row("flag word carried character for character", "pt_a b 0x00fF;+7 3 2 137 " + kEmpty + ' ', viewText(kNoMembers),
-        "pt_a b 0x00fF;+7 3 2 137 " + kEmpty + ' ');
-    row("stored number forms kept", templateLine("05 02 06 01 -1 -1 -1 -1 -1", "07", "03"),
-        viewText("5 02 06 P|0 0 0|0 0 0|0 0 0|0 0 0|0 0 0", "Merchant", "pt_a|b|3|3"),
-        templateLine("05 02 06 01 -1 -1 -1 -1 -1", "07", "03"));
-    row("troop 0 empties a filled slot without checking its counts, Bandit", templateLine("4 1 2 0 -1 -1 -1 -1 -1"),
-        viewText("0 x y|0 0 0|0 0 0|0 0 0|0 0 0|0 0 0", "Bandit"), templateLine(kEmpty, "312"));
-    row("filled slot naming troop -1 kept, None", templateLine("-1 -1 2 5 1 -1 -1 -1 -1"),
-        viewText("0 0 0|-1 2 7 P|0 0 0|0 0 0|0 0 0|0 0 0", "None"), templateLine("-1 -1 2 7 1 -1 -1 -1 -1", "0"));
-    row("troop -1 over an empty slot leaves it empty, Soldier", templateLine(kEmpty, "0"),
-        viewText("-1 2 5|0 0 0|0 0 0|0 0 0|0 0 0|0 0 0"), templateLine(kEmpty));
-    row("Other keeps 136, closing blank restored", templateLine(kEmpty, "136").chopped(1),
-        viewText(kNoMembers, "Other (keep current value)"), templateLine(kEmpty, "136"));
-    // GB18030 bytes, not valid UTF-8: the edited name is written in the encoding it was read in.
-    row("edited name keeps its encoding", "pt_a \xce\xc0\xb1\xf8 0 3 2 137 " + kEmpty + ' ',
-        viewText(kNoMembers, "Soldier", "pt_a|\u536B\u5175\u8425|3|2"),
-        "pt_a \xce\xc0\xb1\xf8\xd3\xaa 0 3 2 137 " + kEmpty + ' ');
-    // Refused values of a view shown from a good line.
-    const auto refuse = [](const char *name, const QString &view, const char *what) {
-        QTest::newRow(name) << templateLine(kEmpty) << view << failure(ErrorCode::InvalidValue, what).toUtf8();
-    };
-    refuse("menu with a blank", viewText(kNoMembers, "Soldier", "pt_a|b|1 2|2"),
-           "the menu \"1 2\" is not a whole number");
-    refuse("menu empty", viewText(kNoMembers, "Soldier", "pt_a|b||2"), "the menu \"\" is not a whole number");
-    refuse("minimum not a number", viewText("0 0 0|0 0 0|5 two 6|0 0 0|0 0 0|0 0 0"),
-           "the minimum \"two\" of member slot 2 is not a whole number");
-    refuse("maximum with a decimal point", viewText("0 0 0|0 0 0|0 0 0|0 0 0|0 0 0|5 2 6.5"),
-           "the maximum \"6.5\" of member slot 5 is not a whole number");
-    refuse("identifier without pt_", viewText(kNoMembers, "Soldier", "a|b|3|2"),
-           "the identifier \"a\" must begin with pt_");
-    refuse("no faction", viewText(kNoMembers, "Soldier", "pt_a|b|3|-1"), "no faction is chosen");
-    row("stored line that cannot be decoded", templateLine("-1 -1 -1 -1 -1 5 2 6 2"),
-        viewText("0 0 0|0 0 0|0 0 0|0 0 0|0 0 0|5 2 6 P"),
-        failure(ErrorCode::NotSelected, "template 0 cannot be shown without errors, so it cannot be updated "
-                                        "(unknown line in party_templates.txt)")
-            .toUtf8());
-}
-
-void TestPartyTemplateRecord::encodes()
-{
-    QFETCH(QByteArray, stored);
-    QFETCH(QString, view);
-    QFETCH(QByteArray, expected);
-    const Result<QByteArray> line = encodePartyTemplate(viewFrom(view), tableWith(stored), 0);
-    QCOMPARE(line ? *line : line.error().message().toUtf8(), expected);
-}
 
 QTEST_GUILESS_MAIN(TestPartyTemplateRecord)
 #include "tst_party_template_record.moc"
