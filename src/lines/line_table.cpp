@@ -2,6 +2,11 @@
 
 namespace lancefall {
 
+QString recordLabel(qsizetype k, const QString &name, const QString &id)
+{
+    return QString::number(k) + QStringLiteral(" - ") + name + QStringLiteral(" (") + id + QLatin1Char(')');
+}
+
 bool parseInteger(const QByteArray &field, qint64 *value)
 {
     if (field.isEmpty())

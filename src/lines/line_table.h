@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QString>
 
 namespace lancefall {
 
@@ -41,6 +42,10 @@ inline QByteArray joinFields(const QList<QByteArray> &fields)
 {
     return fields.join(' ');
 }
+
+// The entry of record k in a record list: "k - name (id)". Entry k of every such
+// list is record k, so a list position is the record number the files store.
+QString recordLabel(qsizetype k, const QString &name, const QString &id);
 
 // Reads a whole decimal field as an integer ("07" is 7, "-1" is -1); nothing else
 // is accepted, not even surrounding blanks.

@@ -12,17 +12,12 @@ constexpr qsizetype kNameField = 5;
 
 } // namespace
 
-QString partyLabel(qsizetype k, const QString &name, const QString &id)
-{
-    return QStringLiteral("%1 - %2 (%3)").arg(k).arg(name, id);
-}
-
 QString partyLabelFromLine(qsizetype k, const QByteArray &line)
 {
     const QList<QByteArray> fields = splitFields(line);
     const QByteArray id = fields.value(kIdField);
     const QByteArray name = fields.value(kNameField);
-    return partyLabel(k, displayText(name), displayText(id));
+    return recordLabel(k, displayText(name), displayText(id));
 }
 
 Result<PartiesFile> readPartiesFile(const QString &path)
@@ -42,7 +37,7 @@ Result<PartiesFile> readPartiesFile(const QString &path)
             return lineError(ErrorCode::MissingField, kPartiesFileName, n,
                              QStringLiteral("a party line needs at least 6 fields"));
         file.labels.append(
-            partyLabel(file.labels.size(), displayText(fields.at(kNameField)), displayText(fields.at(kIdField))));
+            recordLabel(file.labels.size(), displayText(fields.at(kNameField)), displayText(fields.at(kIdField))));
     }
     return file;
 }

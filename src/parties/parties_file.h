@@ -30,9 +30,6 @@ inline bool isPartyLine(const QByteArray &line)
     return line.contains(" p_");
 }
 
-// The list entry of party k: "k - name (id)".
-QString partyLabel(qsizetype k, const QString &name, const QString &id);
-
 // The list entry of party k built from the display text of its record line's fields 5 (name)
 // and 4 (identifier); a field the line lacks counts as empty.
 QString partyLabelFromLine(qsizetype k, const QByteArray &line);

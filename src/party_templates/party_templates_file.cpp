@@ -24,18 +24,13 @@ bool firstTwoFields(const QByteArray &line, QByteArray *id, QByteArray *name)
 
 } // namespace
 
-QString partyTemplateLabel(qsizetype k, const QString &name, const QString &id)
-{
-    return QStringLiteral("%1 - %2 (%3)").arg(k).arg(name, id);
-}
-
 QString partyTemplateLabelFromLine(qsizetype k, const QByteArray &line)
 {
     QByteArray id;
     QByteArray name;
     if (!firstTwoFields(line, &id, &name))
         id = line;
-    return partyTemplateLabel(k, displayText(name), displayText(id));
+    return recordLabel(k, displayText(name), displayText(id));
 }
 
 Result<PartyTemplatesFile> readPartyTemplatesFile(const QString &path)
@@ -55,7 +50,7 @@ Result<PartyTemplatesFile> readPartyTemplatesFile(const QString &path)
         if (!firstTwoFields(line, &id, &name))
             return lineError(ErrorCode::MissingField, kPartyTemplatesFileName, n,
                              QStringLiteral("a template line needs at least 2 fields"));
-        file.labels.append(partyTemplateLabel(file.labels.size(), displayText(name), displayText(id)));
+        file.labels.append(recordLabel(file.labels.size(), displayText(name), displayText(id)));
     }
     if (file.labels.isEmpty())
         return fileError(ErrorCode::NoRecords, kPartyTemplatesFileName,

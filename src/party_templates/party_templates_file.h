@@ -30,9 +30,6 @@ inline bool isPartyTemplateLine(const QByteArray &line)
     return line.startsWith("pt_");
 }
 
-// The list entry of template k: "k - name (id)".
-QString partyTemplateLabel(qsizetype k, const QString &name, const QString &id);
-
 // The list entry of template k built from the display text of its line's fields 1 (name) and
 // 0 (identifier); an empty name when the line has a single field.
 QString partyTemplateLabelFromLine(qsizetype k, const QByteArray &line);

@@ -5,11 +5,6 @@
 
 namespace lancefall {
 
-QString troopLabel(qsizetype troop, const QString &name, const QString &id)
-{
-    return QString::number(troop) + QStringLiteral(" - ") + name + QStringLiteral(" (") + id + QLatin1Char(')');
-}
-
 QString troopUpgradeLabel(qsizetype troop, const QString &name)
 {
     return QString::number(troop) + QStringLiteral(" - ") + name;
@@ -55,7 +50,7 @@ Result<TroopsFile> readTroopsFile(const QString &path, const TroopLayout &previo
         ++troop;
         const QString id = displayText(fields.at(0));
         const QString name = displayText(fields.at(1));
-        QString label = troopLabel(troop, name, id);
+        QString label = recordLabel(troop, name, id);
         file.slotLabels.append(troop == 0 ? kNoTroopLabel : label);
         file.upgradeLabels.append(troop == 0 ? kNoTroopLabel : troopUpgradeLabel(troop, name));
         file.listLabels.append(std::move(label));

@@ -28,7 +28,6 @@ inline const QString kNoTroopLabel = QStringLiteral("0 - None");
 // to reach their lines leaves as they were. A missing file gives FileNotFound.
 Result<TroopsFile> readTroopsFile(const QString &path, const TroopLayout &previous);
 
-QString troopLabel(qsizetype troop, const QString &name, const QString &id);
 QString troopUpgradeLabel(qsizetype troop, const QString &name);
 
 // True when line 2 holds the record count as a number, whatever blanks surround it.

@@ -132,7 +132,7 @@ void MainWindow::Update_Troop()
     for (qsizetype i = 0; i < encoded->lines.size(); ++i)
         mModule.troops.lines.setLine(first + i, encoded->lines.at(i));
     TroopRace = encoded->race;
-    const QString label = troopLabel(k, encoded->name1, encoded->id);
+    const QString label = recordLabel(k, encoded->name1, encoded->id);
     relabel(mTroopList, k, label);
     relabel(mTroopSlots, k, label);
     relabel(mUpgradePaths, k, troopUpgradeLabel(k, encoded->name1));
