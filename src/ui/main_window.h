@@ -84,6 +84,8 @@ private:
     void markModified();
     void showError(const Error &error);
 
+    // The selected row of a record list when it may be updated, else -1 after a message.
+    int rowToUpdate(const QAbstractItemView *list, qsizetype shown, const QString &pleaseSelect, const QString &what);
     void showUpdateError(const Error &error);
     void confirmUpdate(const QString &name, const QString &id);
     void connectHandlers();

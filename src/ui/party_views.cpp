@@ -21,15 +21,26 @@ QString withoutBlanks(QString text)
     return text.replace(QLatin1Char(' '), QLatin1Char('_'));
 }
 
-Error mustSelectAgain(const QString &what)
-{
-    return {ErrorCode::NotSelected,
-            QStringLiteral("the %1 shown is not the one selected, because it could not be "
-                           "shown without errors; select it again once its line is mended")
-                .arg(what)};
-}
-
 } // namespace
+
+int MainWindow::rowToUpdate(const QAbstractItemView *list, qsizetype shown, const QString &pleaseSelect,
+                            const QString &what)
+{
+    const int k = currentRow(list);
+    if (k < 0) {
+        mMessages.show(this, pleaseSelect, MessageLook::Critical);
+        return -1;
+    }
+    // The view still holds another record's values when this one could not be shown.
+    if (shown != k) {
+        showError({ErrorCode::NotSelected,
+                   QStringLiteral("the %1 shown is not the one selected, because it could not be "
+                                  "shown without errors; select it again once its line is mended")
+                       .arg(what)});
+        return -1;
+    }
+    return k;
+}
 
 void MainWindow::lstPartyTemplates_Click()
 {
@@ -82,15 +93,11 @@ void MainWindow::cmbPTPersonality_Click()
 
 void MainWindow::Update_PT()
 {
-    const int k = currentRow(ui->lstPartyTemplates);
-    if (k < 0) {
-        mMessages.show(this, QStringLiteral("Please select a party template from the list"), MessageLook::Critical);
+    const int k
+        = rowToUpdate(ui->lstPartyTemplates, mShownTemplate,
+                      QStringLiteral("Please select a party template from the list"), QStringLiteral("party template"));
+    if (k < 0)
         return;
-    }
-    if (mShownTemplate != k) {
-        showError(mustSelectAgain(QStringLiteral("party template")));
-        return;
-    }
     PartyTemplateView view;
     view.id = ui->txtPTID->text();
     view.name = ui->txtPTName->text();
@@ -139,15 +146,10 @@ void MainWindow::lstParties_Click()
 
 void MainWindow::Update_Parties()
 {
-    const int k = currentRow(ui->lstParties);
-    if (k < 0) {
-        mMessages.show(this, QStringLiteral("Please select a party from the list"), MessageLook::Critical);
+    const int k = rowToUpdate(ui->lstParties, mShownParty, QStringLiteral("Please select a party from the list"),
+                              QStringLiteral("party"));
+    if (k < 0)
         return;
-    }
-    if (mShownParty != k) {
-        showError(mustSelectAgain(QStringLiteral("party")));
-        return;
-    }
     PartyView view;
     view.id = ui->txtPartiesID->text();
     view.name = ui->txtPartiesName->text();
