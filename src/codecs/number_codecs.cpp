@@ -1,183 +1,144 @@
 #include "codecs/number_codecs.h"
 
 #include <algorithm>
+#include <array>
 
 namespace lancefall {
 
 namespace {
 
-constexpr UInt128 kMax128 = ~UInt128(0);
-// 23 hexadecimal digits (92 bits) is the widest text a word conversion accepts.
-constexpr qsizetype kMaxHexDigits = 23;
+constexpr quint64 kLimbMask = 0xFFFFFFFFu;
 
-int hexDigitValue(QChar ch)
+// The number as four 32-bit limbs, least significant first: products of two limbs
+// and a carry fit 64 bits on every compiler.
+std::array<quint64, 4> limbs(Word128 w)
 {
-    const char16_t c = ch.unicode();
-    if (c >= u'0' && c <= u'9')
-        return c - u'0';
-    if (c >= u'A' && c <= u'F')
-        return c - u'A' + 10;
-    if (c >= u'a' && c <= u'f')
-        return c - u'a' + 10;
-    return -1;
+    return {w.low & kLimbMask, w.low >> 32, w.high & kLimbMask, w.high >> 32};
 }
 
-bool hasHexPrefix(const QString &text)
+Word128 fromLimbs(const std::array<quint64, 4> &l)
 {
-    return text.size() >= 2 && text.at(0) == u'&' && (text.at(1) == u'H' || text.at(1) == u'h');
+    return {(l[3] << 32) | l[2], (l[1] << 32) | l[0]};
 }
 
-QString hexText(UInt128 value)
+// w * factor + add; false when the result does not fit 128 bits.
+bool multiplyAdd(Word128 &w, quint32 factor, quint32 add)
 {
-    static constexpr char16_t kDigits[] = u"0123456789ABCDEF";
-    QString reversed;
-    while (value != 0) {
-        reversed.append(QChar(kDigits[static_cast<int>(value & 0xF)]));
-        value >>= 4;
+    std::array<quint64, 4> l = limbs(w);
+    quint64 carry = add;
+    for (quint64 &limb : l) {
+        const quint64 t = limb * factor + carry;
+        limb = t & kLimbMask;
+        carry = t >> 32;
     }
-    std::reverse(reversed.begin(), reversed.end());
-    return reversed;
+    if (carry != 0)
+        return false;
+    w = fromLimbs(l);
+    return true;
 }
 
-void setOk(bool *ok, bool value)
+// w / divisor, leaving the remainder.
+quint32 divide(Word128 &w, quint32 divisor)
 {
-    if (ok)
-        *ok = value;
+    std::array<quint64, 4> l = limbs(w);
+    quint64 remainder = 0;
+    for (int i = 3; i >= 0; --i) {
+        const quint64 t = (remainder << 32) | l[i];
+        l[i] = t / divisor;
+        remainder = t % divisor;
+    }
+    w = fromLimbs(l);
+    return static_cast<quint32>(remainder);
+}
+
+bool isZero(Word128 w)
+{
+    return w.high == 0 && w.low == 0;
+}
+
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
 }
 
 } // namespace
 
-std::optional<WholeNumber> parseWholeNumber(const QString &text)
+std::optional<WholeNumber> parseWord(QByteArrayView text)
 {
     WholeNumber number;
-    if (hasHexPrefix(text)) {
-        if (text.size() == 2)
-            return std::nullopt;
-        for (qsizetype i = 2; i < text.size(); ++i) {
-            const int digit = hexDigitValue(text.at(i));
-            if (digit < 0 || (number.magnitude >> 124) != 0)
-                return std::nullopt;
-            number.magnitude = (number.magnitude << 4) | UInt128(digit);
-        }
-        return number;
-    }
-
     qsizetype i = 0;
-    if (i < text.size() && (text.at(i) == u'-' || text.at(i) == u'+')) {
-        number.negative = text.at(i) == u'-';
+    if (!text.isEmpty() && text.front() == '-') {
+        number.negative = true;
         ++i;
     }
-    bool anyDigit = false;
-    for (; i < text.size() && text.at(i) >= u'0' && text.at(i) <= u'9'; ++i) {
-        const auto digit = static_cast<unsigned>(text.at(i).unicode() - u'0');
-        if (number.magnitude > (kMax128 - digit) / 10)
+    const qsizetype digitsStart = i;
+    for (; i < text.size() && isDigit(text.at(i)); ++i) {
+        if (!multiplyAdd(number.magnitude, 10, static_cast<quint32>(text.at(i) - '0')))
             return std::nullopt;
-        number.magnitude = number.magnitude * 10 + digit;
-        anyDigit = true;
     }
+    bool anyDigit = i > digitsStart;
     bool fraction = false;
-    if (i < text.size() && text.at(i) == u'.') {
-        for (++i; i < text.size() && text.at(i) >= u'0' && text.at(i) <= u'9'; ++i) {
-            fraction = fraction || text.at(i) != u'0';
+    if (i < text.size() && text.at(i) == '.') {
+        for (++i; i < text.size() && isDigit(text.at(i)); ++i) {
+            fraction = fraction || text.at(i) != '0';
             anyDigit = true;
         }
     }
     if (!anyDigit || i != text.size())
         return std::nullopt;
     // Taking a negative fraction down moves it away from zero: -0.5 becomes -1.
-    if (number.negative && fraction) {
-        if (number.magnitude == kMax128)
-            return std::nullopt;
-        ++number.magnitude;
-    }
-    if (number.magnitude == 0)
+    if (number.negative && fraction && !multiplyAdd(number.magnitude, 1, 1))
+        return std::nullopt;
+    if (isZero(number.magnitude))
         number.negative = false;
     return number;
 }
 
-quint32 lowWord(const WholeNumber &number)
+quint32 low32(const WholeNumber &number)
 {
-    const auto low = static_cast<quint32>(number.magnitude);
-    // Two's complement of the low bits: the same as adding 2^32 as often as needed,
-    // without looping for values far below -2^32.
+    const auto low = static_cast<quint32>(number.magnitude.low);
+    // Two's complement of the low bits: the same as adding 2^32 as often as needed.
     return number.negative ? static_cast<quint32>(0u - low) : low;
 }
 
-std::optional<quint32> lowWord(const QString &decimalIn)
+Word128 withLowBits(const WholeNumber &stored, int bits, quint64 value)
 {
-    const auto number = parseWholeNumber(decimalIn);
-    if (!number)
-        return std::nullopt;
-    return lowWord(*number);
+    if (stored.negative)
+        return {0, value};
+    Word128 word = stored.magnitude;
+    if (bits >= 64)
+        word.low = value;
+    else
+        word.low = (word.low & ~((quint64(1) << bits) - 1)) | value;
+    return word;
 }
 
-QString dec2Hex(const QString &decimalIn, bool *ok)
+QByteArray decimalText(Word128 value)
 {
-    const auto word = lowWord(decimalIn);
-    setOk(ok, word.has_value());
-    if (!word)
-        return QString();
-    return QStringLiteral("%1").arg(*word, 8, 16, QLatin1Char('0')).toUpper();
+    if (isZero(value))
+        return QByteArrayLiteral("0");
+    QByteArray digits;
+    while (!isZero(value))
+        digits.append(static_cast<char>('0' + divide(value, 10)));
+    std::reverse(digits.begin(), digits.end());
+    return digits;
 }
 
-QString dec2Hex(qint64 value)
+quint64 hexWordValue(QStringView hex)
 {
-    return QStringLiteral("%1").arg(static_cast<quint32>(value), 8, 16, QLatin1Char('0')).toUpper();
-}
-
-QString dec2Hex2(const QString &decimalIn, bool *ok)
-{
-    const auto number = parseWholeNumber(decimalIn);
-    const bool valid = number && !number->negative;
-    setOk(ok, valid);
-    return valid ? hexText(number->magnitude) : QString();
-}
-
-QString dec2Hex2(UInt128 value)
-{
-    return hexText(value);
-}
-
-std::optional<UInt128> hex2Dec(const QString &hex)
-{
-    const qsizetype start = hasHexPrefix(hex) ? 2 : 0;
-    if (hex.size() - start > kMaxHexDigits)
-        return std::nullopt;
-    UInt128 value = 0;
-    for (qsizetype i = start; i < hex.size(); ++i)
-        value = (value << 4) | UInt128(std::max(hexDigitValue(hex.at(i)), 0));
-    return value;
-}
-
-QString decimalText(UInt128 value)
-{
-    if (value == 0)
-        return QStringLiteral("0");
-    QString reversed;
-    while (value != 0) {
-        reversed.append(QChar(u'0' + static_cast<char16_t>(value % 10)));
-        value /= 10;
+    quint64 value = 0;
+    for (const QChar ch : hex) {
+        const char16_t c = ch.unicode();
+        int digit = 0;
+        if (c >= u'0' && c <= u'9')
+            digit = c - u'0';
+        else if (c >= u'A' && c <= u'F')
+            digit = c - u'A' + 10;
+        else if (c >= u'a' && c <= u'f')
+            digit = c - u'a' + 10;
+        value = (value << 4) | quint64(digit);
     }
-    std::reverse(reversed.begin(), reversed.end());
-    return reversed;
-}
-
-QString checkTroopFlag(qint64 value, const QString &flag, bool *ok)
-{
-    const auto flagWord = lowWord(flag);
-    setOk(ok, flagWord.has_value());
-    if (!flagWord)
-        return QString();
-    const auto valueWord = static_cast<quint32>(value);
-    const quint32 common = valueWord & *flagWord;
-    if (common == 0)
-        return QStringLiteral("0");
-    return common == *flagWord ? QStringLiteral("1") : QStringLiteral("2");
-}
-
-QString checkTroopFlag(qint64 value, qint64 flag)
-{
-    return checkTroopFlag(value, QString::number(flag));
+    return value;
 }
 
 } // namespace lancefall

@@ -21,8 +21,13 @@ enum class ErrorCode {
     RecordBeyondTable = 9, // a record's lines reach past the end of the file
     NumberTooLarge = 10,   // a number does not fit the word it is stored in
     InvalidValue = 11,     // a field value that would corrupt the record
-    NotSelected = 12,      // no record is selected, or the shown record could not be decoded
+    NotSelected = 12,      // no record is selected
     UnknownLayout = 13,    // a line does not have the layout its file needs
+    FileTooLarge = 14,     // a module file is far larger than any real one
+    RecordNotPlaced = 15,  // a record's lines cannot be told apart from its neighbours'
+    NotShown = 16,         // the record selected is not the one the view shows
+    TooManyItems = 17,     // an inventory of more than 64 items
+    EmptyCatalogue = 18,   // no items or no factions to show a troop with
 };
 
 struct Error {

@@ -1,14 +1,29 @@
 #pragma once
 
 #include <QByteArray>
+#include <QHash>
 #include <QList>
 #include <QString>
 
 namespace lancefall {
 
+// The line end a file is written with: the one it was read with, CR LF where its
+// lines ended in more than one way.
+enum class LineEnd { CrLf, Lf, Cr };
+
+// How a file's bytes were laid out around its lines, so that writing it back changes
+// nothing but the lines that were edited.
+struct TextLayout {
+    bool byteOrderMark = false; // the file began with the UTF-8 mark EF BB BF
+    LineEnd lineEnd = LineEnd::CrLf;
+    bool finalLineEnd = true; // the last line was followed by a line end
+
+    friend bool operator==(const TextLayout &, const TextLayout &) = default;
+};
+
 // The lines of one text file as read, without their terminators. Index 0 is an
 // empty element that is never written; element k is line k, so lastIndex() is
-// the number of lines.
+// the number of lines. A leading byte-order mark is not part of line 1.
 class LineTable {
 public:
     LineTable() : mLines{QByteArray()} {}
@@ -22,6 +37,9 @@ public:
     void append(const QByteArray &text) { mLines.append(text); }
     void reserve(qsizetype lines) { mLines.reserve(lines + 1); }
 
+    const TextLayout &layout() const { return mLayout; }
+    void setLayout(const TextLayout &layout) { mLayout = layout; }
+
     // Elements 1..n in order.
     QList<QByteArray>::const_iterator begin() const { return mLines.cbegin() + 1; }
     QList<QByteArray>::const_iterator end() const { return mLines.cend(); }
@@ -30,6 +48,19 @@ public:
 
 private:
     QList<QByteArray> mLines;
+    TextLayout mLayout;
+};
+
+// Where the records of a file stand: the first line of record k, found where it
+// really is, and why a record whose lines cannot be told apart from another's is
+// not offered.
+struct RecordIndex {
+    QList<qsizetype> firstLines;
+    QHash<qsizetype, QString> unplaced; // record -> the reason, naming file and line
+
+    qsizetype count() const { return firstLines.size(); }
+    bool contains(qsizetype k) const { return k >= 0 && k < firstLines.size(); }
+    qsizetype line(qsizetype k) const { return firstLines.at(k); }
 };
 
 // Splits a line at every single blank: adjacent blanks give empty fields and a
@@ -46,9 +77,5 @@ inline QByteArray joinFields(const QList<QByteArray> &fields)
 // The entry of record k in a record list: "k - name (id)". Entry k of every such
 // list is record k, so a list position is the record number the files store.
 QString recordLabel(qsizetype k, const QString &name, const QString &id);
-
-// Reads a whole decimal field as an integer ("07" is 7, "-1" is -1); nothing else
-// is accepted, not even surrounding blanks.
-bool parseInteger(const QByteArray &field, qint64 *value);
 
 } // namespace lancefall

@@ -6,53 +6,112 @@
 
 namespace lancefall {
 
+namespace {
+
+const QByteArray kByteOrderMark("\xEF\xBB\xBF");
+
+QByteArray lineEndBytes(LineEnd end)
+{
+    switch (end) {
+    case LineEnd::Lf:
+        return QByteArrayLiteral("\n");
+    case LineEnd::Cr:
+        return QByteArrayLiteral("\r");
+    case LineEnd::CrLf:
+        break;
+    }
+    return QByteArrayLiteral("\r\n");
+}
+
+QString sizeText(qint64 bytes)
+{
+    return QStringLiteral("%1 MB (%2 bytes)").arg(double(bytes) / (1024 * 1024), 0, 'f', 1).arg(bytes);
+}
+
+} // namespace
+
 LineTable splitLines(const QByteArray &content)
 {
     LineTable table;
-    table.reserve(content.count('\n') + 1);
-    const char *data = content.constData();
+    TextLayout layout;
     const qsizetype size = content.size();
     qsizetype start = 0;
-    for (qsizetype i = 0; i < size; ++i) {
+    if (content.startsWith(kByteOrderMark)) {
+        layout.byteOrderMark = true;
+        start = kByteOrderMark.size();
+    }
+    table.reserve(content.count('\n') + 1);
+    const char *data = content.constData();
+    bool seen[3] = {false, false, false}; // by LineEnd
+    for (qsizetype i = start; i < size; ++i) {
         const char c = data[i];
         if (c != '\n' && c != '\r')
             continue;
         table.append(content.sliced(start, i - start));
-        if (c == '\r' && i + 1 < size && data[i + 1] == '\n')
+        LineEnd end = c == '\n' ? LineEnd::Lf : LineEnd::Cr;
+        if (c == '\r' && i + 1 < size && data[i + 1] == '\n') {
+            end = LineEnd::CrLf;
             ++i;
+        }
+        seen[static_cast<int>(end)] = true;
         start = i + 1;
     }
+    layout.finalLineEnd = start >= size;
     if (start < size)
         table.append(content.sliced(start));
+    const int kinds = int(seen[0]) + int(seen[1]) + int(seen[2]);
+    if (kinds == 1)
+        layout.lineEnd = seen[1] ? LineEnd::Lf : seen[2] ? LineEnd::Cr : LineEnd::CrLf;
+    table.setLayout(layout);
     return table;
+}
+
+QByteArray joinLines(const LineTable &lines)
+{
+    const TextLayout &layout = lines.layout();
+    const QByteArray end = lineEndBytes(layout.lineEnd);
+    qsizetype total = kByteOrderMark.size();
+    for (const QByteArray &line : lines)
+        total += line.size() + end.size();
+    QByteArray content;
+    content.reserve(total);
+    if (layout.byteOrderMark)
+        content.append(kByteOrderMark);
+    const qsizetype last = lines.lastIndex();
+    for (qsizetype k = 1; k <= last; ++k) {
+        content.append(lines.line(k));
+        if (k < last || layout.finalLineEnd)
+            content.append(end);
+    }
+    return content;
 }
 
 Result<LineTable> readTextFile(const QString &path, const QString &fileName)
 {
-    QFileInfo info(path);
+    const QFileInfo info(path);
     if (!info.exists() || info.isDir())
         return fileError(ErrorCode::FileNotFound, fileName, QStringLiteral("the file does not exist"));
+    if (info.size() > kMaxModuleFileBytes)
+        return fileError(ErrorCode::FileTooLarge, fileName,
+                         QStringLiteral("the file is %1; module files larger than %2 are not read")
+                             .arg(sizeText(info.size()), sizeText(kMaxModuleFileBytes)));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return fileError(ErrorCode::FileOpen, fileName, file.errorString());
-    QByteArray content = file.readAll();
+    // Read no more than the limit even when the file grew since it was measured.
+    const QByteArray content = file.read(kMaxModuleFileBytes + 1);
     if (file.error() != QFileDevice::NoError)
         return fileError(ErrorCode::FileRead, fileName, file.errorString());
+    if (content.size() > kMaxModuleFileBytes)
+        return fileError(ErrorCode::FileTooLarge, fileName,
+                         QStringLiteral("the file is larger than %1, the most a module file may hold")
+                             .arg(sizeText(kMaxModuleFileBytes)));
     return splitLines(content);
 }
 
 Result<qsizetype> writeTextFile(const QString &path, const QString &fileName, const LineTable &lines)
 {
-    QByteArray content;
-    qsizetype total = 0;
-    for (const QByteArray &line : lines)
-        total += line.size() + 2;
-    content.reserve(total);
-    for (const QByteArray &line : lines) {
-        content.append(line);
-        content.append("\r\n", 2);
-    }
-
+    const QByteArray content = joinLines(lines);
     // Unbuffered, and every byte checked before commit(): a buffered QSaveFile can
     // report success on a full disk and leave an empty file behind.
     QSaveFile file(path);

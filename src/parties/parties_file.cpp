@@ -15,9 +15,7 @@ constexpr qsizetype kNameField = 5;
 QString partyLabelFromLine(qsizetype k, const QByteArray &line)
 {
     const QList<QByteArray> fields = splitFields(line);
-    const QByteArray id = fields.value(kIdField);
-    const QByteArray name = fields.value(kNameField);
-    return recordLabel(k, displayText(name), displayText(id));
+    return recordLabel(k, displayText(fields.value(kNameField)), displayText(fields.value(kIdField)));
 }
 
 Result<PartiesFile> readPartiesFile(const QString &path)
@@ -25,9 +23,13 @@ Result<PartiesFile> readPartiesFile(const QString &path)
     Result<LineTable> read = readTextFile(path, kPartiesFileName);
     if (!read)
         return read.error();
+    return readParties(std::move(read).value());
+}
 
+Result<PartiesFile> readParties(LineTable lines)
+{
     PartiesFile file;
-    file.lines = std::move(read).value();
+    file.lines = std::move(lines);
     for (qsizetype n = 1; n <= file.lines.lastIndex(); ++n) {
         const QByteArray &line = file.lines.line(n);
         if (!isPartyLine(line))
@@ -38,6 +40,7 @@ Result<PartiesFile> readPartiesFile(const QString &path)
                              QStringLiteral("a party line needs at least 6 fields"));
         file.labels.append(
             recordLabel(file.labels.size(), displayText(fields.at(kNameField)), displayText(fields.at(kIdField))));
+        file.records.firstLines.append(n);
     }
     return file;
 }

@@ -11,18 +11,13 @@ namespace lancefall {
 
 inline const QString kPartiesFileName = QStringLiteral("parties.txt");
 
-// parties.txt as loaded: the lines as read (bytes kept) and one list entry per party record
-// line, entry k being party k.
+// parties.txt as loaded: the lines as read (bytes kept), the record line of each party and
+// one list entry per party, entry k being party k.
 struct PartiesFile {
     LineTable lines;
+    RecordIndex records;
     QStringList labels; // "k - name (id)"
 };
-
-// Party k has its record line at line 2k + 3 and a second line, never read or changed, after it.
-inline qsizetype partyLine(qsizetype k)
-{
-    return 2 * k + 3;
-}
 
 // A record line holds a blank followed by "p_" (its identifier field); no second line does.
 inline bool isPartyLine(const QByteArray &line)
@@ -34,10 +29,11 @@ inline bool isPartyLine(const QByteArray &line)
 // and 4 (identifier); a field the line lacks counts as empty.
 QString partyLabelFromLine(qsizetype k, const QByteArray &line);
 
-// Reads parties.txt in one pass into a fresh line table and lists every record line in file
-// order. A missing file gives ErrorCode::FileNotFound (the load lists it without a message of its
-// own); a record line with fewer than six fields gives ErrorCode::MissingField naming the line.
-// A file without parties is no error.
+// Reads parties.txt and lists every record line in file order, wherever it stands; each
+// party's second line is never read or changed. Errors: FileNotFound, FileTooLarge,
+// MissingField for a record line with fewer than six fields. A file without parties is no
+// error.
 Result<PartiesFile> readPartiesFile(const QString &path);
+Result<PartiesFile> readParties(LineTable lines);
 
 } // namespace lancefall

@@ -1,5 +1,6 @@
 #include "parties/party_record.h"
 
+#include "fields/field_rules.h"
 #include "lines/text_codec.h"
 #include "parties/parties_file.h"
 
@@ -13,115 +14,82 @@ constexpr qsizetype kTemplateField = 8;
 constexpr qsizetype kFactionField = 9;
 constexpr qsizetype kFieldsNeeded = 10;
 
-struct StoredParty {
-    qsizetype lineNumber = 0;
-    QList<QByteArray> fields;
-    qint64 partyTemplate = 0;
-    qint64 faction = 0;
-};
-
-Error partyError(ErrorCode code, qsizetype lineNumber, const QString &what)
+Error partyError(ErrorCode code, qsizetype n, const QString &what)
 {
-    return lineError(code, kPartiesFileName, lineNumber, what);
+    return lineError(code, kPartiesFileName, n, what);
 }
 
-Result<StoredParty> readStoredParty(const LineTable &lines, qsizetype k)
+Result<qint64> numberAt(const QList<QByteArray> &fields, qsizetype i, qsizetype n, const QString &what)
 {
-    StoredParty stored;
-    stored.lineNumber = partyLine(k);
-    if (k < 0 || !lines.contains(stored.lineNumber))
-        return partyError(
-            ErrorCode::RecordBeyondTable, stored.lineNumber,
-            QStringLiteral("party %1 lies beyond the end of the file (%2 lines)").arg(k).arg(lines.lastIndex()));
-    const QByteArray &line = lines.line(stored.lineNumber);
-    if (!isPartyLine(line))
-        return partyError(ErrorCode::InvalidValue, stored.lineNumber,
-                          QStringLiteral("the line of party %1 holds no identifier beginning with p_").arg(k));
-    stored.fields = splitFields(line);
-    if (stored.fields.size() < kFieldsNeeded)
-        return partyError(ErrorCode::MissingField, stored.lineNumber,
-                          QStringLiteral("a party line needs at least %1 fields").arg(kFieldsNeeded));
-    if (!parseInteger(stored.fields.at(kTemplateField), &stored.partyTemplate))
-        return partyError(ErrorCode::NotANumber, stored.lineNumber,
-                          QStringLiteral("the party template \"%1\" is not a number")
-                              .arg(displayText(stored.fields.at(kTemplateField))));
-    if (!parseInteger(stored.fields.at(kFactionField), &stored.faction))
-        return partyError(
-            ErrorCode::NotANumber, stored.lineNumber,
-            QStringLiteral("the faction \"%1\" is not a number").arg(displayText(stored.fields.at(kFactionField))));
-    return stored;
-}
-
-// The stored form when it reads as the same number, so that "07" stays "07".
-QByteArray numberField(qint64 value, const QByteArray &stored)
-{
-    qint64 was = 0;
-    return parseInteger(stored, &was) && was == value ? stored : QByteArray::number(value);
-}
-
-bool hasLineBreak(const QString &text)
-{
-    return text.contains(u'\n') || text.contains(u'\r');
+    const auto value = parseWholeNumber(QByteArrayView(fields.at(i)));
+    if (!value)
+        return partyError(ErrorCode::NotANumber, n,
+                          QStringLiteral("the %1 \"%2\" is not a number").arg(what, displayText(fields.at(i))));
+    return *value;
 }
 
 } // namespace
 
-Result<PartyView> decodeParty(const LineTable &lines, qsizetype k, int templateCount, int factionCount)
+Result<PartyView> decodeParty(const LineTable &lines, qsizetype n, int templateCount, int factionCount)
 {
-    Result<StoredParty> read = readStoredParty(lines, k);
-    if (!read)
-        return read.error();
-    const StoredParty &stored = *read;
-    if (stored.partyTemplate < 0 || stored.partyTemplate >= templateCount)
-        return partyError(ErrorCode::OutOfRange, stored.lineNumber,
+    if (!lines.contains(n))
+        return partyError(ErrorCode::RecordBeyondTable, n,
+                          QStringLiteral("the line lies beyond the end of the file (%1 lines)").arg(lines.lastIndex()));
+    const QByteArray &line = lines.line(n);
+    if (!isPartyLine(line))
+        return partyError(ErrorCode::InvalidValue, n, QStringLiteral("the line holds no identifier beginning with p_"));
+    const QList<QByteArray> fields = splitFields(line);
+    if (fields.size() < kFieldsNeeded)
+        return partyError(ErrorCode::MissingField, n,
+                          QStringLiteral("a party line needs at least %1 fields").arg(kFieldsNeeded));
+    const auto partyTemplate = numberAt(fields, kTemplateField, n, QStringLiteral("party template"));
+    if (!partyTemplate)
+        return partyTemplate.error();
+    const auto faction = numberAt(fields, kFactionField, n, QStringLiteral("faction"));
+    if (!faction)
+        return faction.error();
+    if (*partyTemplate < 0 || *partyTemplate >= templateCount)
+        return partyError(ErrorCode::OutOfRange, n,
                           QStringLiteral("party template %1 is not in the template list (%2 entries)")
-                              .arg(stored.partyTemplate)
+                              .arg(*partyTemplate)
                               .arg(templateCount));
-    if (stored.faction < 0 || stored.faction >= factionCount)
+    if (*faction < 0 || *faction >= factionCount)
         return partyError(
-            ErrorCode::OutOfRange, stored.lineNumber,
-            QStringLiteral("faction %1 is not in the faction list (%2 entries)").arg(stored.faction).arg(factionCount));
+            ErrorCode::OutOfRange, n,
+            QStringLiteral("faction %1 is not in the faction list (%2 entries)").arg(*faction).arg(factionCount));
     PartyView view;
-    view.id = displayText(stored.fields.at(kIdField));
-    view.name = displayText(stored.fields.at(kNameField));
-    view.partyTemplate = static_cast<int>(stored.partyTemplate);
-    view.faction = static_cast<int>(stored.faction);
+    view.id = displayText(fields.at(kIdField));
+    view.name = displayText(fields.at(kNameField));
+    view.partyTemplate = static_cast<int>(*partyTemplate);
+    view.faction = static_cast<int>(*faction);
     return view;
 }
 
-Result<QByteArray> encodeParty(const PartyView &view, const LineTable &lines, qsizetype k)
+Result<QByteArray> encodeParty(const PartyView &view, const LineTable &lines, qsizetype n, int templateCount,
+                               int factionCount)
 {
-    Result<StoredParty> read = readStoredParty(lines, k);
-    if (!read)
-        return Error{ErrorCode::NotSelected,
-                     QStringLiteral("%1 line %2: party %3 cannot be shown without errors, so it cannot be "
-                                    "updated (%4)")
-                         .arg(kPartiesFileName)
-                         .arg(partyLine(k))
-                         .arg(k)
-                         .arg(read.error().description)};
-    StoredParty stored = std::move(read).value();
-    const qsizetype n = stored.lineNumber;
+    const Result<PartyView> shown = decodeParty(lines, n, templateCount, factionCount);
+    if (!shown)
+        return shown.error();
+    QList<QByteArray> f = splitFields(lines.line(n));
 
-    // Blanks would split a field in two.
-    const QString id = QString(view.id).replace(u' ', u'_');
-    const QString name = QString(view.name).replace(u' ', u'_');
-    if (!id.startsWith(QStringLiteral("p_")))
-        return partyError(ErrorCode::InvalidValue, n,
-                          QStringLiteral("the identifier \"%1\" must begin with p_").arg(id));
-    if (hasLineBreak(id) || hasLineBreak(name))
-        return partyError(ErrorCode::InvalidValue, n,
-                          QStringLiteral("the identifier and the name must not hold a line break"));
+    const auto id = nameField(QStringLiteral("Party ID"), view.id, shown->id, f.at(kIdField));
+    if (!id)
+        return id.error();
+    if (view.id != shown->id && !id->startsWith("p_"))
+        return Error{ErrorCode::InvalidValue, QStringLiteral("Party ID must begin with p_, not \"%1\"").arg(view.id)};
+    const auto name = nameField(QStringLiteral("Party name"), view.name, shown->name, f.at(kNameField));
+    if (!name)
+        return name.error();
     if (view.partyTemplate < 0)
-        return partyError(ErrorCode::InvalidValue, n, QStringLiteral("no party template is chosen"));
+        return Error{ErrorCode::InvalidValue, QStringLiteral("No party template is chosen")};
     if (view.faction < 0)
-        return partyError(ErrorCode::InvalidValue, n, QStringLiteral("no faction is chosen"));
+        return Error{ErrorCode::InvalidValue, QStringLiteral("No faction is chosen")};
 
-    QList<QByteArray> &f = stored.fields;
-    f[kIdField] = encodeEdited(id, f.at(kIdField));
-    f[kNameField] = encodeEdited(name, f.at(kNameField));
-    f[kTemplateField] = numberField(view.partyTemplate, f.at(kTemplateField));
-    f[kFactionField] = numberField(view.faction, f.at(kFactionField));
+    f[kIdField] = *id;
+    f[kNameField] = *name;
+    f[kTemplateField] = keptNumber(view.partyTemplate, f.at(kTemplateField));
+    f[kFactionField] = keptNumber(view.faction, f.at(kFactionField));
     return joinFields(f);
 }
 

@@ -1,5 +1,6 @@
 #include "party_templates/party_template_record.h"
 
+#include "fields/field_rules.h"
 #include "lines/text_codec.h"
 #include "party_templates/party_templates_file.h"
 
@@ -8,53 +9,32 @@ namespace lancefall {
 namespace {
 
 constexpr qsizetype kFirstSlotField = 6;
-constexpr int kSlotCount = 6;
 
 // Where one member slot sits among the stored fields: one field for an empty slot, four for a
 // filled one.
 struct StoredSlot {
     qsizetype first = 0;
     bool filled = false;
+
+    qsizetype size() const { return filled ? 4 : 1; }
 };
 
 struct StoredTemplate {
-    qsizetype lineNumber = 0;
     QList<QByteArray> fields;
     qint64 faction = 0;
     qint64 personality = 0;
-    std::array<StoredSlot, kSlotCount> members;
+    std::array<StoredSlot, kMemberSlots> members;
+    qsizetype tail = 0; // the first field after the last slot
 };
 
-// An optional sign and at least one decimal digit, nothing else: such a field can be read by the
-// game and cannot split or merge the fields around it.
-bool isWholeNumber(QStringView text)
+bool hasValue(const QByteArray &field, qint64 expected)
 {
-    if (text.startsWith(u'-') || text.startsWith(u'+'))
-        text = text.sliced(1);
-    if (text.isEmpty())
-        return false;
-    for (const QChar c : text) {
-        if (c < u'0' || c > u'9')
-            return false;
-    }
-    return true;
+    return parseWholeNumber(QByteArrayView(field)) == expected;
 }
 
 bool isWholeField(const QByteArray &field)
 {
-    return isWholeNumber(QString::fromLatin1(field));
-}
-
-bool hasValue(const QByteArray &field, qint64 expected)
-{
-    qint64 value = 0;
-    return parseInteger(field, &value) && value == expected;
-}
-
-// The stored form when it reads as the same number, so that "07" stays "07".
-QByteArray numberField(qint64 value, const QByteArray &stored)
-{
-    return hasValue(stored, value) ? stored : QByteArray::number(value);
+    return parseWholeNumber(QByteArrayView(field)).has_value();
 }
 
 Error templateError(ErrorCode code, qsizetype lineNumber, const QString &what)
@@ -65,25 +45,26 @@ Error templateError(ErrorCode code, qsizetype lineNumber, const QString &what)
 // Walks the slots from the end of the line: the last field of a slot is "-1" for an empty slot
 // and the member flag 0 or 1 for a filled one, so each slot's extent is known before its first
 // field is read. The six slots must begin exactly at field 6.
-bool findSlots(const QList<QByteArray> &fields, std::array<StoredSlot, kSlotCount> *members)
+bool findSlots(StoredTemplate &stored)
 {
+    const QList<QByteArray> &fields = stored.fields;
     qsizetype end = fields.size();
     if (end > kFirstSlotField && fields.last().isEmpty())
         --end; // the closing blank
-    for (int s = kSlotCount - 1; s >= 0; --s) {
+    stored.tail = end;
+    for (int s = kMemberSlots - 1; s >= 0; --s) {
         if (end <= kFirstSlotField)
             return false;
         const QByteArray &marker = fields.at(end - 1);
         if (hasValue(marker, -1)) {
-            (*members)[s] = {end - 1, false};
+            stored.members[s] = {end - 1, false};
             end -= 1;
         } else if (hasValue(marker, 0) || hasValue(marker, 1)) {
             const qsizetype first = end - 4;
-            qint64 troop = 0;
-            if (first < kFirstSlotField || !parseInteger(fields.at(first), &troop)
-                || !isWholeField(fields.at(first + 1)) || !isWholeField(fields.at(first + 2)))
+            if (first < kFirstSlotField || !isWholeField(fields.at(first)) || !isWholeField(fields.at(first + 1))
+                || !isWholeField(fields.at(first + 2)))
                 return false;
-            (*members)[s] = {first, true};
+            stored.members[s] = {first, true};
             end = first;
         } else {
             return false;
@@ -92,51 +73,112 @@ bool findSlots(const QList<QByteArray> &fields, std::array<StoredSlot, kSlotCoun
     return end == kFirstSlotField;
 }
 
-Result<StoredTemplate> readStoredTemplate(const LineTable &lines, qsizetype k)
+Result<StoredTemplate> readStoredTemplate(const LineTable &lines, qsizetype n)
 {
-    StoredTemplate stored;
-    stored.lineNumber = partyTemplateLine(k);
-    if (k < 0 || !lines.contains(stored.lineNumber))
+    if (!lines.contains(n))
         return templateError(
-            ErrorCode::RecordBeyondTable, stored.lineNumber,
-            QStringLiteral("template %1 lies beyond the end of the file (%2 lines)").arg(k).arg(lines.lastIndex()));
-    const QByteArray &line = lines.line(stored.lineNumber);
+            ErrorCode::RecordBeyondTable, n,
+            QStringLiteral("the line lies beyond the end of the file (%1 lines)").arg(lines.lastIndex()));
+    const QByteArray &line = lines.line(n);
     if (!isPartyTemplateLine(line))
-        return templateError(ErrorCode::InvalidValue, stored.lineNumber,
-                             QStringLiteral("the line of template %1 does not begin with pt_").arg(k));
+        return templateError(ErrorCode::InvalidValue, n, QStringLiteral("the line does not begin with pt_"));
+    StoredTemplate stored;
     stored.fields = splitFields(line);
     if (stored.fields.size() < kFirstSlotField)
-        return templateError(ErrorCode::MissingField, stored.lineNumber,
+        return templateError(ErrorCode::MissingField, n,
                              QStringLiteral("a template line needs 6 fields before its member slots"));
-    if (!parseInteger(stored.fields.at(4), &stored.faction))
+    const auto faction = parseWholeNumber(QByteArrayView(stored.fields.at(4)));
+    if (!faction)
         return templateError(
-            ErrorCode::NotANumber, stored.lineNumber,
+            ErrorCode::NotANumber, n,
             QStringLiteral("the faction \"%1\" is not a number").arg(displayText(stored.fields.at(4))));
-    if (!parseInteger(stored.fields.at(5), &stored.personality))
+    const auto personality = parseWholeNumber(QByteArrayView(stored.fields.at(5)));
+    if (!personality)
         return templateError(
-            ErrorCode::NotANumber, stored.lineNumber,
+            ErrorCode::NotANumber, n,
             QStringLiteral("the personality \"%1\" is not a number").arg(displayText(stored.fields.at(5))));
-    if (!findSlots(stored.fields, &stored.members))
+    stored.faction = *faction;
+    stored.personality = *personality;
+    if (!findSlots(stored))
         return Error{ErrorCode::UnknownLayout, kUnknownTemplateLineText};
     return stored;
 }
 
-// Blanks would split a field in two.
-QString withoutBlanks(QString text)
+Result<PartyTemplateView> viewOf(const StoredTemplate &stored, qsizetype n, int factionCount, int troopCount)
 {
-    return text.replace(u' ', u'_');
+    const QList<QByteArray> &f = stored.fields;
+    PartyTemplateView view;
+    view.id = displayText(f.at(0));
+    view.name = displayText(f.at(1));
+    view.menu = displayText(f.at(3));
+    if (stored.faction < 0 || stored.faction >= factionCount)
+        return templateError(
+            ErrorCode::OutOfRange, n,
+            QStringLiteral("faction %1 is not in the faction list (%2 entries)").arg(stored.faction).arg(factionCount));
+    view.faction = static_cast<int>(stored.faction);
+    view.personality = personalityForNumber(stored.personality);
+
+    for (int s = 0; s < kMemberSlots; ++s) {
+        const StoredSlot &slot = stored.members[s];
+        if (!slot.filled)
+            continue;                                                             // the default slot is the empty one
+        const qint64 troop = *parseWholeNumber(QByteArrayView(f.at(slot.first))); // checked by findSlots
+        if (troop < -1 || troop >= troopCount)
+            return templateError(ErrorCode::OutOfRange, n,
+                                 QStringLiteral("member slot %1 names troop %2, which is not in the troop list "
+                                                "(%3 entries)")
+                                     .arg(s + 1)
+                                     .arg(troop)
+                                     .arg(troopCount));
+        TemplateSlot &shown = view.members[s];
+        shown.troop = static_cast<int>(troop);
+        shown.min = displayText(f.at(slot.first + 1));
+        shown.max = displayText(f.at(slot.first + 2));
+        shown.prisoner = hasValue(f.at(slot.first + 3), 1);
+    }
+    return view;
 }
 
-bool hasLineBreak(const QString &text)
+// The fields of one changed member slot.
+Result<QList<QByteArray>> encodeSlot(int s, const TemplateSlot &slot, const TemplateSlot &shown,
+                                     const StoredTemplate &stored)
 {
-    return text.contains(u'\n') || text.contains(u'\r');
+    const StoredSlot &was = stored.members[s];
+    const QList<QByteArray> wasFields = stored.fields.mid(was.first, was.size());
+    // A stored slot naming troop 0 or troop -1 stays filled while its troop is unchanged.
+    const bool keepsTroop = was.filled && slot.troop == shown.troop;
+    if (slot.troop == 0 && !keepsTroop)
+        return QList<QByteArray>{QByteArrayLiteral("-1")};
+    if (slot.troop < 0 && !keepsTroop)
+        return QList<QByteArray>{QByteArrayLiteral("-1")};
+
+    // A slot that was empty has no stored counts to keep.
+    const auto storedField = [&](int i) { return was.filled ? wasFields.at(i) : QByteArray(); };
+    const auto shownCount = [&](const QString &text) { return was.filled ? text : QString(); };
+    const QString member = QStringLiteral("Member %1 ").arg(s + 1);
+    const auto min = numberField(member + QStringLiteral("minimum"), slot.min, shownCount(shown.min), storedField(1));
+    if (!min)
+        return min.error();
+    const auto max = numberField(member + QStringLiteral("maximum"), slot.max, shownCount(shown.max), storedField(2));
+    if (!max)
+        return max.error();
+    if (slot.min != shown.min || slot.max != shown.max) {
+        const qint64 low = *parseWholeNumber(QStringView(slot.min));
+        const qint64 high = *parseWholeNumber(QStringView(slot.max));
+        if (high < low)
+            return Error{
+                ErrorCode::InvalidValue,
+                QStringLiteral("%1maximum (%2) must not be below its minimum (%3)").arg(member).arg(high).arg(low)};
+    }
+    return QList<QByteArray>{keptNumber(slot.troop, storedField(0)), *min, *max,
+                             keptNumber(slot.prisoner ? 1 : 0, storedField(3))};
 }
 
 } // namespace
 
-const std::array<PersonalityPreset, 6> &personalityPresets()
+const PersonalityPreset &personalityPreset(Personality personality)
 {
-    static const std::array<PersonalityPreset, 6> presets{{
+    static const std::array<PersonalityPreset, kPersonalityCount> presets{{
         {QStringLiteral("Soldier"), 137, 8, 9, false},
         {QStringLiteral("Merchant"), 7, 0, 7, false},
         {QStringLiteral("Escorted Merchant"), 11, 0, 11, false},
@@ -144,12 +186,7 @@ const std::array<PersonalityPreset, 6> &personalityPresets()
         {QStringLiteral("None"), 0, 0, 0, false},
         {QStringLiteral("Other (keep current value)"), -1, 0, 0, false},
     }};
-    return presets;
-}
-
-const PersonalityPreset &personalityPreset(Personality personality)
-{
-    return personalityPresets().at(static_cast<std::size_t>(personality));
+    return presets.at(static_cast<std::size_t>(personality));
 }
 
 Personality personalityForNumber(qint64 number)
@@ -163,126 +200,58 @@ Personality personalityForNumber(qint64 number)
     return Personality::Other;
 }
 
-std::optional<Personality> personalityForEntry(const QString &entry)
+Result<PartyTemplateView> decodePartyTemplate(const LineTable &lines, qsizetype n, int factionCount, int troopCount)
 {
-    const auto &presets = personalityPresets();
-    for (std::size_t i = 0; i < presets.size(); ++i) {
-        if (presets[i].entry == entry)
-            return static_cast<Personality>(i);
-    }
-    return std::nullopt;
+    const Result<StoredTemplate> stored = readStoredTemplate(lines, n);
+    if (!stored)
+        return stored.error();
+    return viewOf(*stored, n, factionCount, troopCount);
 }
 
-Result<PartyTemplateView> decodePartyTemplate(const LineTable &lines, qsizetype k, int factionCount, int troopCount)
+Result<QByteArray> encodePartyTemplate(const PartyTemplateView &view, const LineTable &lines, qsizetype n,
+                                       int factionCount, int troopCount)
 {
-    Result<StoredTemplate> read = readStoredTemplate(lines, k);
+    const Result<StoredTemplate> read = readStoredTemplate(lines, n);
     if (!read)
         return read.error();
     const StoredTemplate &stored = *read;
+    const Result<PartyTemplateView> decoded = viewOf(stored, n, factionCount, troopCount);
+    if (!decoded)
+        return decoded.error();
+    const PartyTemplateView &shown = *decoded;
     const QList<QByteArray> &f = stored.fields;
 
-    PartyTemplateView view;
-    view.id = displayText(f.at(0));
-    view.name = displayText(f.at(1));
-    view.menu = displayText(f.at(3));
-
-    const qint64 faction = stored.faction;
-    if (faction < 0 || faction >= factionCount)
-        return templateError(
-            ErrorCode::OutOfRange, stored.lineNumber,
-            QStringLiteral("faction %1 is not in the faction list (%2 entries)").arg(faction).arg(factionCount));
-    view.faction = static_cast<int>(faction);
-
-    view.personality = personalityForNumber(stored.personality);
-
-    for (int s = 0; s < kSlotCount; ++s) {
-        const StoredSlot &slot = stored.members[s];
-        if (!slot.filled)
-            continue; // the default slot is the empty one
-        qint64 troop = 0;
-        parseInteger(f.at(slot.first), &troop); // checked by findSlots
-        if (troop < -1 || troop >= troopCount)
-            return templateError(ErrorCode::OutOfRange, stored.lineNumber,
-                                 QStringLiteral("member slot %1 names troop %2, which is not in the troop list "
-                                                "(%3 entries)")
-                                     .arg(s)
-                                     .arg(troop)
-                                     .arg(troopCount));
-        TemplateSlot &shown = view.members[s];
-        shown.troop = static_cast<int>(troop);
-        shown.min = displayText(f.at(slot.first + 1));
-        shown.max = displayText(f.at(slot.first + 2));
-        shown.prisoner = hasValue(f.at(slot.first + 3), 1);
-    }
-    return view;
-}
-
-Result<QByteArray> encodePartyTemplate(const PartyTemplateView &view, const LineTable &lines, qsizetype k)
-{
-    Result<StoredTemplate> read = readStoredTemplate(lines, k);
-    if (!read)
-        return Error{ErrorCode::NotSelected,
-                     QStringLiteral("%1 line %2: template %3 cannot be shown without errors, so it cannot be "
-                                    "updated (%4)")
-                         .arg(kPartyTemplatesFileName)
-                         .arg(partyTemplateLine(k))
-                         .arg(k)
-                         .arg(read.error().description)};
-    const StoredTemplate &stored = *read;
-    const QList<QByteArray> &f = stored.fields;
-    const qsizetype n = stored.lineNumber;
-
-    const QString id = withoutBlanks(view.id);
-    const QString name = withoutBlanks(view.name);
-    if (!id.startsWith(QStringLiteral("pt_")))
-        return templateError(ErrorCode::InvalidValue, n,
-                             QStringLiteral("the identifier \"%1\" must begin with pt_").arg(id));
-    if (hasLineBreak(id) || hasLineBreak(name))
-        return templateError(ErrorCode::InvalidValue, n,
-                             QStringLiteral("the identifier and the name must not hold a line break"));
-    if (!isWholeNumber(view.menu))
-        return templateError(ErrorCode::InvalidValue, n,
-                             QStringLiteral("the menu \"%1\" is not a whole number").arg(view.menu));
+    const auto id = nameField(QStringLiteral("Template ID"), view.id, shown.id, f.at(0));
+    if (!id)
+        return id.error();
+    if (view.id != shown.id && !isPartyTemplateLine(*id))
+        return Error{ErrorCode::InvalidValue,
+                     QStringLiteral("Template ID must begin with pt_, not \"%1\"").arg(view.id)};
+    const auto name = nameField(QStringLiteral("Template name"), view.name, shown.name, f.at(1));
+    if (!name)
+        return name.error();
+    const auto menu = numberField(QStringLiteral("Menu"), view.menu, shown.menu, f.at(3));
+    if (!menu)
+        return menu.error();
     if (view.faction < 0)
-        return templateError(ErrorCode::InvalidValue, n, QStringLiteral("no faction is chosen"));
+        return Error{ErrorCode::InvalidValue, QStringLiteral("No faction is chosen")};
 
-    QList<QByteArray> out;
-    out.reserve(kFirstSlotField + 4 * kSlotCount + 1);
-    out << encodeEdited(id, f.at(0)) << encodeEdited(name, f.at(1)) << f.at(2) << encodeEdited(view.menu, f.at(3))
-        << numberField(view.faction, f.at(4));
-    if (view.personality == Personality::Other)
-        out << f.at(5);
-    else
-        out << numberField(personalityPreset(view.personality).number, f.at(5));
-
-    for (int s = 0; s < kSlotCount; ++s) {
-        const TemplateSlot &slot = view.members[s];
+    QList<QByteArray> out{*id, *name, f.at(2), *menu, keptNumber(view.faction, f.at(4))};
+    out << (view.personality == Personality::Other ? f.at(5)
+                                                   : keptNumber(personalityPreset(view.personality).number, f.at(5)));
+    for (int s = 0; s < kMemberSlots; ++s) {
         const StoredSlot &was = stored.members[s];
-        const bool keepsUnnamedTroop = slot.troop == -1 && was.filled && hasValue(f.at(was.first), -1);
-        if (slot.troop == 0 || (slot.troop < 0 && !keepsUnnamedTroop)) {
-            out << (was.filled ? QByteArrayLiteral("-1") : f.at(was.first));
+        if (view.members[s] == shown.members[s]) {
+            out << f.mid(was.first, was.size());
             continue;
         }
-        if (!isWholeNumber(slot.min))
-            return templateError(
-                ErrorCode::InvalidValue, n,
-                QStringLiteral("the minimum \"%1\" of member slot %2 is not a whole number").arg(slot.min).arg(s));
-        if (!isWholeNumber(slot.max))
-            return templateError(
-                ErrorCode::InvalidValue, n,
-                QStringLiteral("the maximum \"%1\" of member slot %2 is not a whole number").arg(slot.max).arg(s));
-        static const QByteArray none;
-        const QByteArray &troop = was.filled ? f.at(was.first) : none;
-        const QByteArray &min = was.filled ? f.at(was.first + 1) : none;
-        const QByteArray &max = was.filled ? f.at(was.first + 2) : none;
-        const QByteArray &flag = was.filled ? f.at(was.first + 3) : none;
-        out << numberField(slot.troop, troop) << encodeEdited(slot.min, min) << encodeEdited(slot.max, max)
-            << numberField(slot.prisoner ? 1 : 0, flag);
+        const auto slot = encodeSlot(s, view.members[s], shown.members[s], stored);
+        if (!slot)
+            return slot.error();
+        out << *slot;
     }
-
-    QByteArray line = joinFields(out);
-    line.append(' ');
-    return line;
+    out << f.mid(stored.tail);
+    return joinFields(out);
 }
 
 } // namespace lancefall

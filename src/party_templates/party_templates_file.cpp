@@ -38,9 +38,13 @@ Result<PartyTemplatesFile> readPartyTemplatesFile(const QString &path)
     Result<LineTable> read = readTextFile(path, kPartyTemplatesFileName);
     if (!read)
         return read.error();
+    return readPartyTemplates(std::move(read).value());
+}
 
+Result<PartyTemplatesFile> readPartyTemplates(LineTable lines)
+{
     PartyTemplatesFile file;
-    file.lines = std::move(read).value();
+    file.lines = std::move(lines);
     for (qsizetype n = 1; n <= file.lines.lastIndex(); ++n) {
         const QByteArray &line = file.lines.line(n);
         if (!isPartyTemplateLine(line))
@@ -51,6 +55,7 @@ Result<PartyTemplatesFile> readPartyTemplatesFile(const QString &path)
             return lineError(ErrorCode::MissingField, kPartyTemplatesFileName, n,
                              QStringLiteral("a template line needs at least 2 fields"));
         file.labels.append(recordLabel(file.labels.size(), displayText(name), displayText(id)));
+        file.records.firstLines.append(n);
     }
     if (file.labels.isEmpty())
         return fileError(ErrorCode::NoRecords, kPartyTemplatesFileName,

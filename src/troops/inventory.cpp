@@ -1,7 +1,5 @@
 #include "troops/inventory.h"
 
-#include "lines/line_table.h"
-
 namespace lancefall {
 
 namespace {
@@ -13,20 +11,9 @@ bool hasCurrent(const InventoryState &state)
 
 } // namespace
 
-std::optional<qint64> itemNumberOf(const QString &label)
+InventoryState addItem(InventoryState state, qint64 item, const QString &label)
 {
-    const qsizetype separator = label.indexOf(QStringLiteral(" - "));
-    const QString number = separator < 0 ? label : label.left(separator);
-    qint64 value = 0;
-    // Characters outside Latin-1 become '?', which no number contains.
-    if (!parseInteger(number.toLatin1(), &value))
-        return std::nullopt;
-    return value;
-}
-
-InventoryState addItem(InventoryState state, const QString &catalogueLabel)
-{
-    state.entries.append(InventoryEntry{catalogueLabel, QByteArrayLiteral("0")});
+    state.entries.append(InventoryEntry{item, QByteArrayLiteral("0"), label});
     state.current = static_cast<int>(state.entries.size() - 1);
     return state;
 }

@@ -4,8 +4,6 @@
 #include <QList>
 #include <QString>
 
-#include <optional>
-
 namespace lancefall {
 
 // The inventory line holds 64 slots, each an item number and an item modifier.
@@ -14,46 +12,38 @@ inline constexpr int kInventorySlots = 64;
 inline const QString kTooManyItemsMessage
     = QStringLiteral("ERROR: you cannot have more than 64 items, please remove some!");
 
-// One entry of a troop's inventory list.
+// One entry of a troop's inventory list: the item number (-1 for an empty slot) and
+// the modifier as stored, written back unchanged ("0" for an item added from the
+// catalogue). The label is the catalogue entry, only for display.
 struct InventoryEntry {
-    // The item catalogue label ("3 - Short_Bow  (itm_short_bow)"); empty for an
-    // empty slot.
-    QString label;
-    // The slot's modifier exactly as stored, written back unchanged; "0" for an
-    // item added from the catalogue.
+    qint64 item = -1;
     QByteArray modifier = QByteArrayLiteral("0");
+    QString label;
 
-    friend bool operator==(const InventoryEntry &, const InventoryEntry &) = default;
+    friend bool operator==(const InventoryEntry &a, const InventoryEntry &b)
+    {
+        return a.item == b.item && a.modifier == b.modifier;
+    }
 };
 
 // The inventory list being edited and its current (selected) position, -1 for none.
 struct InventoryState {
     QList<InventoryEntry> entries;
     int current = -1;
-
-    friend bool operator==(const InventoryState &, const InventoryState &) = default;
 };
 
-// The item number at the front of a catalogue label: the text before the first
-// " - " (the whole text when there is none), read as a whole number. No value when
-// that text is not a whole number, e.g. for the empty label of an empty slot.
-std::optional<qint64> itemNumberOf(const QString &label);
-
-// Appends the catalogue entry with modifier 0 and selects it. No count or duplicate
-// check: the limit of 64 belongs to the update. An empty label (nothing chosen in an
-// empty catalogue) appends an empty slot.
-InventoryState addItem(InventoryState state, const QString &catalogueLabel);
+// Appends item number `item` (-1 for nothing chosen in an empty catalogue, an empty
+// slot) with modifier 0 and selects it. No count or duplicate check: the limit of 64
+// belongs to the update.
+InventoryState addItem(InventoryState state, qint64 item, const QString &label);
 
 // Removes the current entry and selects the last remaining one (none when the list
 // became empty). Without a current entry nothing is removed.
 InventoryState removeCurrent(InventoryState state);
 
-// Moves the current entry one place towards the top, keeping it selected; nothing
-// changes for the first entry or without a current entry.
+// Moves the current entry one place towards the top (or the bottom), keeping it
+// selected; nothing changes at the end it moves towards or without a current entry.
 InventoryState moveUp(InventoryState state);
-
-// Moves the current entry one place towards the bottom, keeping it selected; nothing
-// changes for the last entry or without a current entry.
 InventoryState moveDown(InventoryState state);
 
 } // namespace lancefall

@@ -9,19 +9,18 @@ struct TroopLayout {
     // false only when line 1 is exactly "troopsfile version 1": the troop line then
     // lacks the carried field at position 3.
     bool version2 = true;
-    // 6 when line 9 begins with "trp_", otherwise 7.
+    // 6 when the line six lines after the first troop's begins with "trp_", otherwise 7.
     int recordLines = 7;
-    // "0.90x" when the faces line of troop 0 has exactly 7 fields, otherwise "0.95x".
+    // "0.90x" when the faces line of the first troop has exactly 7 fields, "0.95x"
+    // for any other count, empty when the file ends before it.
     QString gameVersion;
 };
 
 inline const QString kGameVersion090 = QStringLiteral("0.90x");
 inline const QString kGameVersion095 = QStringLiteral("0.95x");
 
-// The first line of troop k's record.
-inline qsizetype troopFirstLine(qsizetype troop, const TroopLayout &layout)
-{
-    return troop * layout.recordLines + 3;
-}
+// The interpreted lines of a record: troop line, inventory, attributes,
+// proficiencies, skills, faces. A 7-line record's last line is never read or written.
+inline constexpr int kTroopInterpretedLines = 6;
 
 } // namespace lancefall

@@ -1,13 +1,13 @@
 #include "troops/troop_record.h"
 
 #include "codecs/number_codecs.h"
+#include "fields/field_rules.h"
 #include "lines/text_codec.h"
+#include "troops/troops_file.h"
 
 namespace lancefall {
 
 namespace {
-
-const QString kFile = QStringLiteral("troops.txt");
 
 // Record lines, counted from the troop line.
 constexpr int kTroopLine = 0;
@@ -16,34 +16,24 @@ constexpr int kAttributesLine = 2;
 constexpr int kProficienciesLine = 3;
 constexpr int kSkillsLine = 4;
 constexpr int kFacesLine = 5;
-constexpr int kInterpretedLines = 6;
 
 constexpr int kSkillWords = 5;
 constexpr int kFaceWordDigits = 16;
-
-const std::array<QString, 5> kAttributeNames = {
-    QStringLiteral("Strength"), QStringLiteral("Agility"), QStringLiteral("Intelligence"),
-    QStringLiteral("Charisma"), QStringLiteral("Level"),
-};
-const std::array<QString, 7> kProficiencyNames = {
-    QStringLiteral("One-handed"), QStringLiteral("Two-handed"), QStringLiteral("Polearms"), QStringLiteral("Archery"),
-    QStringLiteral("Crossbows"),  QStringLiteral("Throwing"),   QStringLiteral("Firearms"),
-};
+// The first piece of the attributes and of the proficiencies line.
+constexpr int kFirstAttributePiece = 2;
+constexpr int kFirstProficiencyPiece = 1;
 
 // Piece numbers of the troop line; the second layout has one more carried field
 // before the flag word.
 struct TroopLinePieces {
     int flag;
     int faction;
-    // The last piece the encoder reads from the stored line (the second carried
-    // field after the flag word).
-    int lastCarried;
     int fieldCount() const { return faction + 3; }
 };
 
 TroopLinePieces troopLinePieces(const TroopLayout &layout)
 {
-    return layout.version2 ? TroopLinePieces{4, 7, 6} : TroopLinePieces{3, 6, 5};
+    return layout.version2 ? TroopLinePieces{4, 7} : TroopLinePieces{3, 6};
 }
 
 // Face words per face: 2 with game version 0.90x, 4 with 0.95x, 0 when unknown.
@@ -56,43 +46,54 @@ int faceWordsPerFace(const TroopLayout &layout)
     return 0;
 }
 
-Error shortLine(qsizetype line, const QString &what, qsizetype needed, qsizetype found)
+Error troopError(ErrorCode code, qsizetype line, const QString &what)
 {
-    return lineError(ErrorCode::MissingField, kFile, line,
-                     QStringLiteral("%1 needs at least %2 fields, this one has %3").arg(what).arg(needed).arg(found));
+    return lineError(code, kTroopsFileName, line, what);
 }
 
-Error recordBeyondTable(const LineTable &lines, qsizetype troop, qsizetype first)
+Error shortLine(qsizetype line, const QString &what, qsizetype needed, qsizetype found)
 {
-    return lineError(ErrorCode::RecordBeyondTable, kFile, first,
-                     QStringLiteral("troop %1 needs lines %2 to %3, but the file ends at line %4")
-                         .arg(troop)
-                         .arg(first)
-                         .arg(first + kInterpretedLines - 1)
-                         .arg(lines.lastIndex()));
+    return troopError(ErrorCode::MissingField, line,
+                      QStringLiteral("%1 needs at least %2 fields, this one has %3").arg(what).arg(needed).arg(found));
+}
+
+Error invalidField(const QString &what)
+{
+    return Error{ErrorCode::InvalidValue, what};
+}
+
+Result<QList<QByteArray>> fieldsOf(const QByteArray &line, qsizetype n, const QString &what, qsizetype needed)
+{
+    QList<QByteArray> fields = splitFields(line);
+    if (fields.size() < needed)
+        return shortLine(n, what, needed, fields.size());
+    return fields;
 }
 
 // A list position stored in the troop line: -1 (no entry chosen) or 0..count-1.
 Result<int> listPosition(const QByteArray &field, int count, qsizetype line, const QString &what)
 {
-    qint64 value = 0;
-    if (!parseInteger(field, &value))
-        return lineError(ErrorCode::NotANumber, kFile, line,
-                         QStringLiteral("the %1 \"%2\" is not a number").arg(what, displayText(field)));
-    if (value == -1)
+    const auto value = parseWholeNumber(QByteArrayView(field));
+    if (!value)
+        return troopError(ErrorCode::NotANumber, line,
+                          QStringLiteral("the %1 \"%2\" is not a number").arg(what, displayText(field)));
+    if (*value == -1)
         return -1;
-    if (value < 0 || value >= count)
-        return lineError(ErrorCode::OutOfRange, kFile, line,
-                         QStringLiteral("the %1 %2 is not in its list of %3 entries").arg(what).arg(value).arg(count));
-    return static_cast<int>(value);
+    if (*value < 0 || *value >= count)
+        return troopError(
+            ErrorCode::OutOfRange, line,
+            QStringLiteral("the %1 %2 is not in its list of %3 entries").arg(what).arg(*value).arg(count));
+    return static_cast<int>(*value);
 }
 
-Result<quint32> storedFlagWord(const QByteArray &field, qsizetype line)
+// A flag, skill or face word as stored.
+Result<WholeNumber> storedWord(const QByteArray &field, qsizetype line, const QString &what)
 {
-    const auto word = lowWord(displayText(field));
+    const auto word = parseWord(QByteArrayView(field));
     if (!word)
-        return lineError(ErrorCode::NotANumber, kFile, line,
-                         QStringLiteral("the flag word \"%1\" is not a number").arg(displayText(field)));
+        return troopError(
+            ErrorCode::NotANumber, line,
+            QStringLiteral("the %1 \"%2\" is not a number that fits 128 bits").arg(what, displayText(field)));
     return *word;
 }
 
@@ -103,33 +104,6 @@ QString skillText(quint32 level)
     if (level <= 10)
         return QString::number(level);
     return QString(QChar(u'A' + static_cast<char16_t>(level - 10)));
-}
-
-// The 4-bit level a skill field stands for: "0" to "10", or "B" to "F".
-std::optional<quint32> skillLevel(const QString &text)
-{
-    if (text.size() == 1) {
-        const char16_t c = text.at(0).unicode();
-        if (c >= u'0' && c <= u'9')
-            return c - u'0';
-        if (c >= u'B' && c <= u'F')
-            return c - u'A' + 10;
-    }
-    if (text == QStringLiteral("10"))
-        return 10;
-    return std::nullopt;
-}
-
-bool isWholeNumber(const QString &text)
-{
-    qsizetype i = text.startsWith(u'-') ? 1 : 0;
-    if (i == text.size())
-        return false;
-    for (; i < text.size(); ++i) {
-        if (text.at(i) < u'0' || text.at(i) > u'9')
-            return false;
-    }
-    return true;
 }
 
 bool isFaceCode(const QString &text)
@@ -144,29 +118,282 @@ bool isFaceCode(const QString &text)
     return true;
 }
 
-QString withoutBlanks(QString text)
+// --- Decoding, one function per record line -------------------------------------
+
+Status decodeTroopLine(const QByteArray &line, qsizetype n, const TroopLayout &layout, const TroopLists &lists,
+                       TroopView &view)
 {
-    return text.replace(u' ', u'_');
+    const TroopLinePieces pieces = troopLinePieces(layout);
+    const auto fields = fieldsOf(line, n, QStringLiteral("a troop line"), pieces.fieldCount());
+    if (!fields)
+        return fields.error();
+    const QList<QByteArray> &f = *fields;
+    view.id = displayText(f.at(0));
+    view.name1 = displayText(f.at(1));
+    view.name2 = displayText(f.at(2));
+    const auto faction = listPosition(f.at(pieces.faction), lists.factions, n, QStringLiteral("faction number"));
+    if (!faction)
+        return faction.error();
+    const auto upgradeA = listPosition(f.at(pieces.faction + 1), lists.troops, n, QStringLiteral("upgrade path A"));
+    if (!upgradeA)
+        return upgradeA.error();
+    const auto upgradeB = listPosition(f.at(pieces.faction + 2), lists.troops, n, QStringLiteral("upgrade path B"));
+    if (!upgradeB)
+        return upgradeB.error();
+    view.faction = *faction;
+    view.upgradeA = *upgradeA;
+    view.upgradeB = *upgradeB;
+
+    const auto flags = storedWord(f.at(pieces.flag), n, QStringLiteral("flag word"));
+    if (!flags)
+        return flags.error();
+    const quint32 word = low32(*flags);
+    view.race = static_cast<int>(word & kRaceMask);
+    for (int i = 0; i < kTroopFlagCount; ++i)
+        view.flags[i] = (word & troopFlagBit(TroopFlag(i))) != 0;
+    return success();
 }
 
-Error invalidField(const QString &what)
+Status decodeInventoryLine(const QByteArray &line, qsizetype n, const QStringList &items, TroopView &view,
+                           QString &warning)
 {
-    return Error{ErrorCode::InvalidValue, what};
+    // 64 slots of item and modifier. Reading the line pairwise keeps a non-zero
+    // modifier from being taken for an item.
+    QList<QByteArray> pieces;
+    for (const QByteArray &piece : splitFields(line)) {
+        if (!piece.isEmpty())
+            pieces.append(piece);
+    }
+    QString missing;
+    for (qsizetype i = 0; i < pieces.size(); i += 2) {
+        const QByteArray &itemPiece = pieces.at(i);
+        const QByteArray modifier = i + 1 < pieces.size() ? pieces.at(i + 1) : QByteArrayLiteral("0");
+        const auto item = parseWholeNumber(QByteArrayView(itemPiece));
+        if (!item || !parseWholeNumber(QByteArrayView(modifier)))
+            return troopError(ErrorCode::NotANumber, n,
+                              QStringLiteral("inventory slot %1 (\"%2 %3\") is not a pair of numbers")
+                                  .arg(i / 2 + 1)
+                                  .arg(displayText(itemPiece), displayText(modifier)));
+        if (*item <= 0)
+            continue; // an empty slot
+        if (*item > items.size())
+            missing += u' ' + displayText(itemPiece);
+        else
+            view.inventory.append(InventoryEntry{*item, modifier, items.at(*item - 1)});
+    }
+    if (!missing.isEmpty())
+        warning = QStringLiteral("Warning: The following items were not found in the items file and will be removed:\n")
+            + QString(15, u' ') + missing;
+    return success();
 }
 
-QByteArray pieceOrEmpty(const QList<QByteArray> &fields, qsizetype i)
+// The attributes line (pieces 2 to 6) or the proficiencies line (pieces 1 to 7).
+template <std::size_t N>
+Status decodeNumbersLine(const QByteArray &line, qsizetype n, int firstPiece, const QString &what,
+                         std::array<QString, N> &shown)
 {
-    return i < fields.size() ? fields.at(i) : QByteArray();
+    const auto fields = fieldsOf(line, n, what, firstPiece + qsizetype(N));
+    if (!fields)
+        return fields.error();
+    for (std::size_t i = 0; i < N; ++i)
+        shown[i] = displayText(fields->at(firstPiece + qsizetype(i)));
+    return success();
 }
 
-QByteArray numberBytes(qint64 value)
+Result<std::array<WholeNumber, kSkillWords>> skillWordsOf(const QList<QByteArray> &fields, qsizetype n)
 {
-    return QByteArray::number(value);
+    std::array<WholeNumber, kSkillWords> words{};
+    for (int w = 0; w < kSkillWords; ++w) {
+        const auto word = storedWord(fields.at(w), n, QStringLiteral("skill word %1").arg(w + 1));
+        if (!word)
+            return word.error();
+        words[w] = *word;
+    }
+    return words;
 }
 
-QByteArray decimalBytes(UInt128 value)
+Status decodeSkillsLine(const QByteArray &line, qsizetype n, TroopView &view)
 {
-    return decimalText(value).toLatin1();
+    const auto fields = fieldsOf(line, n, QStringLiteral("a skills line"), kSkillWords);
+    if (!fields)
+        return fields.error();
+    const auto words = skillWordsOf(*fields, n);
+    if (!words)
+        return words.error();
+    for (int s = 0; s < kSkillCount; ++s) {
+        const SkillPosition at = skillPosition(Skill(s));
+        view.skills[s] = skillText((low32((*words)[at.word]) >> (4 * at.nibble)) & 0xF);
+    }
+    return success();
+}
+
+// The stored face words, face 1's first: faceWords words per face from piece 2 on.
+Result<QList<WholeNumber>> faceWordsOf(const QList<QByteArray> &fields, qsizetype n, int faceWords)
+{
+    QList<WholeNumber> words;
+    for (int i = 0; i < 2 * faceWords; ++i) {
+        const auto word = storedWord(fields.at(2 + i), n, QStringLiteral("face word %1").arg(i + 1));
+        if (!word)
+            return word.error();
+        if (word->negative)
+            return troopError(
+                ErrorCode::NotANumber, n,
+                QStringLiteral("the face word %1 \"%2\" is negative").arg(i + 1).arg(displayText(fields.at(2 + i))));
+        words.append(*word);
+    }
+    return words;
+}
+
+Status decodeFacesLine(const QByteArray &line, qsizetype n, const TroopLayout &layout, TroopView &view,
+                       QString &warning)
+{
+    const int faceWords = faceWordsPerFace(layout);
+    if (faceWords == 0) {
+        view.face1 = view.face2 = kFacesNotAvailable;
+        warning = QStringLiteral("unknown Lancefall version ") + layout.gameVersion;
+        return success();
+    }
+    const auto fields = fieldsOf(line, n, QStringLiteral("a faces line"), 2 + 2 * faceWords);
+    if (!fields)
+        return fields.error();
+    const auto words = faceWordsOf(*fields, n, faceWords);
+    if (!words)
+        return words.error();
+    for (int f = 0; f < 2; ++f) {
+        QString code = QStringLiteral("0x");
+        // A face word is shown as its low 64 bits: 16 digits.
+        for (int w = 0; w < faceWords; ++w)
+            code
+                += QStringLiteral("%1").arg(low64(words->at(f * faceWords + w)), kFaceWordDigits, 16, QLatin1Char('0'));
+        (f == 0 ? view.face1 : view.face2) = code;
+    }
+    return success();
+}
+
+// --- Encoding, one function per record line -------------------------------------
+// Each takes the view to write, the view the stored record shows and the stored line.
+
+Result<QByteArray> encodeTroopLine(const TroopView &view, const TroopView &shown, const QByteArray &line,
+                                   const TroopLayout &layout)
+{
+    const TroopLinePieces pieces = troopLinePieces(layout);
+    QList<QByteArray> f = splitFields(line);
+    const auto id = nameField(QStringLiteral("Troop ID"), view.id, shown.id, f.at(0));
+    if (!id)
+        return id.error();
+    // The reader finds records by this prefix; without it the troops after this one
+    // would be numbered wrongly at the next load.
+    if (view.id != shown.id && !id->startsWith("trp_"))
+        return invalidField(QStringLiteral("Troop ID must begin with trp_, not \"%1\"").arg(view.id));
+    const auto name1 = nameField(QStringLiteral("Name 1"), view.name1, shown.name1, f.at(1));
+    if (!name1)
+        return name1.error();
+    const auto name2 = nameField(QStringLiteral("Name 2"), view.name2, shown.name2, f.at(2));
+    if (!name2)
+        return name2.error();
+    if (view.race < 0 || view.race >= kRaceCount)
+        return invalidField(QStringLiteral("No race is chosen in the race list."));
+
+    const auto stored = parseWord(QByteArrayView(f.at(pieces.flag))); // checked by decodeTroopLine
+    const quint32 was = low32(*stored);
+    quint32 word = was;
+    if (view.race != shown.race)
+        word = (word & ~kRaceMask) | static_cast<quint32>(view.race);
+    for (int i = 0; i < kTroopFlagCount; ++i)
+        word = view.flags[i] ? (word | troopFlagBit(TroopFlag(i))) : (word & ~troopFlagBit(TroopFlag(i)));
+    if (word != was)
+        f[pieces.flag] = decimalText(withLowBits(*stored, 32, word));
+
+    f[0] = *id;
+    f[1] = *name1;
+    f[2] = *name2;
+    f[pieces.faction] = keptNumber(view.faction, f.at(pieces.faction));
+    f[pieces.faction + 1] = keptNumber(view.upgradeA, f.at(pieces.faction + 1));
+    f[pieces.faction + 2] = keptNumber(view.upgradeB, f.at(pieces.faction + 2));
+    return joinFields(f);
+}
+
+Result<QByteArray> encodeInventoryLine(const TroopView &view, const TroopView &shown, const QByteArray &line)
+{
+    if (view.inventory == shown.inventory)
+        return line; // also keeps empty slots between items and items not in the catalogue
+    if (view.inventory.size() > kInventorySlots)
+        return Error{ErrorCode::TooManyItems, kTooManyItemsMessage};
+    QByteArray out = QByteArrayLiteral("  ");
+    for (const InventoryEntry &entry : view.inventory)
+        out += (entry.item > 0 ? QByteArray::number(entry.item) : QByteArrayLiteral("-1")) + ' ' + entry.modifier + ' ';
+    for (qsizetype i = view.inventory.size(); i < kInventorySlots; ++i)
+        out += QByteArrayLiteral("-1 0 ");
+    return out;
+}
+
+template <std::size_t N>
+Result<QByteArray> encodeNumbersLine(const std::array<QString, N> &values, const std::array<QString, N> &shown,
+                                     const QByteArray &line, int firstPiece, QString (*name)(int))
+{
+    QList<QByteArray> f = splitFields(line);
+    for (std::size_t i = 0; i < N; ++i) {
+        QByteArray &field = f[firstPiece + qsizetype(i)];
+        const auto out = numberField(name(int(i)), values[i], shown[i], field);
+        if (!out)
+            return out.error();
+        field = *out;
+    }
+    return joinFields(f);
+}
+
+Result<QByteArray> encodeSkillsLine(const TroopView &view, const TroopView &shown, const QByteArray &line)
+{
+    QList<QByteArray> f = splitFields(line);
+    const auto words = skillWordsOf(f, 0); // checked by decodeSkillsLine
+    std::array<quint32, kSkillWords> low{};
+    for (int w = 0; w < kSkillWords; ++w)
+        low[w] = low32((*words)[w]);
+    const std::array<quint32, kSkillWords> was = low;
+    for (int s = 0; s < kSkillCount; ++s) {
+        if (view.skills[s] == shown.skills[s])
+            continue;
+        const auto level = parseWholeNumber(QStringView(view.skills[s]));
+        if (!level || *level < 0 || *level > 10)
+            return invalidField(QStringLiteral("%1 must be a whole number from 0 to 10, not \"%2\"")
+                                    .arg(skillName(Skill(s)), view.skills[s]));
+        const SkillPosition at = skillPosition(Skill(s));
+        const quint32 mask = quint32(0xF) << (4 * at.nibble);
+        low[at.word] = (low[at.word] & ~mask) | (quint32(*level) << (4 * at.nibble));
+    }
+    for (int w = 0; w < kSkillWords; ++w) {
+        if (low[w] != was[w])
+            f[w] = decimalText(withLowBits((*words)[w], 32, low[w]));
+    }
+    return joinFields(f);
+}
+
+Result<QByteArray> encodeFacesLine(const TroopView &view, const TroopView &shown, const QByteArray &line,
+                                   const TroopLayout &layout)
+{
+    const int faceWords = faceWordsPerFace(layout);
+    if (faceWords == 0)
+        return line;
+    QList<QByteArray> f = splitFields(line);
+    const auto words = faceWordsOf(f, 0, faceWords); // checked by decodeFacesLine
+    const std::array<const QString *, 2> faces{&view.face1, &view.face2};
+    const std::array<const QString *, 2> shownFaces{&shown.face1, &shown.face2};
+    for (int face = 0; face < 2; ++face) {
+        const QString &code = *faces[face];
+        if (code == *shownFaces[face])
+            continue;
+        if (!isFaceCode(code))
+            return invalidField(
+                QStringLiteral("Face code %1 must be \"0x\" followed by hexadecimal digits").arg(face + 1));
+        for (int w = 0; w < faceWords; ++w) {
+            // Digits after the last word are ignored; a short code gives 0 words.
+            const quint64 value = hexWordValue(QStringView(code).mid(2 + w * kFaceWordDigits, kFaceWordDigits));
+            const WholeNumber &stored = words->at(face * faceWords + w);
+            if (value != low64(stored))
+                f[2 + face * faceWords + w] = decimalText(withLowBits(stored, 64, value));
+        }
+    }
+    return joinFields(f);
 }
 
 } // namespace
@@ -199,6 +426,25 @@ QString skillName(Skill skill)
     return kNames.at(static_cast<int>(skill));
 }
 
+QString attributeName(int attribute)
+{
+    static const std::array<QString, kAttributeCount> kNames = {
+        QStringLiteral("Strength"), QStringLiteral("Agility"), QStringLiteral("Intelligence"),
+        QStringLiteral("Charisma"), QStringLiteral("Level"),
+    };
+    return kNames.at(attribute);
+}
+
+QString proficiencyName(int proficiency)
+{
+    static const std::array<QString, kProficiencyCount> kNames = {
+        QStringLiteral("One-handed"), QStringLiteral("Two-handed"), QStringLiteral("Polearms"),
+        QStringLiteral("Archery"),    QStringLiteral("Crossbows"),  QStringLiteral("Throwing"),
+        QStringLiteral("Firearms"),
+    };
+    return kNames.at(proficiency);
+}
+
 quint32 troopFlagBit(TroopFlag flag)
 {
     static constexpr std::array<quint32, kTroopFlagCount> kBits = {
@@ -218,314 +464,63 @@ int raceForGenderOption(int option, int currentRace)
     return option == 0 || option == 1 ? option : currentRace;
 }
 
-Result<DecodedTroop> decodeTroop(const LineTable &lines, qsizetype troop, const TroopLayout &layout,
-                                 const QStringList &itemLabels, int factionCount, int troopCount)
+Result<DecodedTroop> decodeTroop(const LineTable &lines, qsizetype first, const TroopLayout &layout,
+                                 const TroopLists &lists)
 {
-    if (troop < 0)
-        return Error{ErrorCode::NotSelected, QStringLiteral("no troop is selected")};
-    const qsizetype first = troopFirstLine(troop, layout);
-    if (!lines.contains(first) || !lines.contains(first + kInterpretedLines - 1))
-        return recordBeyondTable(lines, troop, first);
-
+    const qsizetype last = first + kTroopInterpretedLines - 1;
+    if (!lines.contains(first) || !lines.contains(last))
+        return troopError(ErrorCode::RecordBeyondTable, first,
+                          QStringLiteral("the troop needs lines %1 to %2, but the file ends at line %3")
+                              .arg(first)
+                              .arg(last)
+                              .arg(lines.lastIndex()));
     DecodedTroop decoded;
     TroopView &view = decoded.view;
-
-    const qsizetype troopLine = first + kTroopLine;
-    const QList<QByteArray> troopFields = splitFields(lines.line(troopLine));
-    const TroopLinePieces pieces = troopLinePieces(layout);
-    if (troopFields.size() < pieces.fieldCount())
-        return shortLine(troopLine, QStringLiteral("a troop line"), pieces.fieldCount(), troopFields.size());
-    view.id = displayText(troopFields.at(0));
-    view.name1 = displayText(troopFields.at(1));
-    view.name2 = displayText(troopFields.at(2));
-
-    const auto faction
-        = listPosition(troopFields.at(pieces.faction), factionCount, troopLine, QStringLiteral("faction number"));
-    if (!faction)
-        return faction.error();
-    const auto upgradeA
-        = listPosition(troopFields.at(pieces.faction + 1), troopCount, troopLine, QStringLiteral("upgrade path A"));
-    if (!upgradeA)
-        return upgradeA.error();
-    const auto upgradeB
-        = listPosition(troopFields.at(pieces.faction + 2), troopCount, troopLine, QStringLiteral("upgrade path B"));
-    if (!upgradeB)
-        return upgradeB.error();
-    view.faction = *faction;
-    view.upgradeA = *upgradeA;
-    view.upgradeB = *upgradeB;
-
-    // The whole low 32 bits are the flag word, bit 31 included.
-    const auto flagWord = storedFlagWord(troopFields.at(pieces.flag), troopLine);
-    if (!flagWord)
-        return flagWord.error();
-    view.race = static_cast<int>(*flagWord & kRaceMask);
-    for (int i = 0; i < kTroopFlagCount; ++i)
-        view.flags[i] = (*flagWord & troopFlagBit(TroopFlag(i))) ? Qt::Checked : Qt::Unchecked;
-
-    // 64 slots of item and modifier. Reading the line pairwise keeps a non-zero
-    // modifier from being taken for an item.
-    const qsizetype inventoryLine = first + kInventoryLine;
-    QList<QByteArray> slotPieces;
-    for (const QByteArray &piece : splitFields(lines.line(inventoryLine))) {
-        if (!piece.isEmpty())
-            slotPieces.append(piece);
+    for (const Status &status : {
+             decodeTroopLine(lines.line(first + kTroopLine), first + kTroopLine, layout, lists, view),
+             decodeInventoryLine(lines.line(first + kInventoryLine), first + kInventoryLine, lists.items, view,
+                                 decoded.missingItemsWarning),
+             decodeNumbersLine(lines.line(first + kAttributesLine), first + kAttributesLine, kFirstAttributePiece,
+                               QStringLiteral("an attributes line"), view.attributes),
+             decodeNumbersLine(lines.line(first + kProficienciesLine), first + kProficienciesLine,
+                               kFirstProficiencyPiece, QStringLiteral("a proficiencies line"), view.proficiencies),
+             decodeSkillsLine(lines.line(first + kSkillsLine), first + kSkillsLine, view),
+             decodeFacesLine(lines.line(first + kFacesLine), first + kFacesLine, layout, view,
+                             decoded.unknownVersionWarning),
+         }) {
+        if (!status)
+            return status.error();
     }
-    QString missing;
-    for (qsizetype i = 0; i < slotPieces.size(); i += 2) {
-        const QByteArray &itemPiece = slotPieces.at(i);
-        const QByteArray modifier = i + 1 < slotPieces.size() ? slotPieces.at(i + 1) : QByteArrayLiteral("0");
-        qint64 item = 0;
-        qint64 modifierValue = 0;
-        if (!parseInteger(itemPiece, &item) || !parseInteger(modifier, &modifierValue)) {
-            return lineError(ErrorCode::NotANumber, kFile, inventoryLine,
-                             QStringLiteral("inventory slot %1 (\"%2 %3\") is not a pair of numbers")
-                                 .arg(i / 2 + 1)
-                                 .arg(displayText(itemPiece), displayText(modifier)));
-        }
-        if (item <= 0)
-            continue; // an empty slot
-        const QString label = item <= itemLabels.size() ? itemLabels.at(item - 1) : QString();
-        if (label.isEmpty())
-            missing += u' ' + displayText(itemPiece);
-        else
-            view.inventory.append(InventoryEntry{label, modifier});
-    }
-    if (!missing.isEmpty()) {
-        decoded.missingItemsWarning
-            = QStringLiteral("Warning: The following items were not found in the items file and will be removed:\r\n")
-            + QString(15, u' ') + missing;
-    }
-
-    const qsizetype attributesLine = first + kAttributesLine;
-    const QList<QByteArray> attributeFields = splitFields(lines.line(attributesLine));
-    if (attributeFields.size() < 2 + qsizetype(view.attributes.size()))
-        return shortLine(attributesLine, QStringLiteral("an attributes line"), 2 + view.attributes.size(),
-                         attributeFields.size());
-    for (size_t i = 0; i < view.attributes.size(); ++i)
-        view.attributes[i] = displayText(attributeFields.at(2 + i));
-
-    const qsizetype proficienciesLine = first + kProficienciesLine;
-    const QList<QByteArray> proficiencyFields = splitFields(lines.line(proficienciesLine));
-    if (proficiencyFields.size() < 1 + qsizetype(view.proficiencies.size()))
-        return shortLine(proficienciesLine, QStringLiteral("a proficiencies line"), 1 + view.proficiencies.size(),
-                         proficiencyFields.size());
-    for (size_t i = 0; i < view.proficiencies.size(); ++i)
-        view.proficiencies[i] = displayText(proficiencyFields.at(1 + i));
-
-    const qsizetype skillsLine = first + kSkillsLine;
-    const QList<QByteArray> skillFields = splitFields(lines.line(skillsLine));
-    if (skillFields.size() < kSkillWords)
-        return shortLine(skillsLine, QStringLiteral("a skills line"), kSkillWords, skillFields.size());
-    std::array<quint32, kSkillWords> skillWords{};
-    for (int w = 0; w < kSkillWords; ++w) {
-        // Only the low 32 bits of a skill word hold skills.
-        const auto word = lowWord(displayText(skillFields.at(w)));
-        if (!word)
-            return lineError(ErrorCode::NotANumber, kFile, skillsLine,
-                             QStringLiteral("skill word %1 (\"%2\") is not a number")
-                                 .arg(w + 1)
-                                 .arg(displayText(skillFields.at(w))));
-        skillWords[w] = *word;
-    }
-    for (int s = 0; s < kSkillCount; ++s) {
-        const SkillPosition at = skillPosition(Skill(s));
-        view.skills[s] = skillText((skillWords[at.word] >> (4 * at.nibble)) & 0xF);
-    }
-
-    const int faceWords = faceWordsPerFace(layout);
-    if (faceWords == 0) {
-        view.face1 = kFacesNotAvailable;
-        view.face2 = kFacesNotAvailable;
-        decoded.unknownVersionWarning = QStringLiteral("unknown Lancefall version ") + layout.gameVersion;
-    } else {
-        const qsizetype facesLine = first + kFacesLine;
-        const QList<QByteArray> faceFields = splitFields(lines.line(facesLine));
-        if (faceFields.size() < 2 + 2 * faceWords)
-            return shortLine(facesLine, QStringLiteral("a faces line"), 2 + 2 * faceWords, faceFields.size());
-        std::array<QString *, 2> faces = {&view.face1, &view.face2};
-        for (int f = 0; f < 2; ++f) {
-            QString code = QStringLiteral("0x");
-            for (int w = 0; w < faceWords; ++w) {
-                const QByteArray &field = faceFields.at(2 + f * faceWords + w);
-                const auto number = parseWholeNumber(displayText(field));
-                if (!number || number->negative)
-                    return lineError(ErrorCode::NotANumber, kFile, facesLine,
-                                     QStringLiteral("face word %1 (\"%2\") is not an unsigned number")
-                                         .arg(f * faceWords + w + 1)
-                                         .arg(displayText(field)));
-                // A face word is 64 bits wide: 16 digits, higher bits not shown.
-                const QString digits = dec2Hex2(number->magnitude).toLower();
-                code += digits.rightJustified(kFaceWordDigits, u'0').right(kFaceWordDigits);
-            }
-            *faces[f] = code;
-        }
-    }
-
-    view.troop = troop;
     return decoded;
 }
 
-Result<EncodedTroop> encodeTroop(const TroopView &view, const LineTable &lines, qsizetype troop,
-                                 const TroopLayout &layout, int storedRace)
+Result<EncodedTroop> encodeTroop(const TroopView &view, const LineTable &lines, qsizetype first,
+                                 const TroopLayout &layout, const TroopLists &lists)
 {
-    if (troop < 0)
-        return Error{ErrorCode::NotSelected, QStringLiteral("no troop is selected")};
-    if (view.troop != troop)
-        return Error{ErrorCode::NotSelected,
-                     QStringLiteral("troop %1 could not be shown without errors; select it again without errors "
-                                    "before updating it")
-                         .arg(troop)};
-    if (view.inventory.size() > kInventorySlots)
-        return invalidField(kTooManyItemsMessage);
-
-    const qsizetype first = troopFirstLine(troop, layout);
-    if (!lines.contains(first) || !lines.contains(first + kInterpretedLines - 1))
-        return recordBeyondTable(lines, troop, first);
-
-    // The stored troop line supplies the flag bits without a check box and the
-    // fields the view does not show.
-    const qsizetype troopLine = first + kTroopLine;
-    const QList<QByteArray> troopFields = splitFields(lines.line(troopLine));
-    const TroopLinePieces pieces = troopLinePieces(layout);
-    if (troopFields.size() < pieces.lastCarried + 1)
-        return shortLine(troopLine, QStringLiteral("a troop line"), pieces.lastCarried + 1, troopFields.size());
-    const auto storedFlags = storedFlagWord(troopFields.at(pieces.flag), troopLine);
-    if (!storedFlags)
-        return storedFlags.error();
-
-    if (view.race < 0 || view.race >= kRaceCount)
-        return invalidField(QStringLiteral("No race is chosen in the race list."));
-    quint32 flagWord = *storedFlags;
-    int race = storedRace;
-    if (view.race != storedRace) {
-        flagWord &= ~(static_cast<quint32>(storedRace) & kRaceMask);
-        flagWord |= static_cast<quint32>(view.race);
-        race = view.race;
-    }
-    for (int i = 0; i < kTroopFlagCount; ++i) {
-        if (view.flags[i] == Qt::Checked)
-            flagWord |= troopFlagBit(TroopFlag(i));
-        else
-            flagWord &= ~troopFlagBit(TroopFlag(i));
-    }
-
-    // Blanks would shift every later field of the troop line.
-    const QString id = withoutBlanks(view.id);
-    const QString name1 = withoutBlanks(view.name1);
-    const QString name2 = withoutBlanks(view.name2);
-    // The reader finds records by this prefix; without it the troops after this one
-    // would be numbered wrongly at the next load.
-    if (!id.startsWith(QStringLiteral("trp_")))
-        return invalidField(QStringLiteral("The troop ID must begin with \"trp_\", not \"%1\".").arg(id));
-
-    std::array<quint32, kSkillWords> skillWords{};
-    for (int s = 0; s < kSkillCount; ++s) {
-        const auto level = skillLevel(view.skills[s]);
-        if (!level)
-            return invalidField(QStringLiteral("The skill %1 must be a number from 0 to 10 (or a stored level B to "
-                                               "F), not \"%2\".")
-                                    .arg(skillName(Skill(s)), view.skills[s]));
-        const SkillPosition at = skillPosition(Skill(s));
-        skillWords[at.word] |= *level << (4 * at.nibble);
-    }
-    for (size_t i = 0; i < view.attributes.size(); ++i) {
-        if (!isWholeNumber(view.attributes[i]))
-            return invalidField(QStringLiteral("The field %1 must be a whole number, not \"%2\".")
-                                    .arg(kAttributeNames[i], view.attributes[i]));
-    }
-    for (size_t i = 0; i < view.proficiencies.size(); ++i) {
-        if (!isWholeNumber(view.proficiencies[i]))
-            return invalidField(QStringLiteral("The proficiency %1 must be a whole number, not \"%2\".")
-                                    .arg(kProficiencyNames[i], view.proficiencies[i]));
-    }
-    const int faceWords = faceWordsPerFace(layout);
-    if (faceWords > 0) {
-        if (!isFaceCode(view.face1))
-            return invalidField(QStringLiteral("The face code 1 must be \"0x\" followed by hexadecimal digits."));
-        if (!isFaceCode(view.face2))
-            return invalidField(QStringLiteral("The face code 2 must be \"0x\" followed by hexadecimal digits."));
-    }
-
-    QByteArray inventory = QByteArrayLiteral("  ");
-    for (qsizetype i = 0; i < view.inventory.size(); ++i) {
-        const InventoryEntry &entry = view.inventory.at(i);
-        qint64 modifier = 0;
-        if (!parseInteger(entry.modifier, &modifier))
-            return invalidField(QStringLiteral("The modifier \"%1\" of inventory entry %2 is not a number.")
-                                    .arg(displayText(entry.modifier))
-                                    .arg(i + 1));
-        QByteArray item = QByteArrayLiteral("-1");
-        if (!entry.label.isEmpty()) {
-            const auto number = itemNumberOf(entry.label);
-            if (!number)
-                return invalidField(QStringLiteral("Inventory entry %1 (\"%2\") does not begin with an item number.")
-                                        .arg(i + 1)
-                                        .arg(entry.label));
-            item = numberBytes(*number);
-        }
-        inventory += item + ' ' + entry.modifier + ' ';
-    }
-    for (qsizetype i = view.inventory.size(); i < kInventorySlots; ++i)
-        inventory += QByteArrayLiteral("-1 0 ");
-
-    // Everything is valid: build the lines.
-    QList<QByteArray> troopOut = {
-        encodeEdited(id, troopFields.at(0)),
-        encodeEdited(name1, troopFields.at(1)),
-        encodeEdited(name2, troopFields.at(2)),
-    };
-    if (layout.version2)
-        troopOut.append(troopFields.at(3));
-    troopOut.append(decimalBytes(flagWord));
-    troopOut.append(troopFields.at(pieces.flag + 1));
-    troopOut.append(troopFields.at(pieces.flag + 2));
-    troopOut.append(numberBytes(view.faction));
-    troopOut.append(numberBytes(view.upgradeA));
-    troopOut.append(numberBytes(view.upgradeB));
-    // Fields after the last written one are kept behind it.
-    for (qsizetype i = pieces.fieldCount(); i < troopFields.size(); ++i)
-        troopOut.append(troopFields.at(i));
-
-    const QList<QByteArray> attributeFields = splitFields(lines.line(first + kAttributesLine));
-    QList<QByteArray> attributesOut;
-    for (size_t i = 0; i < view.attributes.size(); ++i)
-        attributesOut.append(encodeEdited(view.attributes[i], pieceOrEmpty(attributeFields, 2 + i)));
-
-    const QList<QByteArray> proficiencyFields = splitFields(lines.line(first + kProficienciesLine));
-    QList<QByteArray> proficienciesOut;
-    for (size_t i = 0; i < view.proficiencies.size(); ++i)
-        proficienciesOut.append(encodeEdited(view.proficiencies[i], pieceOrEmpty(proficiencyFields, 1 + i)));
-
-    QList<QByteArray> skillsOut;
-    for (const quint32 word : skillWords)
-        skillsOut.append(numberBytes(word));
-    skillsOut.append(QByteArrayLiteral("0"));
-
-    QByteArray faces = lines.line(first + kFacesLine);
-    if (faceWords > 0) {
-        faces = QByteArrayLiteral("  ");
-        for (const QString *face : {&view.face1, &view.face2}) {
-            for (int w = 0; w < faceWords; ++w) {
-                // Digits after the last word are ignored; a short code gives 0 words.
-                const auto value = hex2Dec(face->mid(2 + w * kFaceWordDigits, kFaceWordDigits));
-                faces += decimalBytes(value.value_or(0)) + ' ';
-            }
-        }
-    }
+    const auto stored = decodeTroop(lines, first, layout, lists);
+    if (!stored)
+        return stored.error();
+    const TroopView &shown = stored->view;
+    const auto line = [&](int i) -> const QByteArray & { return lines.line(first + i); };
 
     EncodedTroop encoded;
-    encoded.lines = {
-        joinFields(troopOut),
-        inventory,
-        QByteArrayLiteral("  ") + joinFields(attributesOut),
-        QByteArrayLiteral(" ") + joinFields(proficienciesOut),
-        joinFields(skillsOut),
-        faces,
-    };
-    encoded.id = id;
-    encoded.name1 = name1;
-    encoded.race = race;
+    for (const Result<QByteArray> &out : {
+             encodeTroopLine(view, shown, line(kTroopLine), layout),
+             encodeInventoryLine(view, shown, line(kInventoryLine)),
+             encodeNumbersLine(view.attributes, shown.attributes, line(kAttributesLine), kFirstAttributePiece,
+                               &attributeName),
+             encodeNumbersLine(view.proficiencies, shown.proficiencies, line(kProficienciesLine),
+                               kFirstProficiencyPiece, &proficiencyName),
+             encodeSkillsLine(view, shown, line(kSkillsLine)),
+             encodeFacesLine(view, shown, line(kFacesLine), layout),
+         }) {
+        if (!out)
+            return out.error();
+        encoded.lines.append(*out);
+    }
+    const QList<QByteArray> troopFields = splitFields(encoded.lines.first());
+    encoded.id = displayText(troopFields.at(0));
+    encoded.name1 = displayText(troopFields.at(1));
     return encoded;
 }
 

@@ -9,7 +9,6 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
-#include <QtCore/qnamespace.h>
 
 #include <array>
 
@@ -44,6 +43,8 @@ enum class Skill {
     PowerDraw,
 };
 inline constexpr int kSkillCount = 24;
+inline constexpr int kAttributeCount = 5;   // strength, agility, intelligence, charisma, level
+inline constexpr int kProficiencyCount = 7; // one-handed ... firearms
 
 // Where a skill lives: skill word 0..4 of the skills line, nibble 0 (least
 // significant) to 7.
@@ -52,8 +53,11 @@ struct SkillPosition {
     int nibble;
 };
 SkillPosition skillPosition(Skill skill);
-// The English name used in messages ("Power Strike").
+
+// The names messages give the fields ("Power Strike", "Strength", "One-handed").
 QString skillName(Skill skill);
+QString attributeName(int attribute);
+QString proficiencyName(int proficiency);
 
 // The property bits of the flag word that the troop view shows as check boxes, in
 // the order the update applies them.
@@ -95,29 +99,31 @@ inline const QString kFacesNotAvailable = QStringLiteral("N/A in this troops.txt
 // Everything the troop view shows. The window copies it into its controls and, for
 // an update, back from them.
 struct TroopView {
-    // The troop these values were decoded from; -1 when the last selection could
-    // not be decoded, so the view still holds another troop's values.
-    qsizetype troop = -1;
     QString id, name1, name2;
     // List positions: faction number and upgrade-path troop numbers; -1 = none chosen.
     int faction = -1, upgradeA = -1, upgradeB = -1;
     // The race chosen in the race list, 0..15; -1 when none is chosen.
     int race = 0;
-    // Indexed by TroopFlag. A grey (partially checked) box clears its bit like an
-    // unchecked one.
-    std::array<Qt::CheckState, kTroopFlagCount> flags{};
+    // Indexed by TroopFlag.
+    std::array<bool, kTroopFlagCount> flags{};
     QList<InventoryEntry> inventory;
     // Strength, agility, intelligence, charisma, level.
-    std::array<QString, 5> attributes;
+    std::array<QString, kAttributeCount> attributes;
     // One-handed, two-handed, polearms, archery, crossbows, throwing, firearms.
-    std::array<QString, 7> proficiencies;
+    std::array<QString, kProficiencyCount> proficiencies;
     // Indexed by Skill: "0" to "10", or a letter "B" to "F" for a stored level above 10.
     std::array<QString, kSkillCount> skills;
     // "0x" and lower-case hexadecimal digits: 32 of them with game version 0.90x, 64
     // with 0.95x; kFacesNotAvailable for any other game version.
     QString face1, face2;
+};
 
-    friend bool operator==(const TroopView &, const TroopView &) = default;
+// What a troop's numbers are checked against: the item catalogue (label p is item
+// p + 1) and the number of entries of the faction and troop lists.
+struct TroopLists {
+    const QStringList &items;
+    int factions = 0;
+    int troops = 0;
 };
 
 struct DecodedTroop {
@@ -130,38 +136,32 @@ struct DecodedTroop {
     QString unknownVersionWarning;
 };
 
-// Decodes troop `troop` of troops.txt into the troop view. itemLabels is the item
-// catalogue (label p is item p + 1); factionCount and troopCount are the number of
-// entries in the faction list and in the troop lists, so that every list position
-// the record names exists. Fails, without a partial view, when the record reaches
-// past the table, a line is too short, a number field is not a number, or a
-// position is outside its list. The empty-catalogue checks are the window's.
-Result<DecodedTroop> decodeTroop(const LineTable &lines, qsizetype troop, const TroopLayout &layout,
-                                 const QStringList &itemLabels, int factionCount, int troopCount);
+// Decodes the troop whose record begins at line `first`. Fails, without a partial
+// view, when the record reaches past the table, a line is too short, a number field
+// is not a number, or a position is outside its list.
+Result<DecodedTroop> decodeTroop(const LineTable &lines, qsizetype first, const TroopLayout &layout,
+                                 const TroopLists &lists);
 
 struct EncodedTroop {
-    // The new lines L..L+5 of the record, L = troopFirstLine(troop, layout). Line
-    // L+5 is the stored one when the game version has no known faces layout; line
-    // L+6 of a 7-line record is never touched.
+    // The new lines first..first+5 of the record; a 7-line record's last line is
+    // never touched.
     QList<QByteArray> lines;
     // The identifier and name as written (blanks became "_"), for the labels and the
     // confirmation.
     QString id, name1;
-    // The race now stored, the new `TroopRace`.
-    int race = 0;
 };
 
-// Encodes the view back into troop `troop`'s record. storedRace is `TroopRace`, the
-// race last decoded or written: the race bits change only when view.race differs.
-// Flag bits without a check box, the carried troop-line fields (also those after
-// the last written one), item modifiers and untouched text bytes are kept.
-// Everything is checked before anything is returned:
-//   NotSelected       the view was not decoded from this troop
-//   InvalidValue      a field that would corrupt the record (the description names
-//                     it), no race chosen, or more than 64 items (the description is
-//                     then kTooManyItemsMessage)
-//   RecordBeyondTable, MissingField, NotANumber   the stored record is damaged
-Result<EncodedTroop> encodeTroop(const TroopView &view, const LineTable &lines, qsizetype troop,
-                                 const TroopLayout &layout, int storedRace);
+// Encodes the view back into the record at line `first`. Every value the view shows
+// unchanged keeps its stored text; of a changed word only the bits the view shows
+// change (the race nibble and the fifteen flags, the skill nibbles, the low 64 bits
+// of a face word); fields after the last one shown, unshown nibbles, item modifiers
+// and an unchanged inventory line are kept as stored.
+// Changed values are checked before anything is returned:
+//   InvalidValue  a value that would corrupt the record (the description names the
+//                 field), or no race chosen
+//   TooManyItems  more than 64 items (the description is kTooManyItemsMessage)
+//   and the errors of decodeTroop when the stored record is damaged.
+Result<EncodedTroop> encodeTroop(const TroopView &view, const LineTable &lines, qsizetype first,
+                                 const TroopLayout &layout, const TroopLists &lists);
 
 } // namespace lancefall

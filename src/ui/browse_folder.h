@@ -15,7 +15,6 @@ class cBrowseFolder {
 public:
     explicit cBrowseFolder(FolderPicker &picker) : mPicker(picker) {}
 
-    qint32 lFlags = 1;        // 1: only file-system folders; 64: the resizable dialog style
     bool bCancelled = false;  // true once a dialog ended without a usable folder
     QWidget *lhWnd = nullptr; // owner of the dialog
     QString sTitle;           // instruction text of the dialog

@@ -21,10 +21,7 @@ void DialogMessageService::show(QWidget *owner, const QString &text, MessageLook
         icon = QMessageBox::Information;
         break;
     }
-    // Messages are composed with CR LF line breaks; a label wants plain LF.
-    QString shown = text;
-    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    QMessageBox box(icon, kProgramTitle, shown, QMessageBox::Ok, owner);
+    QMessageBox box(icon, kProgramTitle, text, QMessageBox::Ok, owner);
     box.setTextFormat(Qt::PlainText);
     box.exec();
 }

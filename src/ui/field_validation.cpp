@@ -3,80 +3,10 @@
 #include <QApplication>
 #include <QFocusEvent>
 #include <QLineEdit>
-#include <QRegularExpression>
 #include <QScopeGuard>
 #include <QTimer>
 
 namespace lancefall {
-
-namespace {
-
-using namespace Qt::StringLiterals;
-
-// The text a face field gets back when it is emptied: a face word of zero.
-const QString &emptyFaceCode()
-{
-    static const QString code = u"0x"_s + QString(64, u'0');
-    return code;
-}
-
-// Decides 0 <= value <= 10 on the digits themselves, so that long fractions such as
-// "10.0000000000000000001" are not rounded into the range.
-bool isSkillLevel(const QString &text)
-{
-    static const QRegularExpression number(QRegularExpression::anchoredPattern(uR"(([+-]?)([0-9]*)(?:\.([0-9]*))?)"_s));
-    const QRegularExpressionMatch match = number.match(text);
-    if (!match.hasMatch())
-        return false;
-    QString whole = match.captured(2);
-    QString fraction = match.captured(3);
-    if (whole.isEmpty() && fraction.isEmpty())
-        return false; // a sign or a point without a digit
-    while (whole.startsWith(u'0'))
-        whole.remove(0, 1);
-    while (fraction.endsWith(u'0'))
-        fraction.chop(1);
-    const bool zero = whole.isEmpty() && fraction.isEmpty();
-    if (match.captured(1) == u"-"_s)
-        return zero;
-    if (whole.size() > 2)
-        return false;
-    const int wholeValue = whole.isEmpty() ? 0 : whole.toInt();
-    return wholeValue < 10 || (wholeValue == 10 && fraction.isEmpty());
-}
-
-// The troop view shows a stored level above 10 as its hexadecimal digit.
-bool isShownHighLevel(const QString &text)
-{
-    if (text.size() != 1)
-        return false;
-    const QChar digit = text.front().toUpper();
-    return digit >= u'B' && digit <= u'F';
-}
-
-} // namespace
-
-FieldCheck checkField(FieldRule rule, const QString &text, TextSource source)
-{
-    switch (rule) {
-    case FieldRule::Skill:
-        if (text.isEmpty())
-            return {u"0"_s, false};
-        if (source == TextSource::Shown && isShownHighLevel(text))
-            return {text, false};
-        return {text, !isSkillLevel(text)};
-    case FieldRule::ZeroFill:
-        return {text.isEmpty() ? u"0"_s : text, false};
-    case FieldRule::FaceCode:
-        return {text.isEmpty() ? emptyFaceCode() : text, false};
-    case FieldRule::NoBlanks: {
-        QString tidied = text;
-        tidied.replace(u' ', u'_');
-        return {tidied, false};
-    }
-    }
-    return {text, false};
-}
 
 FieldValidator::FieldValidator(MessageService &messages, QWidget *owner, QObject *parent)
     : QObject(parent)
@@ -85,7 +15,7 @@ FieldValidator::FieldValidator(MessageService &messages, QWidget *owner, QObject
 {
 }
 
-void FieldValidator::attach(QLineEdit *field, FieldRule rule)
+void FieldValidator::attach(QLineEdit *field, FieldRule rule, const QString &name)
 {
     if (!field)
         return;
@@ -93,7 +23,13 @@ void FieldValidator::attach(QLineEdit *field, FieldRule rule)
         field->installEventFilter(this);
         connect(field, &QObject::destroyed, this, [this, field] { mRules.remove(field); });
     }
-    mRules.insert(field, rule);
+    mRules.insert(field, Rule{rule, name});
+}
+
+FieldCheck FieldValidator::check(const QLineEdit *field, const Rule &rule) const
+{
+    const TextSource source = field->isModified() ? TextSource::Typed : TextSource::Shown;
+    return checkField(rule.rule, field->text(), source, rule.name);
 }
 
 bool FieldValidator::eventFilter(QObject *watched, QEvent *event)
@@ -110,31 +46,30 @@ bool FieldValidator::eventFilter(QObject *watched, QEvent *event)
     return QObject::eventFilter(watched, event);
 }
 
-void FieldValidator::fieldLeft(QLineEdit *field, FieldRule rule)
+void FieldValidator::fieldLeft(QLineEdit *field, const Rule &rule)
 {
-    const TextSource source = field->isModified() ? TextSource::Typed : TextSource::Shown;
-    const FieldCheck check = checkField(rule, field->text(), source);
-    if (check.text != field->text()) {
-        field->setText(check.text);
+    const FieldCheck result = check(field, rule);
+    if (result.text != field->text()) {
+        field->setText(result.text);
         // The text now differs from what the view showed, as if typed.
         field->setModified(true);
     }
-    if (!check.rejected || mComplaining || mComplaintPending)
+    if (!result.problem || mComplaining || mComplaintPending)
         return;
     // Showing a modal message or moving the focus while Qt is still handing the focus
     // to the next widget would be undone by that hand-over: wait for it to finish.
     mComplaintPending = true;
-    QTimer::singleShot(0, this, [this, guarded = QPointer<QLineEdit>(field), rule] { complain(guarded, rule); });
+    QTimer::singleShot(0, this, [this, guarded = QPointer<QLineEdit>(field)] { complain(guarded); });
 }
 
-void FieldValidator::complain(const QPointer<QLineEdit> &field, FieldRule rule)
+void FieldValidator::complain(const QPointer<QLineEdit> &field)
 {
     mComplaintPending = false;
     // The field may have gone, or been refilled by the view, since it was left.
-    if (!field)
+    if (!field || !mRules.contains(field.data()))
         return;
-    const TextSource source = field->isModified() ? TextSource::Typed : TextSource::Shown;
-    if (!checkField(rule, field->text(), source).rejected)
+    const FieldCheck result = check(field, mRules.value(field.data()));
+    if (!result.problem)
         return;
 
     // A drop-down opened by the click that left the field would sit above the message.
@@ -143,7 +78,7 @@ void FieldValidator::complain(const QPointer<QLineEdit> &field, FieldRule rule)
 
     mComplaining = true;
     const auto done = qScopeGuard([this] { mComplaining = false; });
-    mMessages.show(mOwner, u"Skill value must be between 0 and 10"_s, MessageLook::Critical);
+    mMessages.show(mOwner, *result.problem, MessageLook::Critical);
     if (field && field->isVisible() && field->isEnabled()) {
         // Without a window manager nothing hands the activation back once the box closes.
         field->window()->activateWindow();

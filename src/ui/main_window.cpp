@@ -4,21 +4,21 @@
 #include "ui/dialog_services.h"
 #include "ui/field_validation.h"
 #include "ui/services.h"
+#include "ui/update_command.h"
 #include "ui_main_window.h"
-
-#include "troops/troop_record.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
+#include <QKeyEvent>
 #include <QSignalBlocker>
 #include <QStringListModel>
+#include <QUndoStack>
 
 namespace lancefall {
 
 namespace {
 
-const QString kInstructions = QStringLiteral("Instructions");
 const QString kBrowseTitle = QStringLiteral("Select a Lancefall module folder to modify:");
 
 QStringList numberEntries(const QString &prefix, int count)
@@ -27,6 +27,12 @@ QStringList numberEntries(const QString &prefix, int count)
     for (int i = 0; i < count; ++i)
         entries.append(prefix + QString::number(i));
     return entries;
+}
+
+bool isRedo(const QKeyEvent *key)
+{
+    return key->matches(QKeySequence::Redo) || key->keyCombination() == QKeyCombination(Qt::CTRL | Qt::Key_Y)
+        || key->keyCombination() == QKeyCombination(Qt::CTRL | Qt::SHIFT | Qt::Key_Z);
 }
 
 } // namespace
@@ -67,29 +73,41 @@ MainWindow::MainWindow(MessageService &messages, QuestionService &questions, Fol
     mProficiencyFields
         = {ui->txt1hWeap, ui->txt2hWeap, ui->txtPole, ui->txtArch, ui->txtCross, ui->txtThrow, ui->txtFire};
 
-    auto makeModel = [this] { return new QStringListModel(this); };
-    mTroopList = makeModel();
-    mTroopSlots = makeModel();
-    mUpgradePaths = makeModel();
-    mItems = makeModel();
-    mFactions = makeModel();
-    mTemplates = makeModel();
-    mParties = makeModel();
-    mInventoryLabels = makeModel();
+    for (QStringListModel *&m : mRecordModels)
+        m = new QStringListModel(this);
+    mItems = new QStringListModel(this);
+    mFactions = new QStringListModel(this);
+    mInventoryLabels = new QStringListModel(this);
 
-    ui->ListTroops->setModel(mTroopList);
+    ui->ListTroops->setModel(model(RecordList::Troops));
     for (QComboBox *slot : cmbPTTroops)
-        slot->setModel(mTroopSlots);
-    ui->cmbUpgradePathA->setModel(mUpgradePaths);
-    ui->cmbUpgradePathB->setModel(mUpgradePaths);
+        slot->setModel(model(RecordList::TroopSlots));
+    ui->cmbUpgradePathA->setModel(model(RecordList::UpgradePaths));
+    ui->cmbUpgradePathB->setModel(model(RecordList::UpgradePaths));
+    ui->lstPartyTemplates->setModel(model(RecordList::Templates));
+    ui->cmbPTemplates->setModel(model(RecordList::Templates));
+    ui->lstParties->setModel(model(RecordList::Parties));
     ui->cmbItems->setModel(mItems);
     ui->cmbFactions->setModel(mFactions);
     ui->cmbPTFactions->setModel(mFactions);
     ui->cmbPFactions->setModel(mFactions);
-    ui->lstPartyTemplates->setModel(mTemplates);
-    ui->cmbPTemplates->setModel(mTemplates);
-    ui->lstParties->setModel(mParties);
     ui->ListItems->setModel(mInventoryLabels);
+
+    // The chooser's fixed entries name the views; each carries its file kind.
+    for (int i = 0; i < ui->cmbChooseFile->count(); ++i) {
+        int file = -1;
+        for (const ModuleFile edited : kEditedFiles) {
+            if (ui->cmbChooseFile->itemText(i) == moduleFileName(edited))
+                file = static_cast<int>(edited);
+        }
+        ui->cmbChooseFile->setItemData(i, file);
+    }
+    for (int p = 0; p < kPersonalityCount; ++p)
+        ui->cmbPTPersonality->addItem(personalityPreset(Personality(p)).entry, p);
+
+    mUndoStack = new QUndoStack(this);
+    connect(mUndoStack, &QUndoStack::cleanChanged, this, [this](bool clean) { setWindowModified(!clean); });
+    createUndoActions();
 
     mValidator = new FieldValidator(mMessages, this, this);
     attachFieldRules();
@@ -98,6 +116,23 @@ MainWindow::MainWindow(MessageService &messages, QuestionService &questions, Fol
 }
 
 MainWindow::~MainWindow() = default;
+
+QStringListModel *MainWindow::model(RecordList list) const
+{
+    return mRecordModels[static_cast<int>(list)];
+}
+
+void MainWindow::createUndoActions()
+{
+    QAction *undo = mUndoStack->createUndoAction(this, QStringLiteral("Undo"));
+    undo->setObjectName(QStringLiteral("actionUndo"));
+    undo->setShortcuts(QKeySequence::Undo);
+    QAction *redo = mUndoStack->createRedoAction(this, QStringLiteral("Redo"));
+    redo->setObjectName(QStringLiteral("actionRedo"));
+    redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    addAction(undo);
+    addAction(redo);
+}
 
 void MainWindow::connectHandlers()
 {
@@ -128,41 +163,33 @@ void MainWindow::connectHandlers()
 
 void MainWindow::attachFieldRules()
 {
-    const auto attach = [this](std::initializer_list<QLineEdit *> fields, FieldRule rule) {
-        for (QLineEdit *field : fields)
-            mValidator->attach(field, rule);
-    };
-    attach({ui->txtIronflesh,      ui->txtPowerStrike,
-            ui->txtPowerThrow,     ui->txtPowerDraw,
-            ui->txtWeaponMaster,   ui->txtShield,
-            ui->txtAthletics,      ui->txtRiding,
-            ui->txtHorseArchery,   ui->txtLooting,
-            ui->txtTraining,       ui->txtTracking,
-            ui->txtTactics,        ui->txtPathfinding,
-            ui->txtSpotting,       ui->txtInventoryManagement,
-            ui->txtWoundTreatment, ui->txtSurgery,
-            ui->txtFirstAid,       ui->txtEngineer,
-            ui->txtPersuasion,     ui->txtPrisonerManagement,
-            ui->txtLeadership,     ui->txtTrade},
-           FieldRule::Skill);
-    attach({ui->txt1hWeap, ui->txt2hWeap, ui->txtPole, ui->txtArch, ui->txtCross, ui->txtThrow, ui->txtFire,
-            ui->TxtAttrStr, ui->txtAttrAgi, ui->txtAttrInt, ui->txtAttrCha, ui->txtLvl, ui->txtPTMenu},
-           FieldRule::ZeroFill);
-    for (int i = 0; i < 6; ++i)
-        attach({txtPTMin[i], txtPTMax[i]}, FieldRule::ZeroFill);
-    attach({ui->txtFace1, ui->txtFace2}, FieldRule::FaceCode);
-    attach({ui->txtID, ui->txtName1, ui->txtName2, ui->txtPTID, ui->txtPTName, ui->txtPartiesID, ui->txtPartiesName},
-           FieldRule::NoBlanks);
+    for (int s = 0; s < kSkillCount; ++s)
+        mValidator->attach(mSkillFields[s], FieldRule::Skill, skillName(Skill(s)));
+    for (int i = 0; i < kAttributeCount; ++i)
+        mValidator->attach(mAttributeFields[i], FieldRule::Number, attributeName(i));
+    for (int i = 0; i < kProficiencyCount; ++i)
+        mValidator->attach(mProficiencyFields[i], FieldRule::Number, proficiencyName(i));
+    mValidator->attach(ui->txtPTMenu, FieldRule::Number, QStringLiteral("Menu"));
+    for (int i = 0; i < kMemberSlots; ++i) {
+        mValidator->attach(txtPTMin[i], FieldRule::Number, QStringLiteral("Member %1 minimum").arg(i + 1));
+        mValidator->attach(txtPTMax[i], FieldRule::Number, QStringLiteral("Member %1 maximum").arg(i + 1));
+    }
+    mValidator->attach(ui->txtFace1, FieldRule::FaceCode);
+    mValidator->attach(ui->txtFace2, FieldRule::FaceCode);
+    for (QLineEdit *field :
+         {ui->txtID, ui->txtName1, ui->txtName2, ui->txtPTID, ui->txtPTName, ui->txtPartiesID, ui->txtPartiesName})
+        mValidator->attach(field, FieldRule::NoBlanks);
+
+    for (QWidget *view : {static_cast<QWidget *>(ui->frmTroops), static_cast<QWidget *>(ui->frmParty_Templates),
+                          static_cast<QWidget *>(ui->frmParties)})
+        mViewFields += view->findChildren<QLineEdit *>();
+    for (QLineEdit *field : std::as_const(mViewFields))
+        field->installEventFilter(this);
 }
 
 void MainWindow::Form_Load()
 {
-    {
-        const QSignalBlocker blocker(ui->cmbChooseFile);
-        ui->cmbChooseFile->setCurrentText(kInstructions);
-    }
-    cmbChooseFile_Click();
-
+    setCurrentFile(std::nullopt);
     ui->cmbPTAgressiveness->clear();
     ui->cmbPTAgressiveness->addItems(numberEntries(QString(), 16));
     ui->cmbPTAgressiveness->setCurrentIndex(0);
@@ -170,26 +197,59 @@ void MainWindow::Form_Load()
     ui->cmbPTCourage->addItems(numberEntries(QString(), 16));
     ui->cmbPTCourage->setCurrentIndex(0);
     ui->CmbRace->clear();
-    ui->CmbRace->addItems(numberEntries(QStringLiteral("Skin "), 16));
+    ui->CmbRace->addItems(numberEntries(QStringLiteral("Skin "), kRaceCount));
     ui->CmbRace->setCurrentIndex(0);
     {
         const QSignalBlocker blocker(ui->cmbPTPersonality);
-        ui->cmbPTPersonality->setCurrentIndex(0);
+        ui->cmbPTPersonality->setCurrentIndex(static_cast<int>(Personality::Soldier));
     }
     cmbPTPersonality_Click();
 
     QString folder = QDir::toNativeSeparators(QCoreApplication::applicationDirPath());
     ui->txtFolder->setText(addBackSlash(folder));
-    setCommandsEnabled(false);
+    updateCommands();
     // The chooser is disabled until a module is loaded: Browse is the first step.
     ui->cmdBrowse->setFocus();
 }
 
-void MainWindow::setCommandsEnabled(bool enabled)
+std::optional<ModuleFile> MainWindow::currentFile() const
 {
-    ui->cmbChooseFile->setEnabled(enabled);
-    ui->cmdUpdate->setEnabled(enabled);
-    ui->cmdSave->setEnabled(enabled);
+    const int file = ui->cmbChooseFile->currentData().toInt();
+    if (file < 0)
+        return std::nullopt;
+    return static_cast<ModuleFile>(file);
+}
+
+void MainWindow::setCurrentFile(std::optional<ModuleFile> file)
+{
+    const int index = ui->cmbChooseFile->findData(file ? static_cast<int>(*file) : -1);
+    if (index != ui->cmbChooseFile->currentIndex())
+        ui->cmbChooseFile->setCurrentIndex(index);
+    else
+        cmbChooseFile_Click();
+}
+
+QAbstractItemView *MainWindow::recordList(ModuleFile file) const
+{
+    switch (file) {
+    case ModuleFile::PartyTemplates:
+        return ui->lstPartyTemplates;
+    case ModuleFile::Parties:
+        return ui->lstParties;
+    default:
+        return ui->ListTroops;
+    }
+}
+
+void MainWindow::updateCommands()
+{
+    const bool loaded = mDocument.isLoaded();
+    ui->cmbChooseFile->setEnabled(loaded);
+    ui->cmdSave->setEnabled(loaded);
+    const std::optional<ModuleFile> file = currentFile();
+    // Update acts only on a record that its view shows.
+    ui->cmdUpdate->setEnabled(loaded && file && mDocument.shownRecord(*file) >= 0
+                              && mDocument.shownRecord(*file) == selectedRow(recordList(*file)));
 }
 
 void MainWindow::showView(QWidget *view)
@@ -201,13 +261,25 @@ void MainWindow::showView(QWidget *view)
 
 void MainWindow::showError(const Error &error)
 {
-    mMessages.show(this, error.message(), MessageLook::Plain);
+    switch (error.code) {
+    case ErrorCode::InvalidValue:
+    case ErrorCode::NotSelected:
+    case ErrorCode::EmptyCatalogue:
+        mMessages.show(this, error.description, MessageLook::Critical);
+        break;
+    case ErrorCode::TooManyItems:
+    case ErrorCode::UnknownLayout:
+        mMessages.show(this, error.description, MessageLook::Plain);
+        break;
+    default:
+        mMessages.show(this, error.message(), MessageLook::Plain);
+        break;
+    }
 }
 
 void MainWindow::cmdBrowse_Click()
 {
     cBrowseFolder browser(mFolders);
-    browser.lFlags = 65;
     browser.sFolder = ui->txtFolder->text();
     browser.lhWnd = this;
     browser.sTitle = kBrowseTitle;
@@ -216,159 +288,159 @@ void MainWindow::cmdBrowse_Click()
         return;
 
     QString folder = QDir::toNativeSeparators(browser.sFolder);
-    ui->txtFolder->setText(addBackSlash(folder));
-    {
-        const QSignalBlocker blocker(ui->cmbChooseFile);
-        ui->cmbChooseFile->setCurrentText(kInstructions);
+    addBackSlash(folder);
+    const LoadReport report = mDocument.open(folder);
+    if (!report.ok()) {
+        // The module loaded before, its lists and its updates stay as they were.
+        for (const ModuleFile file : kModuleFiles) {
+            const std::optional<Error> &failure = report.failure(file);
+            if (failure && failure->code != ErrorCode::FileNotFound)
+                showError(*failure);
+        }
+        mMessages.show(this, report.unableToOpenMessage(), MessageLook::Critical);
+        return;
     }
-    showView(ui->frmInstructions);
 
-    // Every load starts from empty tables and lists, so nothing of the previous
-    // module survives; a failed load leaves the commands disabled, so Save can
-    // never write one module's lines into another folder.
-    LoadReport report = loadModule(folder, mModule.troops.layout);
-    mModule = report.module;
-    mShownTroop = mShownTemplate = mShownParty = -1;
+    ui->txtFolder->setText(folder);
+    fillLists();
+    mUndoStack->clear();
+    mUndoStack->setClean();
+    setWindowModified(false);
+    setCurrentFile(std::nullopt);
+    if (!report.summaryNotice.isEmpty())
+        mMessages.show(this, report.summaryNotice, MessageLook::Information);
+    if (!report.placementNotices.isEmpty())
+        mMessages.show(this, report.placementNotices.join(u'\n'), MessageLook::Exclamation);
+}
+
+void MainWindow::fillLists()
+{
+    for (int list = 0; list < kRecordListCount; ++list)
+        mRecordModels[list]->setStringList(mDocument.labels(RecordList(list)));
+    mItems->setStringList(module().items);
+    mFactions->setStringList(module().factions);
     mInventory = InventoryState{};
     mInventoryLabels->setStringList({});
 
-    const std::array<int, 5> results{Read_Troops(report), Read_Items(report), Read_Factions(report),
-                                     Read_Party_Templates(report), Read_Parties(report)};
-    setWindowModified(false);
-    if (std::all_of(results.begin(), results.end(), [](int r) { return r == 0; })) {
-        setCommandsEnabled(true);
-        return;
-    }
-    setCommandsEnabled(false);
-    mMessages.show(this, report.unableToOpenMessage(), MessageLook::Critical);
-}
-
-int MainWindow::readerResult(const LoadReport &report, ModuleFile file)
-{
-    const std::optional<Error> &failure = report.failure(file);
-    if (!failure)
-        return 0;
-    if (failure->code != ErrorCode::FileNotFound)
-        showError(*failure);
-    return 1;
-}
-
-int MainWindow::Read_Troops(const LoadReport &report)
-{
-    const TroopsFile &troops = report.module.troops;
-    mTroopList->setStringList(troops.listLabels);
-    mTroopSlots->setStringList(troops.slotLabels);
-    mUpgradePaths->setStringList(troops.upgradeLabels);
-    const int first = troops.slotLabels.isEmpty() ? -1 : 0;
+    const auto first = [](const QAbstractItemModel *m) { return m->rowCount() > 0 ? 0 : -1; };
     for (QComboBox *slot : cmbPTTroops)
-        slot->setCurrentIndex(first);
-    ui->cmbUpgradePathA->setCurrentIndex(first);
-    ui->cmbUpgradePathB->setCurrentIndex(first);
-    const int result = readerResult(report, ModuleFile::Troops);
-    if (result == 0 && !troops.summaryNotice.isEmpty())
-        mMessages.show(this, troops.summaryNotice, MessageLook::Information);
-    return result;
-}
-
-int MainWindow::Read_Items(const LoadReport &report)
-{
-    mItems->setStringList(report.module.items);
-    ui->cmbItems->setCurrentIndex(report.module.items.isEmpty() ? -1 : 0);
-    return readerResult(report, ModuleFile::Items);
-}
-
-int MainWindow::Read_Factions(const LoadReport &report)
-{
-    mFactions->setStringList(report.module.factions);
-    const int first = report.module.factions.isEmpty() ? -1 : 0;
-    ui->cmbFactions->setCurrentIndex(first);
-    ui->cmbPTFactions->setCurrentIndex(first);
-    ui->cmbPFactions->setCurrentIndex(first);
-    return readerResult(report, ModuleFile::Factions);
-}
-
-int MainWindow::Read_Party_Templates(const LoadReport &report)
-{
-    mTemplates->setStringList(report.module.partyTemplates.labels);
-    ui->cmbPTemplates->setCurrentIndex(report.module.partyTemplates.labels.isEmpty() ? -1 : 0);
-    return readerResult(report, ModuleFile::PartyTemplates);
-}
-
-int MainWindow::Read_Parties(const LoadReport &report)
-{
-    mParties->setStringList(report.module.parties.labels);
-    return readerResult(report, ModuleFile::Parties);
+        slot->setCurrentIndex(first(model(RecordList::TroopSlots)));
+    ui->cmbUpgradePathA->setCurrentIndex(first(model(RecordList::UpgradePaths)));
+    ui->cmbUpgradePathB->setCurrentIndex(first(model(RecordList::UpgradePaths)));
+    ui->cmbPTemplates->setCurrentIndex(first(model(RecordList::Templates)));
+    ui->cmbItems->setCurrentIndex(first(mItems));
+    for (QComboBox *factions : {ui->cmbFactions, ui->cmbPTFactions, ui->cmbPFactions})
+        factions->setCurrentIndex(first(mFactions));
 }
 
 void MainWindow::cmbChooseFile_Click()
 {
-    const QString value = ui->cmbChooseFile->currentText();
-    if (value == QLatin1String("troops.txt"))
-        showView(ui->frmTroops);
-    else if (value == QLatin1String("party_templates.txt"))
-        showView(ui->frmParty_Templates);
-    else if (value == QLatin1String("parties.txt"))
-        showView(ui->frmParties);
-    else
+    const std::optional<ModuleFile> file = currentFile();
+    if (!file)
         showView(ui->frmInstructions);
+    else if (*file == ModuleFile::Troops)
+        showView(ui->frmTroops);
+    else if (*file == ModuleFile::PartyTemplates)
+        showView(ui->frmParty_Templates);
+    else
+        showView(ui->frmParties);
+    updateCommands();
 }
 
 void MainWindow::cmdUpdate_Click()
 {
-    const QString value = ui->cmbChooseFile->currentText();
-    if (value == QLatin1String("troops.txt"))
-        Update_Troop();
-    else if (value == kInstructions)
+    // A field just left with a refused value says so itself; one mistake, one message.
+    if (mValidator->complaintPending())
         return;
-    else if (value == QLatin1String("party_templates.txt"))
+    const std::optional<ModuleFile> file = currentFile();
+    if (!file)
+        return;
+    switch (*file) {
+    case ModuleFile::Troops:
+        Update_Troop();
+        break;
+    case ModuleFile::PartyTemplates:
         Update_PT();
-    else if (value == QLatin1String("parties.txt"))
+        break;
+    default:
         Update_Parties();
-    else
-        mMessages.show(this, QStringLiteral("Unknown File selected for update"), MessageLook::Plain);
-}
-
-QString MainWindow::saveOne(ModuleFile file)
-{
-    Result<QString> summary = saveLineTable(mModule.folder, file, mModule.lines(file));
-    if (!summary) {
-        showError(summary.error());
-        return {};
+        break;
     }
-    return *summary;
 }
 
-QString MainWindow::Save_Troops()
+void MainWindow::pushUpdate(const Result<RecordUpdate> &update)
 {
-    return saveOne(ModuleFile::Troops);
+    if (!update) {
+        showError(update.error());
+        return;
+    }
+    mUndoStack->push(new UpdateCommand(*this, *update));
+    fieldsApplied();
+    mMessages.show(this, update->confirmation(), MessageLook::Plain);
 }
-QString MainWindow::Save_PT()
+
+void MainWindow::fieldsApplied()
 {
-    return saveOne(ModuleFile::PartyTemplates);
+    // What the fields hold is now stored: Ctrl+Z in a field undoes the update, not the
+    // typing, and a field left unchanged is no longer checked as typed.
+    for (QLineEdit *field : std::as_const(mViewFields)) {
+        const QSignalBlocker blocker(field);
+        field->setText(field->text());
+    }
 }
-QString MainWindow::Save_Parties()
+
+void MainWindow::relabel(const RecordUpdate &update, bool after)
 {
-    return saveOne(ModuleFile::Parties);
+    for (const LabelChange &change : update.labels) {
+        QStringListModel *m = model(change.list);
+        m->setData(m->index(change.row), after ? change.after : change.before);
+    }
+}
+
+void MainWindow::applyUpdate(const RecordUpdate &update, bool show)
+{
+    mDocument.apply(update);
+    relabel(update, true);
+    if (show)
+        showRecord(update.file, update.record);
+}
+
+void MainWindow::revertUpdate(const RecordUpdate &update)
+{
+    mDocument.revert(update);
+    relabel(update, false);
+    showRecord(update.file, update.record);
+}
+
+void MainWindow::showRecord(ModuleFile file, qsizetype k)
+{
+    setCurrentFile(file);
+    QAbstractItemView *list = recordList(file);
+    {
+        const QSignalBlocker blocker(list->selectionModel());
+        list->setCurrentIndex(list->model()->index(int(k), 0));
+    }
+    list->scrollTo(list->currentIndex());
+    switch (file) {
+    case ModuleFile::Troops:
+        ListTroops_Click();
+        break;
+    case ModuleFile::PartyTemplates:
+        lstPartyTemplates_Click();
+        break;
+    default:
+        lstParties_Click();
+        break;
+    }
 }
 
 bool MainWindow::cmdSave_Click()
 {
-    const QString troops = Save_Troops();
-    const QString templates = Save_PT();
-    const QString parties = Save_Parties();
-    mMessages.show(this,
-                   saveMessageOpening(mModule.folder) + troops + QStringLiteral("\r\n") + templates
-                       + QStringLiteral("\r\n") + parties,
-                   MessageLook::Plain);
-    const bool allWritten = !troops.isEmpty() && !templates.isEmpty() && !parties.isEmpty();
-    if (allWritten)
-        setWindowModified(false);
-    return allWritten;
-}
-
-void MainWindow::markModified()
-{
-    setWindowModified(true);
+    const SaveReport report = mDocument.save();
+    mMessages.show(this, report.message(), report.ok() ? MessageLook::Plain : MessageLook::Critical);
+    if (report.ok())
+        mUndoStack->setClean();
+    return report.ok();
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)
@@ -393,33 +465,27 @@ void MainWindow::closeEvent(QCloseEvent *event)
     }
 }
 
-int MainWindow::currentRow(const QAbstractItemView *view) const
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    // A field takes Ctrl+Z for its own typing. Once it has nothing of its own to undo
+    // or redo, the keys reach the window and undo or redo the last update.
+    if (event->type() == QEvent::ShortcutOverride) {
+        const auto *field = qobject_cast<QLineEdit *>(watched);
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (field && key->matches(QKeySequence::Undo) && !field->isUndoAvailable())
+            return true;
+        if (field && isRedo(key) && !field->isRedoAvailable())
+            return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+int MainWindow::selectedRow(const QAbstractItemView *view) const
 {
     // A click makes an entry current before it selects it, so the selected entry,
     // not the current one, is the one the user chose.
     const QModelIndexList selected = view->selectionModel()->selectedIndexes();
     return selected.isEmpty() ? -1 : selected.first().row();
-}
-
-void MainWindow::showUpdateError(const Error &error)
-{
-    // A value that would corrupt the record names its field with the critical look.
-    mMessages.show(this, error.message(),
-                   error.code == ErrorCode::InvalidValue ? MessageLook::Critical : MessageLook::Plain);
-}
-
-void MainWindow::confirmUpdate(const QString &name, const QString &id)
-{
-    mMessages.show(this,
-                   QStringLiteral("Information on ") + name + QStringLiteral(" (") + id
-                       + QStringLiteral(") has been updated."),
-                   MessageLook::Plain);
-    markModified();
-}
-
-void MainWindow::relabel(QStringListModel *model, int row, const QString &text)
-{
-    model->setData(model->index(row), text);
 }
 
 } // namespace lancefall

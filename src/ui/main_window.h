@@ -1,12 +1,13 @@
 #pragma once
 
 #include "troops/inventory.h"
-#include "workspace/module.h"
+#include "workspace/module_document.h"
 
 #include <QMainWindow>
 
 #include <array>
 #include <memory>
+#include <optional>
 
 class QAbstractItemView;
 class QCheckBox;
@@ -14,6 +15,7 @@ class QComboBox;
 class QLineEdit;
 class QRadioButton;
 class QStringListModel;
+class QUndoStack;
 
 namespace Ui {
 class MainWindow;
@@ -26,8 +28,9 @@ class FolderPicker;
 class MessageService;
 class QuestionService;
 
-// The editor's one window. It owns the loaded module and every list; its handlers
-// call the core, copy what it returns into the controls and show messages.
+// The editor's one window. The module and every change to it belong to the
+// ModuleDocument; the window's handlers copy a record's view into the controls and
+// back, keep the lists in step with the document and show messages.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 
@@ -35,8 +38,10 @@ public:
     MainWindow(MessageService &messages, QuestionService &questions, FolderPicker &folders, QWidget *parent = nullptr);
     ~MainWindow() override;
 
-    const Module &module() const { return mModule; }
+    const ModuleDocument &document() const { return mDocument; }
+    const Module &module() const { return mDocument.module(); }
     Ui::MainWindow &form() { return *ui; }
+    QUndoStack &undoStack() { return *mUndoStack; }
 
     // Workspace: start-up, loading, switching views, Update and Save.
     void Form_Load();
@@ -45,9 +50,6 @@ public:
     void cmdUpdate_Click();
     // Writes the three edited files; true when every one was written.
     bool cmdSave_Click();
-    QString Save_Troops();
-    QString Save_PT();
-    QString Save_Parties();
 
     // Troop view.
     void ListTroops_Click();
@@ -67,49 +69,47 @@ public:
     void lstParties_Click();
     void Update_Parties();
 
+    // Undo and redo of one update: the document's lines and the lists' labels, then
+    // the record is shown in its view.
+    void applyUpdate(const RecordUpdate &update, bool show);
+    void revertUpdate(const RecordUpdate &update);
+
 protected:
     void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    int Read_Troops(const LoadReport &report);
-    int Read_Items(const LoadReport &report);
-    int Read_Factions(const LoadReport &report);
-    int Read_Party_Templates(const LoadReport &report);
-    int Read_Parties(const LoadReport &report);
-    // Shows a reader's own failure (a missing file is only listed) and returns 0 or 1.
-    int readerResult(const LoadReport &report, ModuleFile file);
-    QString saveOne(ModuleFile file);
-    void setCommandsEnabled(bool enabled);
+    void fillLists();
+    std::optional<ModuleFile> currentFile() const;
+    void setCurrentFile(std::optional<ModuleFile> file);
+    QAbstractItemView *recordList(ModuleFile file) const;
+    void updateCommands();
     void showView(QWidget *view);
-    void markModified();
     void showError(const Error &error);
-
-    // The selected row of a record list when it may be updated, else -1 after a message.
-    int rowToUpdate(const QAbstractItemView *list, qsizetype shown, const QString &pleaseSelect, const QString &what);
-    void showUpdateError(const Error &error);
-    void confirmUpdate(const QString &name, const QString &id);
+    void pushUpdate(const Result<RecordUpdate> &update);
+    void relabel(const RecordUpdate &update, bool after);
+    void showRecord(ModuleFile file, qsizetype k);
+    void fieldsApplied();
     void connectHandlers();
     void attachFieldRules();
+    void createUndoActions();
     void showInventory();
-    int currentRow(const QAbstractItemView *view) const;
-    void relabel(QStringListModel *model, int row, const QString &text);
+    int selectedRow(const QAbstractItemView *view) const;
+    QStringListModel *model(RecordList list) const;
 
     std::unique_ptr<Ui::MainWindow> ui;
     MessageService &mMessages;
     QuestionService &mQuestions;
     FolderPicker &mFolders;
     FieldValidator *mValidator = nullptr;
+    QUndoStack *mUndoStack = nullptr;
 
-    Module mModule;
+    ModuleDocument mDocument;
 
-    // One model per set of lists that show the same entries.
-    QStringListModel *mTroopList = nullptr;       // ListTroops
-    QStringListModel *mTroopSlots = nullptr;      // cmbPTTroops_0..5
-    QStringListModel *mUpgradePaths = nullptr;    // cmbUpgradePathA, cmbUpgradePathB
+    // One model per set of lists that show the same entries, by RecordList.
+    std::array<QStringListModel *, kRecordListCount> mRecordModels{};
     QStringListModel *mItems = nullptr;           // cmbItems
     QStringListModel *mFactions = nullptr;        // cmbFactions, cmbPTFactions, cmbPFactions
-    QStringListModel *mTemplates = nullptr;       // lstPartyTemplates, cmbPTemplates
-    QStringListModel *mParties = nullptr;         // lstParties
     QStringListModel *mInventoryLabels = nullptr; // ListItems
 
     std::array<QRadioButton *, 3> optGender{};
@@ -117,19 +117,13 @@ private:
     std::array<QLineEdit *, 6> txtPTMin{};
     std::array<QLineEdit *, 6> txtPTMax{};
     std::array<QCheckBox *, 6> chkPTPrisoner{};
-    std::array<QCheckBox *, 15> mFlagBoxes{};   // by TroopFlag
-    std::array<QLineEdit *, 24> mSkillFields{}; // by Skill
-    std::array<QLineEdit *, 5> mAttributeFields{};
-    std::array<QLineEdit *, 7> mProficiencyFields{};
+    std::array<QCheckBox *, kTroopFlagCount> mFlagBoxes{};
+    std::array<QLineEdit *, kSkillCount> mSkillFields{};
+    std::array<QLineEdit *, kAttributeCount> mAttributeFields{};
+    std::array<QLineEdit *, kProficiencyCount> mProficiencyFields{};
+    QList<QLineEdit *> mViewFields; // every text field of the three views
 
-    // Race number of the troop shown, as decoded or last written.
-    int TroopRace = 0;
     InventoryState mInventory;
-    // Which record each view shows; -1 when the last decoding failed or none was
-    // selected, so that Update cannot write another record's values.
-    qsizetype mShownTroop = -1;
-    qsizetype mShownTemplate = -1;
-    qsizetype mShownParty = -1;
 };
 
 } // namespace lancefall

@@ -36,16 +36,30 @@ QString addBackSlash(QString &path)
 
 const LineTable &Module::lines(ModuleFile file) const
 {
-    static const LineTable none;
+    return const_cast<Module *>(this)->lines(file);
+}
+
+LineTable &Module::lines(ModuleFile file)
+{
     switch (file) {
-    case ModuleFile::Troops:
-        return troops.lines;
     case ModuleFile::PartyTemplates:
         return partyTemplates.lines;
     case ModuleFile::Parties:
         return parties.lines;
     default:
-        return none;
+        return troops.lines;
+    }
+}
+
+const RecordIndex &Module::records(ModuleFile file) const
+{
+    switch (file) {
+    case ModuleFile::PartyTemplates:
+        return partyTemplates.records;
+    case ModuleFile::Parties:
+        return parties.records;
+    default:
+        return troops.records;
     }
 }
 
@@ -56,10 +70,10 @@ bool LoadReport::ok() const
 
 QString LoadReport::unableToOpenMessage() const
 {
-    QString text = QStringLiteral("Unable to open the following files in ") + module.folder + QStringLiteral("\r\n");
+    QString text = QStringLiteral("Unable to open the following files in ") + module.folder + u'\n';
     for (const ModuleFile file : kModuleFiles) {
         if (failure(file))
-            text += QStringLiteral("\r\n  ") + moduleFileName(file);
+            text += QStringLiteral("\n  ") + moduleFileName(file);
     }
     return text;
 }
@@ -78,57 +92,74 @@ void take(Result<T> &&result, T &target, std::optional<Error> &failure)
 
 } // namespace
 
-LoadReport loadModule(const QString &folder, const TroopLayout &previousLayout)
+LoadReport loadModule(const QString &folder)
 {
     LoadReport report;
     Module &module = report.module;
     module.folder = folder;
-    module.troops.layout = previousLayout;
     auto failure
         = [&report](ModuleFile file) -> std::optional<Error> & { return report.failures[static_cast<int>(file)]; };
 
-    take(readTroopsFile(module.path(ModuleFile::Troops), previousLayout), module.troops, failure(ModuleFile::Troops));
+    take(readTroopsFile(module.path(ModuleFile::Troops)), module.troops, failure(ModuleFile::Troops));
     take(readItemCatalogue(module.path(ModuleFile::Items)), module.items, failure(ModuleFile::Items));
     take(readFactionCatalogue(module.path(ModuleFile::Factions), module.troops.layout.gameVersion == kGameVersion090),
          module.factions, failure(ModuleFile::Factions));
     take(readPartyTemplatesFile(module.path(ModuleFile::PartyTemplates)), module.partyTemplates,
          failure(ModuleFile::PartyTemplates));
     take(readPartiesFile(module.path(ModuleFile::Parties)), module.parties, failure(ModuleFile::Parties));
+    report.summaryNotice = module.troops.summaryNotice;
+    report.placementNotices = module.troops.placementNotices;
     return report;
-}
-
-Result<QString> saveLineTable(const QString &folder, ModuleFile file, const LineTable &lines)
-{
-    const QString name = moduleFileName(file);
-    Result<qsizetype> written = writeTextFile(folder + name, name, lines);
-    if (!written)
-        return written.error();
-    return name + QStringLiteral(" (") + QString::number(*written) + QStringLiteral(" lines)");
-}
-
-QString saveMessageOpening(const QString &folder)
-{
-    return QStringLiteral("The following files in ") + folder + QStringLiteral(" were updated:\r\n\r\n");
 }
 
 bool SaveReport::ok() const
 {
-    return std::none_of(failures.begin(), failures.end(), [](const auto &f) { return f.has_value(); });
+    return std::none_of(files.begin(), files.end(), [](const File &f) { return f.failure.has_value(); });
+}
+
+bool SaveReport::anyWritten() const
+{
+    return std::any_of(files.begin(), files.end(), [](const File &f) { return !f.failure; });
+}
+
+QString SaveReport::message() const
+{
+    QStringList written;
+    QStringList failed;
+    for (const File &f : files) {
+        const QString name = moduleFileName(f.file);
+        if (f.failure)
+            failed.append(f.failure->message());
+        else
+            written.append(name + QStringLiteral(" (") + QString::number(f.lines) + QStringLiteral(" lines)"));
+    }
+    QString text;
+    if (!written.isEmpty())
+        text = QStringLiteral("The following files in ") + folder + QStringLiteral(" were updated:\n\n")
+            + written.join(u'\n');
+    if (!failed.isEmpty()) {
+        if (!text.isEmpty())
+            text += QStringLiteral("\n\n");
+        text += QStringLiteral("The following files in ") + folder + QStringLiteral(" could not be written:\n\n")
+            + failed.join(u'\n');
+    }
+    return text;
 }
 
 SaveReport saveModule(const Module &module)
 {
     SaveReport report;
-    report.message = saveMessageOpening(module.folder);
+    report.folder = module.folder;
     for (std::size_t i = 0; i < kEditedFiles.size(); ++i) {
         const ModuleFile file = kEditedFiles[i];
-        Result<QString> summary = saveLineTable(module.folder, file, module.lines(file));
-        if (i > 0)
-            report.message += QStringLiteral("\r\n");
-        if (summary)
-            report.message += *summary;
+        SaveReport::File &out = report.files[i];
+        out.file = file;
+        const QString name = moduleFileName(file);
+        const Result<qsizetype> written = writeTextFile(module.path(file), name, module.lines(file));
+        if (written)
+            out.lines = *written;
         else
-            report.failures[i] = summary.error();
+            out.failure = written.error();
     }
     return report;
 }

@@ -26,8 +26,8 @@ QString moduleFileName(ModuleFile file);
 // path already ends in one; stores the result back into path and returns it.
 QString addBackSlash(QString &path);
 
-// One loaded module: the folder (ending in a separator), the three line tables
-// with the troop layout, and the entries of the catalogue and record lists.
+// One loaded module: the folder (ending in a separator), the three edited files with
+// their lines and records, and the item and faction catalogues.
 struct Module {
     QString folder;
     TroopsFile troops;
@@ -37,13 +37,20 @@ struct Module {
     PartiesFile parties;
 
     QString path(ModuleFile file) const { return folder + moduleFileName(file); }
+    // The lines and records of an edited file.
     const LineTable &lines(ModuleFile file) const;
+    LineTable &lines(ModuleFile file);
+    const RecordIndex &records(ModuleFile file) const;
 };
 
 // What a load found. A file that failed leaves its part of the module empty.
 struct LoadReport {
     Module module;
     std::array<std::optional<Error>, 5> failures; // by ModuleFile; FileNotFound for a missing file
+    // What the user should know of a module that was read: a corrected summary row,
+    // records that cannot be placed.
+    QString summaryNotice;
+    QStringList placementNotices;
 
     bool ok() const;
     const std::optional<Error> &failure(ModuleFile file) const { return failures[static_cast<int>(file)]; }
@@ -51,21 +58,25 @@ struct LoadReport {
     QString unableToOpenMessage() const;
 };
 
-// Runs the five readers in order on folder. `previousLayout` holds the troop layout
-// settings a short troops.txt does not reach.
-LoadReport loadModule(const QString &folder, const TroopLayout &previousLayout = {});
+// Runs the five readers in order on folder (which ends in a separator).
+LoadReport loadModule(const QString &folder);
 
-// Writes one edited file atomically and returns its summary, "troops.txt (n lines)".
-Result<QString> saveLineTable(const QString &folder, ModuleFile file, const LineTable &lines);
-
-// The opening of the save message.
-QString saveMessageOpening(const QString &folder);
-
-// What a save of all three edited files did.
+// What a save of the three edited files did, one entry per file in kEditedFiles order.
 struct SaveReport {
-    std::array<std::optional<Error>, 3> failures; // by position in kEditedFiles
-    QString message;                              // the opening and one summary line per file
+    struct File {
+        ModuleFile file = ModuleFile::Troops;
+        qsizetype lines = 0;
+        std::optional<Error> failure;
+    };
+    QString folder;
+    std::array<File, 3> files;
+
     bool ok() const;
+    bool anyWritten() const;
+    // "The following files in <folder> were updated:" and one "name (n lines)" per file
+    // written; the files that could not be written, each with its reason. Nothing is
+    // said to be updated that was not written.
+    QString message() const;
 };
 
 SaveReport saveModule(const Module &module);

@@ -66,7 +66,7 @@ struct Editor {
     }
     bool commandsEnabled() const
     {
-        return ui.cmbChooseFile->isEnabled() && ui.cmdUpdate->isEnabled() && ui.cmdSave->isEnabled();
+        return ui.cmbChooseFile->isEnabled() && ui.cmdSave->isEnabled();
     }
     bool commandsDisabled() const
     {
@@ -215,7 +215,7 @@ void TestMainWindow::failedLoadAfterSuccessLeavesNothingToSave()
     const QString folder = withSeparator(dir.path());
     QCOMPARE(editor.messages.shown.size(), 1);
     QCOMPARE(editor.messages.shown[0].text,
-             QStringLiteral("Unable to open the following files in ") + folder + QStringLiteral("\r\n\r\n  parties.txt"));
+             QStringLiteral("Unable to open the following files in ") + folder + QStringLiteral("\n\n  parties.txt"));
     QCOMPARE(editor.messages.shown[0].look, MessageLook::Critical);
     QVERIFY(editor.commandsDisabled());
     QCOMPARE(editor.visibleView(), editor.ui.frmInstructions);
@@ -241,7 +241,7 @@ void TestMainWindow::failedSaveKeepsTheOldFileAndWritesTheOthers()
     QVERIFY(editor.messages.shown[0].text.startsWith(QStringLiteral("Error #4: parties.txt: ")));
     QCOMPARE(editor.messages.shown[1].text,
              QStringLiteral("The following files in ") + withSeparator(dir.path())
-                 + QStringLiteral(" were updated:\r\n\r\ntroops.txt (16 lines)\r\nparty_templates.txt (3 lines)\r\n"));
+                 + QStringLiteral(" were updated:\n\ntroops.txt (16 lines)\nparty_templates.txt (3 lines)\n"));
     QVERIFY(QFileInfo(dir.filePath(QStringLiteral("parties.txt/kept"))).isDir());
     QCOMPARE(readBytes(dir.filePath(QStringLiteral("troops.txt"))),
              withCrLfLineEnds(readBytes(QDir(fixture(QStringLiteral("lf_only"))).filePath(QStringLiteral("troops.txt")))));
@@ -304,8 +304,8 @@ void TestMainWindow::typicalEditReachesTheFiles()
     QVERIFY(!editor.window.isWindowModified());
     QCOMPARE(editor.messages.texts(),
              QStringList{QStringLiteral("The following files in ") + withSeparator(dir.path())
-                         + QStringLiteral(" were updated:\r\n\r\ntroops.txt (268 lines)\r\n"
-                                          "party_templates.txt (14 lines)\r\nparties.txt (18 lines)")});
+                         + QStringLiteral(" were updated:\n\ntroops.txt (268 lines)\n"
+                                          "party_templates.txt (14 lines)\nparties.txt (18 lines)")});
 
     const QDir sample(sampleModule());
     QByteArray inventory = "  9 0 4 0 21 0 25 0 29 0 33 0 30 0 ";

@@ -230,7 +230,10 @@ QByteArray buildTroops(const GeneratedModuleOptions &o, Random &rng)
         w.text("  ");
         for (int a = 0; a < 4; ++a)
             w.num(rng.range(3, 30)).ch(' ');
-        w.num(player ? 1 : rng.range(1, 63)).endLine();
+        w.num(player ? 1 : rng.range(1, 63));
+        if (!player && k % 31 == 17)
+            w.ch(' ').num(rng.range(0, 9)); // a field after the level
+        w.endLine();
         for (int p = 0; p < 7; ++p)
             w.ch(' ').num(player ? 15 : rng.range(0, 400));
         w.endLine();
@@ -249,9 +252,21 @@ QByteArray buildTroops(const GeneratedModuleOptions &o, Random &rng)
                 words[size_t(field[0])] |= level << (4 * field[1]);
             }
         }
-        for (quint32 word : words)
-            w.field(word);
-        w.ch('0').endLine();
+        // Stored data that no field shows and an update keeps: a level in a nibble without
+        // a skill field, a skill word above 32 bits, fields after the sixth.
+        if (!player && k % 23 == 7)
+            words[0] |= quint32(rng.range(1, 15)) << 16;
+        for (size_t i = 0; i < words.size(); ++i) {
+            if (!player && k % 29 == 13 && i == 1)
+                w.field(quint64(words[i]) + (quint64(rng.range(1, 9)) << 32));
+            else
+                w.field(words[i]);
+        }
+        if (!player && k % 23 == 7)
+            w.field(rng.range(1, 9)).num(0);
+        else
+            w.ch('0');
+        w.endLine();
 
         // Faces: two blanks, then 8 (0.95x) or 4 (0.90x) words, each followed by a blank.
         const int faceWords = o.game095 ? 8 : 4;
@@ -266,8 +281,13 @@ QByteArray buildTroops(const GeneratedModuleOptions &o, Random &rng)
             }
         }
         w.text("  ");
-        for (int f = 0; f < faceWords; ++f)
-            w.field(faces[size_t(f)]);
+        for (int f = 0; f < faceWords; ++f) {
+            // A face word wider than 64 bits, shown by its low 64 bits.
+            if (!player && k % 37 == 19 && f == 1)
+                w.field("18446744073709551621");
+            else
+                w.field(faces[size_t(f)]);
+        }
         w.endLine();
 
         if (o.recordLines == 7) {
@@ -343,7 +363,9 @@ QByteArray buildTemplates(const GeneratedModuleOptions &o, Random &rng)
                 continue;
             }
             const int minimum = rng.range(0, 9);
-            w.field(rng.range(1, o.troops - 1)).field(minimum).field(minimum + rng.range(0, 14));
+            // A member naming troop 0, which the troop choosers show as the empty choice.
+            const int troop = t % 11 == 5 && s == 0 ? 0 : rng.range(1, o.troops - 1);
+            w.field(troop).field(minimum).field(minimum + rng.range(0, 14));
             w.field(rng.chance(15) ? 1 : 0);
         }
         w.endLine();

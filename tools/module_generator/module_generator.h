@@ -51,8 +51,12 @@ struct GeneratedModuleFiles {
 //   have a non-zero modifier on their first slot (fixed), a value from 1 to min(43, items - 1),
 //   so that even a reader that took every positive number for an item would find it.
 // - Skill levels 0..10 on the skill fields only; troops k with k % 25 == 11 have one skill of
-//   level 11..15 (fixed). Face words are random 64-bit values; troops k with k % 17 == 0 have one
-//   face word 18446744073709551615 and one face word 0 (fixed, k > 0).
+//   level 11..15 (fixed). Data no field shows (fixed, k > 0): troops k with k % 23 == 7 have a
+//   level in nibble 4 of skill word 0 and two fields after the five skill words; troops k with
+//   k % 29 == 13 have skill word 1 above 2^32; troops k with k % 31 == 17 have a field after the
+//   level. Face words are random 64-bit values; troops k with k % 17 == 0 have one face word
+//   18446744073709551615 and one face word 0, troops k with k % 37 == 19 a second face word of
+//   2^64 + 5 (fixed, k > 0).
 // - 7-line records: the 7th line is empty, except for troops k with k % 8 == 5, where it is
 //   "  0 0 0" (fixed).
 // - gb18030Names: troops k with k % 5 == 2 have GB18030 names (fixed).
@@ -66,8 +70,9 @@ struct GeneratedModuleFiles {
 //
 // party_templates.txt: header "partytemplatesfile version 1" and " <templates>", then one line per
 // template, every field followed by one blank. Personality of template t is 137, 7, 11, 312, 0,
-// 136, 57 or a random value below 512 by t % 8 (fixed). Filled slots name troops 1..troops - 1
-// (all slots are empty when there is only troop 0); some slots are prisoner slots (member flag 1).
+// 136, 57 or a random value below 512 by t % 8 (fixed). Filled slots name troops 1..troops - 1,
+// except a filled slot 0 of templates t with t % 11 == 5, which names troop 0 (fixed); all slots
+// are empty when there is only troop 0; some slots are prisoner slots (member flag 1).
 // gb18030Names: templates t with t % 5 == 1 have GB18030 names (fixed).
 //
 // parties.txt: header "partiesfile version 1" and " <parties> <parties>", then two lines per party

@@ -1,0 +1,154 @@
+#include "fields/field_rules.h"
+
+#include "lines/text_codec.h"
+
+#include <limits>
+
+namespace lancefall {
+
+namespace {
+
+using namespace Qt::StringLiterals;
+
+char16_t code(char c)
+{
+    return static_cast<unsigned char>(c);
+}
+char16_t code(QChar c)
+{
+    return c.unicode();
+}
+
+template <typename Text>
+std::optional<qint64> parseDigits(const Text &text)
+{
+    qsizetype i = 0;
+    const bool negative = !text.isEmpty() && code(text.at(0)) == u'-';
+    if (negative)
+        ++i;
+    if (i == text.size())
+        return std::nullopt;
+    quint64 magnitude = 0;
+    constexpr quint64 kLimit = quint64(std::numeric_limits<qint64>::max()) + 1;
+    for (; i < text.size(); ++i) {
+        const char16_t c = code(text.at(i));
+        if (c < u'0' || c > u'9')
+            return std::nullopt;
+        const unsigned digit = c - u'0';
+        if (magnitude > (kLimit - digit) / 10)
+            return std::nullopt;
+        magnitude = magnitude * 10 + digit;
+    }
+    if (negative)
+        return magnitude == kLimit ? std::numeric_limits<qint64>::min() : -qint64(magnitude);
+    if (magnitude == kLimit)
+        return std::nullopt;
+    return qint64(magnitude);
+}
+
+// The text a face field gets back when it is emptied: a face word of zero.
+const QString &emptyFaceCode()
+{
+    static const QString code = u"0x"_s + QString(64, u'0');
+    return code;
+}
+
+// A skill level is a whole number from 0 to 10: a fraction would be written into the
+// skill word as more than one digit and shift the skills beside it.
+bool isSkillLevel(const QString &text)
+{
+    const auto level = parseDigits(QStringView(text));
+    return level && *level >= 0 && *level <= 10;
+}
+
+bool isShownHighLevel(const QString &text)
+{
+    if (text.size() != 1)
+        return false;
+    const QChar digit = text.front().toUpper();
+    return digit >= u'B' && digit <= u'F';
+}
+
+} // namespace
+
+std::optional<qint64> parseWholeNumber(QByteArrayView field)
+{
+    return parseDigits(field);
+}
+
+std::optional<qint64> parseWholeNumber(QStringView text)
+{
+    return parseDigits(text);
+}
+
+QByteArray keptNumber(qint64 value, const QByteArray &stored)
+{
+    return parseWholeNumber(QByteArrayView(stored)) == value ? stored : QByteArray::number(value);
+}
+
+QString withoutBlanks(QString text)
+{
+    return text.replace(u' ', u'_');
+}
+
+std::optional<QString> problemWithName(const QString &field, const QString &text)
+{
+    if (text.isEmpty())
+        return field + u" must not be empty"_s;
+    if (text.contains(u'\n') || text.contains(u'\r'))
+        return field + u" must not hold a line break"_s;
+    return std::nullopt;
+}
+
+std::optional<QString> problemWithNumber(const QString &field, const QString &text)
+{
+    const auto value = parseWholeNumber(QStringView(text));
+    if (!value || *value < std::numeric_limits<qint32>::min() || *value > std::numeric_limits<qint32>::max())
+        return field + u" must be a whole number from -2147483648 to 2147483647, not \""_s + text + u'"';
+    return std::nullopt;
+}
+
+Result<QByteArray> nameField(const QString &field, const QString &text, const QString &shown, const QByteArray &stored)
+{
+    if (text == shown)
+        return stored;
+    const QString tidied = withoutBlanks(text);
+    if (const auto problem = problemWithName(field, tidied))
+        return Error{ErrorCode::InvalidValue, *problem};
+    return encodeEdited(tidied, stored);
+}
+
+Result<QByteArray> numberField(const QString &field, const QString &text, const QString &shown,
+                               const QByteArray &stored)
+{
+    if (text == shown)
+        return stored;
+    if (const auto problem = problemWithNumber(field, text))
+        return Error{ErrorCode::InvalidValue, *problem};
+    return text.toLatin1();
+}
+
+FieldCheck checkField(FieldRule rule, const QString &text, TextSource source, const QString &field)
+{
+    switch (rule) {
+    case FieldRule::Skill:
+        if (text.isEmpty())
+            return {u"0"_s, {}};
+        if ((source == TextSource::Shown && isShownHighLevel(text)) || isSkillLevel(text))
+            return {text, {}};
+        return {text, kSkillRangeMessage};
+    case FieldRule::Number:
+        if (text.isEmpty())
+            return {u"0"_s, {}};
+        if (source == TextSource::Shown)
+            return {text, {}};
+        return {text, problemWithNumber(field, text)};
+    case FieldRule::FaceCode:
+        return {text.isEmpty() ? emptyFaceCode() : text, {}};
+    case FieldRule::NoBlanks:
+        return {withoutBlanks(text), {}};
+    }
+    return {text, {}};
+}
+
+} // namespace lancefall
