@@ -15,7 +15,7 @@ class TestTextFile : public QObject {
 private slots:
     void splitsEveryKindOfLineEnd_data();
     void splitsEveryKindOfLineEnd();
-    void writesEveryLineWithCrLf();
+    void refusesAFileFarLargerThanAnyModule();
     void failedWriteReportsAndKeepsTheTarget_data();
     void failedWriteReportsAndKeepsTheTarget();
     void decodesNamesFromAChineseSystem_data();
@@ -27,38 +27,47 @@ void TestTextFile::splitsEveryKindOfLineEnd_data()
 {
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<QList<QByteArray>>("lines");
-    QTest::newRow("crlf") << QByteArray("a\r\nb\r\n") << QList<QByteArray>{"a", "b"};
-    QTest::newRow("lf") << QByteArray("a\nb\n") << QList<QByteArray>{"a", "b"};
-    QTest::newRow("lone cr") << QByteArray("a\rb\r") << QList<QByteArray>{"a", "b"};
-    QTest::newRow("no final end") << QByteArray("a\r\nb") << QList<QByteArray>{"a", "b"};
-    QTest::newRow("empty lines kept") << QByteArray("a\r\n\r\n\nb\r\r\n") << QList<QByteArray>{"a", "", "", "b", ""};
-    QTest::newRow("lf then cr is two ends") << QByteArray("a\n\rb") << QList<QByteArray>{"a", "", "b"};
-    QTest::newRow("empty file") << QByteArray() << QList<QByteArray>{};
-    QTest::newRow("blanks kept") << QByteArray("  x  \r\n") << QList<QByteArray>{"  x  "};
+    QTest::addColumn<QByteArray>("written"); // the bytes written back, empty: the content itself
+    QTest::newRow("crlf") << QByteArray("a\r\nb\r\n") << QList<QByteArray>{"a", "b"} << QByteArray();
+    QTest::newRow("lf") << QByteArray("a\nb\n") << QList<QByteArray>{"a", "b"} << QByteArray();
+    QTest::newRow("lone cr") << QByteArray("a\rb\r") << QList<QByteArray>{"a", "b"} << QByteArray();
+    QTest::newRow("no final end") << QByteArray("a\nb") << QList<QByteArray>{"a", "b"} << QByteArray();
+    QTest::newRow("mixed ends become CR LF")
+        << QByteArray("a\r\n\r\n\nb\r\r\n") << QList<QByteArray>{"a", "", "", "b", ""}
+        << QByteArray("a\r\n\r\n\r\nb\r\n\r\n");
+    QTest::newRow("lf then cr is two ends") << QByteArray("a\n\rb") << QList<QByteArray>{"a", "", "b"}
+                                            << QByteArray("a\r\n\r\nb");
+    QTest::newRow("byte-order mark kept off line 1")
+        << QByteArray("\xef\xbb\xbftroopsfile version 1\n 1\n") << QList<QByteArray>{"troopsfile version 1", " 1"}
+        << QByteArray();
+    QTest::newRow("empty file") << QByteArray() << QList<QByteArray>{} << QByteArray();
+    QTest::newRow("blanks and bytes kept") << QByteArray("  \xce\xc0 x  \r\n") << QList<QByteArray>{"  \xce\xc0 x  "}
+                                           << QByteArray();
 }
 
 void TestTextFile::splitsEveryKindOfLineEnd()
 {
     QFETCH(QByteArray, content);
     QFETCH(QList<QByteArray>, lines);
+    QFETCH(QByteArray, written);
     const LineTable table = splitLines(content);
     QCOMPARE(table.lastIndex(), lines.size());
     QCOMPARE(table.line(0), QByteArray());
     QCOMPARE(QList<QByteArray>(table.begin(), table.end()), lines);
+    QCOMPARE(joinLines(table), written.isEmpty() ? content : written);
 }
 
-void TestTextFile::writesEveryLineWithCrLf()
+void TestTextFile::refusesAFileFarLargerThanAnyModule()
 {
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("out.txt"));
-    const QByteArray gbName("\xce\xc0\xb1\xf8 x"); // not valid UTF-8
-    const LineTable table = splitLines("first\n" + gbName + "\r\rlast");
-    const Result<qsizetype> written = writeTextFile(path, QStringLiteral("out.txt"), table);
-    QVERIFY(written.ok());
-    QCOMPARE(*written, 4);
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(file.readAll(), "first\r\n" + gbName + "\r\n\r\nlast\r\n");
+    QFile huge(dir.filePath(QStringLiteral("troops.txt")));
+    QVERIFY(huge.open(QIODevice::WriteOnly) && huge.resize(kMaxModuleFileBytes + 1));
+    huge.close();
+    const Result<LineTable> read = readTextFile(huge.fileName(), QStringLiteral("troops.txt"));
+    QVERIFY(!read);
+    QCOMPARE(read.error().code, ErrorCode::FileTooLarge);
+    QVERIFY2(read.error().description.startsWith(QStringLiteral("troops.txt: the file is 64.0 MB (67108865 bytes)")),
+             qPrintable(read.error().description));
 }
 
 void TestTextFile::failedWriteReportsAndKeepsTheTarget_data()

@@ -1,0 +1,73 @@
+#pragma once
+
+// The real window with fake services, for window tests: load a module through
+// Browse, click entries as a user would, read what the views show.
+
+#include "fake_services.h"
+#include "support/fixture_folder.h"
+#include "ui/main_window.h"
+#include "ui_main_window.h"
+
+#include <QAbstractItemView>
+#include <QDir>
+#include <QFileInfo>
+#include <QTest>
+
+namespace lancefall::testing {
+
+inline QString sampleModule()
+{
+    return QFileInfo(QFINDTESTDATA("../../samples/module/troops.txt")).canonicalPath();
+}
+
+// A folder as the window shows it: native separators and one at the end.
+inline QString withSeparator(const QString &folder)
+{
+    return QDir::toNativeSeparators(folder) + QDir::separator();
+}
+
+struct Editor {
+    FakeMessages messages;
+    FakeQuestions questions;
+    FakeFolders folders;
+    MainWindow window{messages, questions, folders};
+    Ui::MainWindow &ui = window.form();
+
+    Editor()
+    {
+        window.show();
+        window.activateWindow();
+        QTest::qWaitForWindowActive(&window);
+    }
+
+    void load(const QString &folder)
+    {
+        folders.folder = folder;
+        ui.cmdBrowse->click();
+    }
+    QWidget *visibleView() const
+    {
+        QWidget *shown = nullptr;
+        int count = 0;
+        for (QWidget *view : {static_cast<QWidget *>(ui.frmTroops), static_cast<QWidget *>(ui.frmParty_Templates),
+                              static_cast<QWidget *>(ui.frmParties), static_cast<QWidget *>(ui.frmInstructions)}) {
+            if (!view->isHidden()) {
+                shown = view;
+                ++count;
+            }
+        }
+        return count == 1 ? shown : nullptr;
+    }
+    // Chooses a view by its chooser entry ("troops.txt").
+    void choose(const QString &view) { ui.cmbChooseFile->setCurrentText(view); }
+    // Clicks the entry as a user would: the view makes it current before it selects it.
+    void select(QAbstractItemView *list, int row)
+    {
+        const QModelIndex index = list->model()->index(row, 0);
+        list->scrollTo(index);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(index).center());
+    }
+    QString label(QAbstractItemView *list, int row) const { return list->model()->index(row, 0).data().toString(); }
+};
+
+} // namespace lancefall::testing
