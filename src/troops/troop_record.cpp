@@ -120,6 +120,22 @@ bool isFaceCode(const QString &text)
 
 // --- Decoding, one function per record line -------------------------------------
 
+// The faction and upgrade paths of a troop line already split into fields.
+Result<TroopLinks> linksOf(const QList<QByteArray> &f, qsizetype n, const TroopLinePieces &pieces,
+                           const TroopLists &lists)
+{
+    const auto faction = listPosition(f.at(pieces.faction), lists.factions, n, QStringLiteral("faction number"));
+    if (!faction)
+        return faction.error();
+    const auto upgradeA = listPosition(f.at(pieces.faction + 1), lists.troops, n, QStringLiteral("upgrade path A"));
+    if (!upgradeA)
+        return upgradeA.error();
+    const auto upgradeB = listPosition(f.at(pieces.faction + 2), lists.troops, n, QStringLiteral("upgrade path B"));
+    if (!upgradeB)
+        return upgradeB.error();
+    return TroopLinks{*faction, *upgradeA, *upgradeB};
+}
+
 Status decodeTroopLine(const QByteArray &line, qsizetype n, const TroopLayout &layout, const TroopLists &lists,
                        TroopView &view)
 {
@@ -131,18 +147,12 @@ Status decodeTroopLine(const QByteArray &line, qsizetype n, const TroopLayout &l
     view.id = displayText(f.at(0));
     view.name1 = displayText(f.at(1));
     view.name2 = displayText(f.at(2));
-    const auto faction = listPosition(f.at(pieces.faction), lists.factions, n, QStringLiteral("faction number"));
-    if (!faction)
-        return faction.error();
-    const auto upgradeA = listPosition(f.at(pieces.faction + 1), lists.troops, n, QStringLiteral("upgrade path A"));
-    if (!upgradeA)
-        return upgradeA.error();
-    const auto upgradeB = listPosition(f.at(pieces.faction + 2), lists.troops, n, QStringLiteral("upgrade path B"));
-    if (!upgradeB)
-        return upgradeB.error();
-    view.faction = *faction;
-    view.upgradeA = *upgradeA;
-    view.upgradeB = *upgradeB;
+    const auto links = linksOf(f, n, pieces, lists);
+    if (!links)
+        return links.error();
+    view.faction = links->faction;
+    view.upgradeA = links->upgradeA;
+    view.upgradeB = links->upgradeB;
 
     const auto flags = storedWord(f.at(pieces.flag), n, QStringLiteral("flag word"));
     if (!flags)
@@ -462,6 +472,18 @@ int genderOptionForRace(int race)
 int raceForGenderOption(int option, int currentRace)
 {
     return option == 0 || option == 1 ? option : currentRace;
+}
+
+Result<TroopLinks> decodeTroopLinks(const LineTable &lines, qsizetype first, const TroopLayout &layout,
+                                    const TroopLists &lists)
+{
+    if (!lines.contains(first))
+        return troopError(ErrorCode::RecordBeyondTable, first, QStringLiteral("the troop line is missing"));
+    const TroopLinePieces pieces = troopLinePieces(layout);
+    const auto fields = fieldsOf(lines.line(first), first, QStringLiteral("a troop line"), pieces.fieldCount());
+    if (!fields)
+        return fields.error();
+    return linksOf(*fields, first, pieces, lists);
 }
 
 Result<DecodedTroop> decodeTroop(const LineTable &lines, qsizetype first, const TroopLayout &layout,

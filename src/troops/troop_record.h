@@ -142,6 +142,17 @@ struct DecodedTroop {
 Result<DecodedTroop> decodeTroop(const LineTable &lines, qsizetype first, const TroopLayout &layout,
                                  const TroopLists &lists);
 
+// The list positions a troop line stores: faction number and upgrade-path troop
+// numbers, -1 where none is chosen.
+struct TroopLinks {
+    int faction = -1, upgradeA = -1, upgradeB = -1;
+};
+
+// Reads only the troop line of the record at line `first`, with the checks decodeTroop
+// makes of these three fields; much cheaper than decoding the whole record.
+Result<TroopLinks> decodeTroopLinks(const LineTable &lines, qsizetype first, const TroopLayout &layout,
+                                    const TroopLists &lists);
+
 struct EncodedTroop {
     // The new lines first..first+5 of the record; a 7-line record's last line is
     // never touched.

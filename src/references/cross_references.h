@@ -1,0 +1,62 @@
+#pragma once
+
+#include "workspace/module_document.h"
+
+#include <QList>
+
+#include <array>
+#include <vector>
+
+namespace lancefall {
+
+// How many records of each edited file belong to one faction.
+struct FactionUse {
+    qsizetype troops = 0, templates = 0, parties = 0;
+
+    friend bool operator==(const FactionUse &, const FactionUse &) = default;
+};
+
+// Which record names which: the upgrade paths and faction of every troop, the member
+// troops and faction of every template, the template and faction of every party, and the
+// reverse of each, so that what uses a record is a lookup rather than a scan of the files.
+// Troop 0 stands for "none" in upgrade paths and member slots and is never a target. A
+// record that cannot be decoded, or cannot be placed, names nothing.
+class CrossReferences {
+public:
+    CrossReferences() = default;
+    explicit CrossReferences(const Module &module);
+
+    // Reads again the record an update changed, from the module as it now stands (after
+    // the update was applied, or reverted).
+    void refresh(const Module &module, const RecordUpdate &update);
+
+    // Each list is in record order and names a record once.
+    // Troops whose upgrade path A or B is this troop.
+    QList<qsizetype> upgradesTo(qsizetype troop) const;
+    // Templates with this troop in a member slot.
+    QList<qsizetype> templatesWith(qsizetype troop) const;
+    // Parties built from a template that has this troop in a member slot.
+    QList<qsizetype> partiesWith(qsizetype troop) const;
+    // Parties built from this template.
+    QList<qsizetype> partiesUsing(qsizetype partyTemplate) const;
+    FactionUse factionUse(int faction) const;
+
+private:
+    // What one record names: its faction (-1 for none) and the records it points to.
+    struct Links {
+        int faction = -1;
+        QList<qsizetype> targets;
+    };
+    Links read(const Module &module, ModuleFile file, qsizetype k) const;
+    void add(ModuleFile file, qsizetype k, Links links);
+    void remove(ModuleFile file, qsizetype k);
+    const QList<qsizetype> &users(ModuleFile file, qsizetype target) const;
+
+    // By position in kEditedFiles: the links of each record, and for each target the
+    // records that point to it.
+    std::array<std::vector<Links>, 3> mLinks;
+    std::array<std::vector<QList<qsizetype>>, 3> mUsers;
+    std::vector<FactionUse> mFactions;
+};
+
+} // namespace lancefall
