@@ -254,9 +254,14 @@ void MainWindow::updateCommands()
 
 void MainWindow::showView(QWidget *view)
 {
+    // Hidden first: two views shown at once, even for a moment, would make the window
+    // grow to hold both.
     for (QWidget *frame : {static_cast<QWidget *>(ui->frmTroops), static_cast<QWidget *>(ui->frmParty_Templates),
-                           static_cast<QWidget *>(ui->frmInstructions), static_cast<QWidget *>(ui->frmParties)})
-        frame->setVisible(frame == view);
+                           static_cast<QWidget *>(ui->frmInstructions), static_cast<QWidget *>(ui->frmParties)}) {
+        if (frame != view)
+            frame->hide();
+    }
+    view->show();
 }
 
 void MainWindow::showError(const Error &error)
