@@ -71,12 +71,12 @@ Result<QList<QByteArray>> fieldsOf(const QByteArray &line, qsizetype n, const QS
 }
 
 // A list position stored in the troop line: -1 (no entry chosen) or 0..count-1.
-Result<int> listPosition(const QByteArray &field, int count, qsizetype line, const QString &what)
+Result<int> listPosition(QByteArrayView field, int count, qsizetype line, const QString &what)
 {
-    const auto value = parseWholeNumber(QByteArrayView(field));
+    const auto value = parseWholeNumber(field);
     if (!value)
         return troopError(ErrorCode::NotANumber, line,
-                          QStringLiteral("the %1 \"%2\" is not a number").arg(what, displayText(field)));
+                          QStringLiteral("the %1 \"%2\" is not a number").arg(what, displayText(field.toByteArray())));
     if (*value == -1)
         return -1;
     if (*value < 0 || *value >= count)
@@ -120,17 +120,16 @@ bool isFaceCode(const QString &text)
 
 // --- Decoding, one function per record line -------------------------------------
 
-// The faction and upgrade paths of a troop line already split into fields.
-Result<TroopLinks> linksOf(const QList<QByteArray> &f, qsizetype n, const TroopLinePieces &pieces,
-                           const TroopLists &lists)
+// The faction and the two upgrade paths of a troop line: its fields from pieces.faction on.
+Result<TroopLinks> linksOf(const std::array<QByteArrayView, 3> &f, qsizetype n, const TroopLists &lists)
 {
-    const auto faction = listPosition(f.at(pieces.faction), lists.factions, n, QStringLiteral("faction number"));
+    const auto faction = listPosition(f[0], lists.factions, n, QStringLiteral("faction number"));
     if (!faction)
         return faction.error();
-    const auto upgradeA = listPosition(f.at(pieces.faction + 1), lists.troops, n, QStringLiteral("upgrade path A"));
+    const auto upgradeA = listPosition(f[1], lists.troops, n, QStringLiteral("upgrade path A"));
     if (!upgradeA)
         return upgradeA.error();
-    const auto upgradeB = listPosition(f.at(pieces.faction + 2), lists.troops, n, QStringLiteral("upgrade path B"));
+    const auto upgradeB = listPosition(f[2], lists.troops, n, QStringLiteral("upgrade path B"));
     if (!upgradeB)
         return upgradeB.error();
     return TroopLinks{*faction, *upgradeA, *upgradeB};
@@ -147,7 +146,7 @@ Status decodeTroopLine(const QByteArray &line, qsizetype n, const TroopLayout &l
     view.id = displayText(f.at(0));
     view.name1 = displayText(f.at(1));
     view.name2 = displayText(f.at(2));
-    const auto links = linksOf(f, n, pieces, lists);
+    const auto links = linksOf({f.at(pieces.faction), f.at(pieces.faction + 1), f.at(pieces.faction + 2)}, n, lists);
     if (!links)
         return links.error();
     view.faction = links->faction;
@@ -479,11 +478,24 @@ Result<TroopLinks> decodeTroopLinks(const LineTable &lines, qsizetype first, con
 {
     if (!lines.contains(first))
         return troopError(ErrorCode::RecordBeyondTable, first, QStringLiteral("the troop line is missing"));
-    const TroopLinePieces pieces = troopLinePieces(layout);
-    const auto fields = fieldsOf(lines.line(first), first, QStringLiteral("a troop line"), pieces.fieldCount());
-    if (!fields)
-        return fields.error();
-    return linksOf(*fields, first, pieces, lists);
+    // Found by walking the blanks: splitting every troop line of a large module into
+    // fields would cost more than the rest of the reading.
+    const QByteArrayView line(lines.line(first));
+    const int faction = troopLinePieces(layout).faction;
+    std::array<QByteArrayView, 3> fields;
+    qsizetype start = 0;
+    int field = 0;
+    for (qsizetype i = 0; i <= line.size() && field < faction + 3; ++i) {
+        if (i < line.size() && line.at(i) != ' ')
+            continue;
+        if (field >= faction)
+            fields[field - faction] = line.sliced(start, i - start);
+        ++field;
+        start = i + 1;
+    }
+    if (field < faction + 3)
+        return shortLine(first, QStringLiteral("a troop line"), faction + 3, field);
+    return linksOf(fields, first, lists);
 }
 
 Result<DecodedTroop> decodeTroop(const LineTable &lines, qsizetype first, const TroopLayout &layout,
