@@ -1,11 +1,14 @@
 #include "ui/dialog_services.h"
 
+#include <QCheckBox>
 #include <QFileDialog>
 #include <QMessageBox>
 
 namespace lancefall {
 
-void DialogMessageService::show(QWidget *owner, const QString &text, MessageLook look)
+namespace {
+
+QMessageBox::Icon iconOf(MessageLook look)
 {
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     switch (look) {
@@ -21,9 +24,25 @@ void DialogMessageService::show(QWidget *owner, const QString &text, MessageLook
         icon = QMessageBox::Information;
         break;
     }
-    QMessageBox box(icon, kProgramTitle, text, QMessageBox::Ok, owner);
+    return icon;
+}
+
+} // namespace
+
+void DialogMessageService::show(QWidget *owner, const QString &text, MessageLook look)
+{
+    QMessageBox box(iconOf(look), kProgramTitle, text, QMessageBox::Ok, owner);
     box.setTextFormat(Qt::PlainText);
     box.exec();
+}
+
+bool DialogMessageService::showDismissible(QWidget *owner, const QString &text, MessageLook look)
+{
+    QMessageBox box(iconOf(look), kProgramTitle, text, QMessageBox::Ok, owner);
+    box.setTextFormat(Qt::PlainText);
+    box.setCheckBox(new QCheckBox(QStringLiteral("Don't show this again")));
+    box.exec();
+    return box.checkBox()->isChecked();
 }
 
 CloseAnswer DialogQuestionService::askSaveChanges(QWidget *owner)

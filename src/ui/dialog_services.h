@@ -11,6 +11,7 @@ inline const QString kProgramTitle = QStringLiteral("Lancefall Module Editor");
 class DialogMessageService : public MessageService {
 public:
     void show(QWidget *owner, const QString &text, MessageLook look) override;
+    bool showDismissible(QWidget *owner, const QString &text, MessageLook look) override;
 };
 
 class DialogQuestionService : public QuestionService {

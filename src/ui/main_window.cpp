@@ -3,6 +3,7 @@
 #include "ui/browse_folder.h"
 #include "ui/dialog_services.h"
 #include "ui/field_validation.h"
+#include "ui/navigation.h"
 #include "ui/services.h"
 #include "ui/update_command.h"
 #include "ui_main_window.h"
@@ -10,6 +11,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QSignalBlocker>
 #include <QStringListModel>
@@ -113,6 +115,7 @@ MainWindow::MainWindow(MessageService &messages, QuestionService &questions, Fol
     attachFieldRules();
     connectHandlers();
     Form_Load();
+    setUpNavigation();
 }
 
 MainWindow::~MainWindow() = default;
@@ -250,6 +253,7 @@ void MainWindow::updateCommands()
     // Update acts only on a record that its view shows.
     ui->cmdUpdate->setEnabled(loaded && file && mDocument.shownRecord(*file) >= 0
                               && mDocument.shownRecord(*file) == selectedRow(recordList(*file)));
+    updateNavigation();
 }
 
 void MainWindow::showView(QWidget *view)
@@ -291,9 +295,19 @@ void MainWindow::cmdBrowse_Click()
     browser.ShowBrowse();
     if (browser.bCancelled)
         return;
+    openFolder(browser.sFolder);
+}
 
-    QString folder = QDir::toNativeSeparators(browser.sFolder);
+bool MainWindow::openFolder(const QString &chosen)
+{
+    QString folder = QDir::toNativeSeparators(chosen);
     addBackSlash(folder);
+    if (!QFileInfo(chosen).isDir()) {
+        mMessages.show(this, QStringLiteral("The folder ") + folder + QStringLiteral(" does not exist."),
+                       MessageLook::Critical);
+        setStatus(QStringLiteral("Could not open ") + folder);
+        return false;
+    }
     const LoadReport report = mDocument.open(folder);
     if (!report.ok()) {
         // The module loaded before, its lists and its updates stay as they were.
@@ -303,7 +317,8 @@ void MainWindow::cmdBrowse_Click()
                 showError(*failure);
         }
         mMessages.show(this, report.unableToOpenMessage(), MessageLook::Critical);
-        return;
+        setStatus(QStringLiteral("Could not open ") + folder);
+        return false;
     }
 
     ui->txtFolder->setText(folder);
@@ -311,11 +326,19 @@ void MainWindow::cmdBrowse_Click()
     mUndoStack->clear();
     mUndoStack->setClean();
     setWindowModified(false);
-    setCurrentFile(std::nullopt);
+    mNavigation->settings.addRecentFolder(folder);
+    fillRecentFolders();
+    setCurrentFile(ModuleFile::Troops);
+    setStatus(QStringLiteral("Opened %1: %2 troops, %3 templates, %4 parties")
+                  .arg(folder)
+                  .arg(mDocument.recordCount(ModuleFile::Troops))
+                  .arg(mDocument.recordCount(ModuleFile::PartyTemplates))
+                  .arg(mDocument.recordCount(ModuleFile::Parties)));
     if (!report.summaryNotice.isEmpty())
         mMessages.show(this, report.summaryNotice, MessageLook::Information);
     if (!report.placementNotices.isEmpty())
         mMessages.show(this, report.placementNotices.join(u'\n'), MessageLook::Exclamation);
+    return true;
 }
 
 void MainWindow::fillLists()
@@ -326,6 +349,7 @@ void MainWindow::fillLists()
     mFactions->setStringList(module().factions);
     mInventory = InventoryState{};
     mInventoryLabels->setStringList({});
+    mNavigation->references = CrossReferences(module());
 
     const auto first = [](const QAbstractItemModel *m) { return m->rowCount() > 0 ? 0 : -1; };
     for (QComboBox *slot : cmbPTTroops)
@@ -376,12 +400,13 @@ void MainWindow::cmdUpdate_Click()
 void MainWindow::pushUpdate(const Result<RecordUpdate> &update)
 {
     if (!update) {
+        setStatus(QStringLiteral("Not updated: ") + update.error().description);
         showError(update.error());
         return;
     }
     mUndoStack->push(new UpdateCommand(*this, *update));
     fieldsApplied();
-    mMessages.show(this, update->confirmation(), MessageLook::Plain);
+    confirmUpdate(*update);
 }
 
 void MainWindow::fieldsApplied()
@@ -405,16 +430,22 @@ void MainWindow::relabel(const RecordUpdate &update, bool after)
 void MainWindow::applyUpdate(const RecordUpdate &update, bool show)
 {
     mDocument.apply(update);
+    mNavigation->references.refresh(module(), update);
     relabel(update, true);
-    if (show)
+    if (show) {
         showRecord(update.file, update.record);
+        setStatus(QStringLiteral("Redid ") + update.description());
+    }
+    showUsedBy();
 }
 
 void MainWindow::revertUpdate(const RecordUpdate &update)
 {
     mDocument.revert(update);
+    mNavigation->references.refresh(module(), update);
     relabel(update, false);
     showRecord(update.file, update.record);
+    setStatus(QStringLiteral("Undid ") + update.description());
 }
 
 void MainWindow::showRecord(ModuleFile file, qsizetype k)
@@ -445,6 +476,7 @@ bool MainWindow::cmdSave_Click()
     mMessages.show(this, report.message(), report.ok() ? MessageLook::Plain : MessageLook::Critical);
     if (report.ok())
         mUndoStack->setClean();
+    setStatus(saveStatus(report));
     return report.ok();
 }
 

@@ -23,10 +23,12 @@ class MainWindow;
 
 namespace lancefall {
 
+class CrossReferences;
 class FieldValidator;
 class FolderPicker;
 class MessageService;
 class QuestionService;
+struct Navigation;
 
 // The editor's one window. The module and every change to it belong to the
 // ModuleDocument; the window's handlers copy a record's view into the controls and
@@ -42,6 +44,11 @@ public:
     const Module &module() const { return mDocument.module(); }
     Ui::MainWindow &form() { return *ui; }
     QUndoStack &undoStack() { return *mUndoStack; }
+    const CrossReferences &references() const;
+
+    // Loads the module in folder as Browse does once a folder is chosen (the command line
+    // and the recent folders use it); true when it was loaded.
+    bool openFolder(const QString &folder);
 
     // Workspace: start-up, loading, switching views, Update and Save.
     void Form_Load();
@@ -77,6 +84,7 @@ public:
 protected:
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
 
 private:
     void fillLists();
@@ -96,6 +104,19 @@ private:
     void showInventory();
     int selectedRow(const QAbstractItemView *view) const;
     QStringListModel *model(RecordList list) const;
+
+    // Finding and moving (navigation.cpp): menus, filters, searchable choosers, used-by,
+    // status bar and title.
+    void setUpNavigation();
+    void updateNavigation();
+    void showUsedBy();
+    void jumpTo(ModuleFile file, qsizetype k);
+    void findInView();
+    void updateFromShortcut();
+    void fillRecentFolders();
+    void showAbout();
+    void setStatus(const QString &text);
+    void confirmUpdate(const RecordUpdate &update);
 
     std::unique_ptr<Ui::MainWindow> ui;
     MessageService &mMessages;
@@ -124,6 +145,7 @@ private:
     QList<QLineEdit *> mViewFields; // every text field of the three views
 
     InventoryState mInventory;
+    std::unique_ptr<Navigation> mNavigation;
 };
 
 } // namespace lancefall

@@ -16,6 +16,12 @@ class MessageService {
 public:
     virtual ~MessageService() = default;
     virtual void show(QWidget *owner, const QString &text, MessageLook look) = 0;
+    // The same message offering "Don't show this again"; true when the user ticked it.
+    virtual bool showDismissible(QWidget *owner, const QString &text, MessageLook look)
+    {
+        show(owner, text, look);
+        return false;
+    }
 };
 
 // The one question the editor asks: save unsaved changes before closing?

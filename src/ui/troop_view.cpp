@@ -4,6 +4,7 @@
 
 #include "ui/main_window.h"
 
+#include "fields/field_rules.h"
 #include "ui/services.h"
 #include "ui_main_window.h"
 
@@ -11,6 +12,19 @@
 #include <QStringListModel>
 
 namespace lancefall {
+
+namespace {
+
+// An inventory entry names its stored modifier when it is not 0, so that a modder sees
+// it is there (and kept by an update).
+QString inventoryText(const InventoryEntry &entry)
+{
+    if (parseWholeNumber(QByteArrayView(entry.modifier)).value_or(1) == 0)
+        return entry.label;
+    return entry.label + QStringLiteral("   [modifier ") + QString::fromLatin1(entry.modifier) + u']';
+}
+
+} // namespace
 
 void MainWindow::ListTroops_Click()
 {
@@ -98,7 +112,7 @@ void MainWindow::showInventory()
     QStringList labels;
     labels.reserve(mInventory.entries.size());
     for (const InventoryEntry &entry : std::as_const(mInventory.entries))
-        labels.append(entry.label);
+        labels.append(inventoryText(entry));
     mInventoryLabels->setStringList(labels);
     if (mInventory.current >= 0)
         ui->ListItems->setCurrentIndex(mInventoryLabels->index(mInventory.current));
@@ -108,7 +122,8 @@ void MainWindow::cmdAdd_Click()
 {
     // Catalogue entry p is item p + 1; nothing chosen in an empty catalogue adds an empty slot.
     const int position = ui->cmbItems->currentIndex();
-    mInventory = addItem(std::move(mInventory), position < 0 ? -1 : position + 1, ui->cmbItems->currentText());
+    // The entry chosen, not text typed into the searchable chooser.
+    mInventory = addItem(std::move(mInventory), position < 0 ? -1 : position + 1, ui->cmbItems->itemText(position));
     showInventory();
 }
 

@@ -18,6 +18,13 @@ struct ShownMessage {
 class FakeMessages : public MessageService {
 public:
     void show(QWidget *, const QString &text, MessageLook look) override { shown.append({text, look}); }
+    // Answers "Don't show this again" with `dismiss`.
+    bool showDismissible(QWidget *owner, const QString &text, MessageLook look) override
+    {
+        show(owner, text, look);
+        return dismiss;
+    }
+    bool dismiss = false;
     QStringList texts() const
     {
         QStringList all;
