@@ -3,6 +3,7 @@
 // run, and prints the times and their ratios. Not a test: the figures depend on
 // the machine, so only their ratios mean something.
 
+#include "bench_navigation.h"
 #include "headless_services.h"
 #include "module_generator/module_generator.h"
 #include "ui/main_window.h"
@@ -122,5 +123,6 @@ int main(int argc, char *argv[])
     out << "save (three files):   " << save << " ms  (" << save / plainWrite << " x plain write, "
         << save / durableWrite << " x durable plain write)\n";
     out << "median of " << runs << " runs each; " << sink / runs << " lines split per read\n";
+    benchNavigation(out, window, runs);
     return 0;
 }
