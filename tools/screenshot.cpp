@@ -1,6 +1,7 @@
 // Draws the real window with a module loaded and one record selected into a PNG,
-// for the README and for checking the look: lancefall-screenshot MODULE OUT.png [view] [row]
-// where view is troops.txt (default), party_templates.txt or parties.txt.
+// for the README and for checking the look: lancefall-screenshot MODULE OUT.png [view] [row] [WxH]
+// where view is troops.txt (default), party_templates.txt or parties.txt, and WxH a window
+// size larger than the starting one.
 
 #include "headless_services.h"
 #include "ui/main_window.h"
@@ -18,7 +19,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     const QStringList args = app.arguments();
     if (args.size() < 3) {
-        QTextStream(stderr) << "usage: lancefall-screenshot MODULE_FOLDER OUT.png [view] [row]\n";
+        QTextStream(stderr) << "usage: lancefall-screenshot MODULE_FOLDER OUT.png [view] [row] [WxH]\n";
         return 2;
     }
     const QString view = args.size() > 3 ? args.at(3) : QStringLiteral("troops.txt");
@@ -29,6 +30,10 @@ int main(int argc, char *argv[])
     FixedFolder folder(QDir(args.at(1)).absolutePath());
     MainWindow window(messages, questions, folder);
     window.show();
+    if (args.size() > 5) {
+        const QStringList size = args.at(5).split(u'x');
+        window.resize(size.value(0).toInt(), size.value(1).toInt());
+    }
     window.cmdBrowse_Click();
     Ui::MainWindow &ui = window.form();
     ui.cmbChooseFile->setCurrentText(view);
