@@ -173,8 +173,7 @@ void MainWindow::showUsedBy()
 void MainWindow::jumpTo(ModuleFile file, qsizetype k)
 {
     setCurrentFile(file);
-    mNavigation->filters[std::size_t(std::find(kEditedFiles.begin(), kEditedFiles.end(), file) - kEditedFiles.begin())]
-        ->reveal(int(k));
+    mNavigation->filterOf(file).reveal(int(k));
     QAbstractItemView *list = recordList(file);
     // Made current and selected as a click would: the view shows the record.
     list->setCurrentIndex(list->model()->index(int(k), 0));
@@ -187,11 +186,7 @@ void MainWindow::findInView()
         return;
     if (!currentFile())
         setCurrentFile(ModuleFile::Troops);
-    const ModuleFile file = *currentFile();
-    QLineEdit *field
-        = mNavigation
-              ->filters[std::size_t(std::find(kEditedFiles.begin(), kEditedFiles.end(), file) - kEditedFiles.begin())]
-              ->field();
+    QLineEdit *field = mNavigation->filterOf(*currentFile()).field();
     field->setFocus(Qt::ShortcutFocusReason);
     field->selectAll();
 }

@@ -3,6 +3,7 @@
 #include "references/cross_references.h"
 #include "ui/editor_settings.h"
 
+#include <algorithm>
 #include <array>
 
 namespace lancefall {
@@ -18,6 +19,10 @@ struct Navigation {
     CrossReferences references;
     EditorSettings settings;
     std::array<RecordFilter *, 3> filters{}; // by position in kEditedFiles
+    RecordFilter &filterOf(ModuleFile file) const
+    {
+        return *filters[std::size_t(std::find(kEditedFiles.begin(), kEditedFiles.end(), file) - kEditedFiles.begin())];
+    }
     UsedByPanel *usedBy = nullptr;
     FullTextTips *tips = nullptr;
 };

@@ -75,7 +75,7 @@ void TestNavigation::filterHidesRowsAndKeepsRecordNumbers_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QList<int>>("rows");
     QTest::newRow("a name, in any case") << u"troops.txt"_s << u"AUREL_"_s << QList<int>{1, 2, 3, 4, 5, 6};
-    QTest::newRow("an identifier or a number") << u"troops.txt"_s << u"37"_s << QList<int>{37};
+    QTest::newRow("a number, from the instructions") << u"Instructions"_s << u"37"_s << QList<int>{37};
     QTest::newRow("templates") << u"party_templates.txt"_s << u"caravan"_s << QList<int>{4, 5};
     QTest::newRow("parties") << u"parties.txt"_s << u"p_village"_s << QList<int>{3};
 }
@@ -96,9 +96,9 @@ void TestNavigation::filterHidesRowsAndKeepsRecordNumbers()
     QCOMPARE(shownRows(list), rows);
     // The last match, clicked, is the record its number names.
     editor.select(list, rows.last());
-    const ModuleFile file = view == u"troops.txt"_s ? ModuleFile::Troops
-        : view == u"parties.txt"_s                  ? ModuleFile::Parties
-                                                    : ModuleFile::PartyTemplates;
+    const ModuleFile file = view == u"parties.txt"_s ? ModuleFile::Parties
+        : view == u"party_templates.txt"_s            ? ModuleFile::PartyTemplates
+                                                      : ModuleFile::Troops;
     QCOMPARE(editor.window.document().shownRecord(file), qsizetype(rows.last()));
     QTest::keyClick(filter, Qt::Key_Escape);
     QCOMPARE(filter->text(), QString());
