@@ -23,7 +23,6 @@ class MainWindow;
 
 namespace lancefall {
 
-class CrossReferences;
 class FieldValidator;
 class FolderPicker;
 class MessageService;
@@ -44,7 +43,6 @@ public:
     const Module &module() const { return mDocument.module(); }
     Ui::MainWindow &form() { return *ui; }
     QUndoStack &undoStack() { return *mUndoStack; }
-    const CrossReferences &references() const;
 
     // Loads the module in folder as Browse does once a folder is chosen (the command line
     // and the recent folders use it); true when it was loaded.

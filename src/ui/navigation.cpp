@@ -68,11 +68,6 @@ QString saveStatus(const SaveReport &report)
         .arg(failed.join(QStringLiteral(", ")));
 }
 
-const CrossReferences &MainWindow::references() const
-{
-    return mNavigation->references;
-}
-
 void MainWindow::setUpNavigation()
 {
     mNavigation = std::make_unique<Navigation>();
