@@ -69,6 +69,9 @@ inline QList<QByteArray> splitFields(const QByteArray &line)
 {
     return line.split(' ');
 }
+// The first `count` fields of a line as splitFields gives them (fewer when the line has
+// fewer), without splitting the rest of it.
+QList<QByteArray> leadingFields(const QByteArray &line, qsizetype count);
 inline QByteArray joinFields(const QList<QByteArray> &fields)
 {
     return fields.join(' ');

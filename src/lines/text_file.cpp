@@ -4,6 +4,8 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <cstring>
+
 namespace lancefall {
 
 namespace {
@@ -40,25 +42,31 @@ LineTable splitLines(const QByteArray &content)
         layout.byteOrderMark = true;
         start = kByteOrderMark.size();
     }
-    table.reserve(content.count('\n') + 1);
+    table.reserve(size / 32 + 1);
     const char *data = content.constData();
     bool seen[3] = {false, false, false}; // by LineEnd
-    for (qsizetype i = start; i < size; ++i) {
-        const char c = data[i];
-        if (c != '\n' && c != '\r')
+    // Lines end at LF; a CR before it makes CR LF, a CR anywhere else ends a line of its own.
+    while (start < size) {
+        const auto *lf = static_cast<const char *>(std::memchr(data + start, '\n', size_t(size - start)));
+        const qsizetype end = lf ? lf - data : size;
+        const auto *cr = static_cast<const char *>(std::memchr(data + start, '\r', size_t(end - start)));
+        if (cr && (cr - data + 1 < end || !lf)) {
+            const qsizetype at = cr - data;
+            table.append(content.sliced(start, at - start));
+            seen[static_cast<int>(LineEnd::Cr)] = true;
+            start = at + 1;
             continue;
-        table.append(content.sliced(start, i - start));
-        LineEnd end = c == '\n' ? LineEnd::Lf : LineEnd::Cr;
-        if (c == '\r' && i + 1 < size && data[i + 1] == '\n') {
-            end = LineEnd::CrLf;
-            ++i;
         }
-        seen[static_cast<int>(end)] = true;
-        start = i + 1;
+        const qsizetype lineEnd = cr ? end - 1 : end;
+        table.append(content.sliced(start, lineEnd - start));
+        if (!lf) {
+            start = size;
+            layout.finalLineEnd = false;
+            break;
+        }
+        seen[static_cast<int>(cr ? LineEnd::CrLf : LineEnd::Lf)] = true;
+        start = end + 1;
     }
-    layout.finalLineEnd = start >= size;
-    if (start < size)
-        table.append(content.sliced(start));
     const int kinds = int(seen[0]) + int(seen[1]) + int(seen[2]);
     if (kinds == 1)
         layout.lineEnd = seen[1] ? LineEnd::Lf : seen[2] ? LineEnd::Cr : LineEnd::CrLf;
