@@ -59,7 +59,6 @@ struct RecordIndex {
     QHash<qsizetype, QString> unplaced; // record -> the reason, naming file and line
 
     qsizetype count() const { return firstLines.size(); }
-    bool contains(qsizetype k) const { return k >= 0 && k < firstLines.size(); }
     qsizetype line(qsizetype k) const { return firstLines.at(k); }
 };
 
