@@ -119,25 +119,116 @@ Result<LineTable> readTextFile(const QString &path, const QString &fileName)
 
 Result<qsizetype> writeTextFile(const QString &path, const QString &fileName, const LineTable &lines)
 {
-    const QByteArray content = joinLines(lines);
-    // Unbuffered, and every byte checked before commit(): a buffered QSaveFile can
-    // report success on a full disk and leave an empty file behind.
-    QSaveFile file(path);
+    FileTransaction transaction;
+    transaction.add(path, fileName, joinLines(lines));
+    if (!transaction.write() || !transaction.commit())
+        return transaction.errors().first();
+    return lines.lastIndex();
+}
+
+struct FileTransaction::Entry {
+    QString path;
+    QString fileName;
+    QByteArray content;
+    std::optional<QByteArray> previous;
+    QSaveFile file;
+    bool replaced = false;
+
+    Entry(const QString &target) : path(target), file(target) {}
+};
+
+FileTransaction::FileTransaction() = default;
+FileTransaction::~FileTransaction() = default;
+
+qsizetype FileTransaction::add(const QString &path, const QString &fileName, const QByteArray &content,
+                               const std::optional<QByteArray> &previous)
+{
+    auto entry = std::make_unique<Entry>(path);
+    entry->fileName = fileName;
+    entry->content = content;
+    entry->previous = previous;
+    mEntries.push_back(std::move(entry));
+    return qsizetype(mEntries.size()) - 1;
+}
+
+namespace {
+
+// Writes content to an open QSaveFile. Unbuffered, and every byte checked before
+// commit(): a buffered QSaveFile can report success on a full disk and leave an
+// empty file behind. The reason is read here, since commit() and cancelWriting() reset it.
+std::optional<QString> writeAll(QSaveFile &file, const QByteArray &content)
+{
+    // Without a temporary file (a folder that cannot hold one) the target itself would
+    // be written at once, and a failure would leave it half-written.
+    file.setDirectWriteFallback(false);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return fileError(ErrorCode::FileWrite, fileName, file.errorString());
+        return file.errorString();
     qsizetype written = 0;
     while (written < content.size()) {
         const qint64 n = file.write(content.constData() + written, content.size() - written);
-        if (n <= 0) {
-            const QString reason = file.errorString();
-            file.cancelWriting();
-            return fileError(ErrorCode::FileWrite, fileName, reason);
-        }
+        if (n <= 0)
+            return file.errorString();
         written += n;
     }
-    if (!file.commit())
-        return fileError(ErrorCode::FileWrite, fileName, file.errorString());
-    return lines.lastIndex();
+    return std::nullopt;
+}
+
+} // namespace
+
+bool FileTransaction::write()
+{
+    for (const auto &entry : mEntries) {
+        if (const std::optional<QString> failure = writeAll(entry->file, entry->content)) {
+            mErrors.append(fileError(ErrorCode::FileWrite, entry->fileName, *failure));
+            for (const auto &other : mEntries)
+                other->file.cancelWriting();
+            return false;
+        }
+    }
+    return true;
+}
+
+bool FileTransaction::commit()
+{
+    for (qsizetype i = 0; i < qsizetype(mEntries.size()); ++i) {
+        Entry &entry = *mEntries[i];
+        if (!entry.file.commit()) {
+            mErrors.append(fileError(ErrorCode::FileWrite, entry.fileName, entry.file.errorString()));
+            for (qsizetype j = i + 1; j < qsizetype(mEntries.size()); ++j)
+                mEntries[j]->file.cancelWriting();
+            putBack(i);
+            return false;
+        }
+        entry.replaced = true;
+    }
+    return true;
+}
+
+void FileTransaction::putBack(qsizetype failed)
+{
+    for (qsizetype i = failed - 1; i >= 0; --i) {
+        Entry &entry = *mEntries[i];
+        if (!entry.previous)
+            continue;
+        QSaveFile file(entry.path);
+        std::optional<QString> failure = writeAll(file, *entry.previous);
+        if (!failure && !file.commit())
+            failure = file.errorString();
+        if (failure) {
+            file.cancelWriting();
+            mErrors.append(fileError(ErrorCode::FileWrite, entry.fileName,
+                                     QStringLiteral("was replaced, but could not be put back as it was after "
+                                                    "%1 failed: %2")
+                                         .arg(mEntries[failed]->fileName, *failure)));
+        } else {
+            entry.replaced = false;
+        }
+    }
+}
+
+bool FileTransaction::replaced(qsizetype i) const
+{
+    return mEntries.at(i)->replaced;
 }
 
 } // namespace lancefall

@@ -2,6 +2,7 @@
 
 #include "ui/browse_folder.h"
 #include "ui/dialog_services.h"
+#include "ui/edit_tracker.h"
 #include "ui/field_validation.h"
 #include "ui/services.h"
 #include "ui/update_command.h"
@@ -109,6 +110,7 @@ MainWindow::MainWindow(MessageService &messages, QuestionService &questions, Fol
     connect(mUndoStack, &QUndoStack::cleanChanged, this, [this](bool clean) { setWindowModified(!clean); });
     createUndoActions();
 
+    createSafeguards();
     mValidator = new FieldValidator(mMessages, this, this);
     attachFieldRules();
     connectHandlers();
@@ -289,6 +291,12 @@ void MainWindow::cmdBrowse_Click()
 
     QString folder = QDir::toNativeSeparators(browser.sFolder);
     addBackSlash(folder);
+    if (leaveModule(SaveMoment::OpeningFolder))
+        openFolder(folder);
+}
+
+bool MainWindow::openFolder(const QString &folder)
+{
     const LoadReport report = mDocument.open(folder);
     if (!report.ok()) {
         // The module loaded before, its lists and its updates stay as they were.
@@ -298,9 +306,10 @@ void MainWindow::cmdBrowse_Click()
                 showError(*failure);
         }
         mMessages.show(this, report.unableToOpenMessage(), MessageLook::Critical);
-        return;
+        return false;
     }
 
+    beginModule();
     ui->txtFolder->setText(folder);
     fillLists();
     mUndoStack->clear();
@@ -311,6 +320,7 @@ void MainWindow::cmdBrowse_Click()
         mMessages.show(this, report.summaryNotice, MessageLook::Information);
     if (!report.placementNotices.isEmpty())
         mMessages.show(this, report.placementNotices.join(u'\n'), MessageLook::Exclamation);
+    return true;
 }
 
 void MainWindow::fillLists()
@@ -335,6 +345,8 @@ void MainWindow::fillLists()
 
 void MainWindow::cmbChooseFile_Click()
 {
+    if (!leaveView())
+        return;
     const std::optional<ModuleFile> file = currentFile();
     if (!file)
         showView(ui->frmInstructions);
@@ -375,6 +387,7 @@ void MainWindow::pushUpdate(const Result<RecordUpdate> &update)
         return;
     }
     mUndoStack->push(new UpdateCommand(*this, *update));
+    mEdits->reset();
     fieldsApplied();
     mMessages.show(this, update->confirmation(), MessageLook::Plain);
 }
@@ -414,6 +427,8 @@ void MainWindow::revertUpdate(const RecordUpdate &update)
 
 void MainWindow::showRecord(ModuleFile file, qsizetype k)
 {
+    // Undo, redo and a reload put the stored record in the fields: edits not applied go.
+    mEdits->reset();
     setCurrentFile(file);
     QAbstractItemView *list = recordList(file);
     {
@@ -436,6 +451,8 @@ void MainWindow::showRecord(ModuleFile file, qsizetype k)
 
 bool MainWindow::cmdSave_Click()
 {
+    if (!mayOverwriteChangesOnDisk())
+        return false;
     const SaveReport report = mDocument.save();
     mMessages.show(this, report.message(), report.ok() ? MessageLook::Plain : MessageLook::Critical);
     if (report.ok())
@@ -445,24 +462,7 @@ bool MainWindow::cmdSave_Click()
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    if (!isWindowModified()) {
-        event->accept();
-        return;
-    }
-    switch (mQuestions.askSaveChanges(this)) {
-    case CloseAnswer::Save:
-        if (cmdSave_Click())
-            event->accept();
-        else
-            event->ignore();
-        break;
-    case CloseAnswer::Discard:
-        event->accept();
-        break;
-    case CloseAnswer::Cancel:
-        event->ignore();
-        break;
-    }
+    event->setAccepted(leaveModule(SaveMoment::Closing));
 }
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)

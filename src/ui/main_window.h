@@ -23,10 +23,13 @@ class MainWindow;
 
 namespace lancefall {
 
+class EditTracker;
 class FieldValidator;
 class FolderPicker;
 class MessageService;
+class ModuleWatcher;
 class QuestionService;
+enum class SaveMoment;
 
 // The editor's one window. The module and every change to it belong to the
 // ModuleDocument; the window's handlers copy a record's view into the controls and
@@ -45,10 +48,12 @@ public:
 
     // Workspace: start-up, loading, switching views, Update and Save.
     void Form_Load();
+    // Chooses a folder; unsaved work is asked about before the folder is loaded.
     void cmdBrowse_Click();
     void cmbChooseFile_Click();
     void cmdUpdate_Click();
-    // Writes the three edited files; true when every one was written.
+    // Writes the three edited files, after asking before it replaces a file another
+    // program changed; true when every one was written.
     bool cmdSave_Click();
 
     // Troop view.
@@ -79,6 +84,24 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // Loads folder; on failure says why and keeps the module loaded before.
+    bool openFolder(const QString &folder);
+
+    // Safeguards of work not yet kept (safeguards.cpp).
+    void createSafeguards();
+    void beginModule();
+    bool mayOverwriteChangesOnDisk();
+    void moduleChangedOnDisk();
+    void reloadModule();
+    // Leaving the module, a record or a view: true when the user may go on, after the
+    // questions about edits not applied and updates not saved.
+    bool leaveModule(SaveMoment moment);
+    bool leaveRecord(bool showAgain);
+    bool leaveRecordFor(ModuleFile file);
+    bool leaveView();
+    std::optional<ModuleFile> editedFile() const;
+    void selectQuietly(QAbstractItemView *list, int row);
+
     void fillLists();
     std::optional<ModuleFile> currentFile() const;
     void setCurrentFile(std::optional<ModuleFile> file);
@@ -103,6 +126,8 @@ private:
     FolderPicker &mFolders;
     FieldValidator *mValidator = nullptr;
     QUndoStack *mUndoStack = nullptr;
+    EditTracker *mEdits = nullptr;
+    ModuleWatcher *mWatcher = nullptr;
 
     ModuleDocument mDocument;
 

@@ -14,6 +14,8 @@ namespace lancefall {
 
 void MainWindow::ListTroops_Click()
 {
+    if (!leaveRecordFor(ModuleFile::Troops))
+        return;
     const int k = selectedRow(ui->ListTroops);
     if (k >= 0) {
         const Result<DecodedTroop> decoded = mDocument.showTroop(k);
