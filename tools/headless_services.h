@@ -25,9 +25,13 @@ private:
     bool mPrint;
 };
 
+// Lets work go rather than wait for an answer, and never overwrites another program's changes.
 class DiscardOnClose : public QuestionService {
 public:
-    CloseAnswer askSaveChanges(QWidget *) override { return CloseAnswer::Discard; }
+    CloseAnswer askSaveChanges(QWidget *, SaveMoment) override { return CloseAnswer::Discard; }
+    ApplyAnswer askApplyEdits(QWidget *, const QString &) override { return ApplyAnswer::Discard; }
+    bool askOverwrite(QWidget *, const QString &, const QStringList &) override { return false; }
+    bool askReload(QWidget *, const QString &, const QStringList &) override { return false; }
 };
 
 // Always picks the same folder.

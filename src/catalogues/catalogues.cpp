@@ -4,6 +4,8 @@
 #include "lines/text_codec.h"
 #include "lines/text_file.h"
 
+#include <QStringBuilder>
+
 namespace lancefall {
 
 Result<QStringList> readItemCatalogue(const QString &path)
@@ -20,12 +22,12 @@ Result<QStringList> readItemCatalogue(const QString &path)
         if (!line.startsWith(" itm_"))
             continue;
         if (item > 0) {
-            const QList<QByteArray> fields = splitFields(line);
+            const QList<QByteArray> fields = leadingFields(line, 3);
             if (fields.size() < 3)
                 return lineError(ErrorCode::MissingField, kItemsFileName, n,
                                  QStringLiteral("an item line needs an identifier and a name"));
-            labels.append(QString::number(item) + QStringLiteral(" - ") + displayText(fields.at(2))
-                          + QStringLiteral("  (") + displayText(fields.at(1)) + QLatin1Char(')'));
+            labels.append(QString::number(item) % QLatin1String(" - ") % displayText(fields.at(2))
+                          % QLatin1String("  (") % displayText(fields.at(1)) % QLatin1Char(')'));
         }
         ++item;
     }
@@ -44,7 +46,7 @@ Result<QStringList> readFactionCatalogue(const QString &path, bool playerFaction
         const QByteArray &line = lines.line(n);
         if (!line.startsWith("0 fac_"))
             continue;
-        const QList<QByteArray> fields = splitFields(line);
+        const QList<QByteArray> fields = leadingFields(line, 3);
         if (fields.size() < 3)
             return lineError(ErrorCode::MissingField, kFactionsFileName, n,
                              QStringLiteral("a faction line needs an identifier and a name"));

@@ -59,7 +59,6 @@ struct RecordIndex {
     QHash<qsizetype, QString> unplaced; // record -> the reason, naming file and line
 
     qsizetype count() const { return firstLines.size(); }
-    bool contains(qsizetype k) const { return k >= 0 && k < firstLines.size(); }
     qsizetype line(qsizetype k) const { return firstLines.at(k); }
 };
 
@@ -69,6 +68,9 @@ inline QList<QByteArray> splitFields(const QByteArray &line)
 {
     return line.split(' ');
 }
+// The first `count` fields of a line as splitFields gives them (fewer when the line has
+// fewer), without splitting the rest of it.
+QList<QByteArray> leadingFields(const QByteArray &line, qsizetype count);
 inline QByteArray joinFields(const QList<QByteArray> &fields)
 {
     return fields.join(' ');

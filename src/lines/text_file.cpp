@@ -4,6 +4,8 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <cstring>
+
 namespace lancefall {
 
 namespace {
@@ -40,25 +42,31 @@ LineTable splitLines(const QByteArray &content)
         layout.byteOrderMark = true;
         start = kByteOrderMark.size();
     }
-    table.reserve(content.count('\n') + 1);
+    table.reserve(size / 32 + 1);
     const char *data = content.constData();
     bool seen[3] = {false, false, false}; // by LineEnd
-    for (qsizetype i = start; i < size; ++i) {
-        const char c = data[i];
-        if (c != '\n' && c != '\r')
+    // Lines end at LF; a CR before it makes CR LF, a CR anywhere else ends a line of its own.
+    while (start < size) {
+        const auto *lf = static_cast<const char *>(std::memchr(data + start, '\n', size_t(size - start)));
+        const qsizetype end = lf ? lf - data : size;
+        const auto *cr = static_cast<const char *>(std::memchr(data + start, '\r', size_t(end - start)));
+        if (cr && (cr - data + 1 < end || !lf)) {
+            const qsizetype at = cr - data;
+            table.append(content.sliced(start, at - start));
+            seen[static_cast<int>(LineEnd::Cr)] = true;
+            start = at + 1;
             continue;
-        table.append(content.sliced(start, i - start));
-        LineEnd end = c == '\n' ? LineEnd::Lf : LineEnd::Cr;
-        if (c == '\r' && i + 1 < size && data[i + 1] == '\n') {
-            end = LineEnd::CrLf;
-            ++i;
         }
-        seen[static_cast<int>(end)] = true;
-        start = i + 1;
+        const qsizetype lineEnd = cr ? end - 1 : end;
+        table.append(content.sliced(start, lineEnd - start));
+        if (!lf) {
+            start = size;
+            layout.finalLineEnd = false;
+            break;
+        }
+        seen[static_cast<int>(cr ? LineEnd::CrLf : LineEnd::Lf)] = true;
+        start = end + 1;
     }
-    layout.finalLineEnd = start >= size;
-    if (start < size)
-        table.append(content.sliced(start));
     const int kinds = int(seen[0]) + int(seen[1]) + int(seen[2]);
     if (kinds == 1)
         layout.lineEnd = seen[1] ? LineEnd::Lf : seen[2] ? LineEnd::Cr : LineEnd::CrLf;
@@ -111,25 +119,116 @@ Result<LineTable> readTextFile(const QString &path, const QString &fileName)
 
 Result<qsizetype> writeTextFile(const QString &path, const QString &fileName, const LineTable &lines)
 {
-    const QByteArray content = joinLines(lines);
-    // Unbuffered, and every byte checked before commit(): a buffered QSaveFile can
-    // report success on a full disk and leave an empty file behind.
-    QSaveFile file(path);
+    FileTransaction transaction;
+    transaction.add(path, fileName, joinLines(lines));
+    if (!transaction.write() || !transaction.commit())
+        return transaction.errors().first();
+    return lines.lastIndex();
+}
+
+struct FileTransaction::Entry {
+    QString path;
+    QString fileName;
+    QByteArray content;
+    std::optional<QByteArray> previous;
+    QSaveFile file;
+    bool replaced = false;
+
+    Entry(const QString &target) : path(target), file(target) {}
+};
+
+FileTransaction::FileTransaction() = default;
+FileTransaction::~FileTransaction() = default;
+
+qsizetype FileTransaction::add(const QString &path, const QString &fileName, const QByteArray &content,
+                               const std::optional<QByteArray> &previous)
+{
+    auto entry = std::make_unique<Entry>(path);
+    entry->fileName = fileName;
+    entry->content = content;
+    entry->previous = previous;
+    mEntries.push_back(std::move(entry));
+    return qsizetype(mEntries.size()) - 1;
+}
+
+namespace {
+
+// Writes content to an open QSaveFile. Unbuffered, and every byte checked before
+// commit(): a buffered QSaveFile can report success on a full disk and leave an
+// empty file behind. The reason is read here, since commit() and cancelWriting() reset it.
+std::optional<QString> writeAll(QSaveFile &file, const QByteArray &content)
+{
+    // Without a temporary file (a folder that cannot hold one) the target itself would
+    // be written at once, and a failure would leave it half-written.
+    file.setDirectWriteFallback(false);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return fileError(ErrorCode::FileWrite, fileName, file.errorString());
+        return file.errorString();
     qsizetype written = 0;
     while (written < content.size()) {
         const qint64 n = file.write(content.constData() + written, content.size() - written);
-        if (n <= 0) {
-            const QString reason = file.errorString();
-            file.cancelWriting();
-            return fileError(ErrorCode::FileWrite, fileName, reason);
-        }
+        if (n <= 0)
+            return file.errorString();
         written += n;
     }
-    if (!file.commit())
-        return fileError(ErrorCode::FileWrite, fileName, file.errorString());
-    return lines.lastIndex();
+    return std::nullopt;
+}
+
+} // namespace
+
+bool FileTransaction::write()
+{
+    for (const auto &entry : mEntries) {
+        if (const std::optional<QString> failure = writeAll(entry->file, entry->content)) {
+            mErrors.append(fileError(ErrorCode::FileWrite, entry->fileName, *failure));
+            for (const auto &other : mEntries)
+                other->file.cancelWriting();
+            return false;
+        }
+    }
+    return true;
+}
+
+bool FileTransaction::commit()
+{
+    for (qsizetype i = 0; i < qsizetype(mEntries.size()); ++i) {
+        Entry &entry = *mEntries[i];
+        if (!entry.file.commit()) {
+            mErrors.append(fileError(ErrorCode::FileWrite, entry.fileName, entry.file.errorString()));
+            for (qsizetype j = i + 1; j < qsizetype(mEntries.size()); ++j)
+                mEntries[j]->file.cancelWriting();
+            putBack(i);
+            return false;
+        }
+        entry.replaced = true;
+    }
+    return true;
+}
+
+void FileTransaction::putBack(qsizetype failed)
+{
+    for (qsizetype i = failed - 1; i >= 0; --i) {
+        Entry &entry = *mEntries[i];
+        if (!entry.previous)
+            continue;
+        QSaveFile file(entry.path);
+        std::optional<QString> failure = writeAll(file, *entry.previous);
+        if (!failure && !file.commit())
+            failure = file.errorString();
+        if (failure) {
+            file.cancelWriting();
+            mErrors.append(fileError(ErrorCode::FileWrite, entry.fileName,
+                                     QStringLiteral("was replaced, but could not be put back as it was after "
+                                                    "%1 failed: %2")
+                                         .arg(mEntries[failed]->fileName, *failure)));
+        } else {
+            entry.replaced = false;
+        }
+    }
+}
+
+bool FileTransaction::replaced(qsizetype i) const
+{
+    return mEntries.at(i)->replaced;
 }
 
 } // namespace lancefall

@@ -5,6 +5,10 @@
 
 #include <QString>
 
+#include <memory>
+#include <optional>
+#include <vector>
+
 namespace lancefall {
 
 // The largest module file that is read: far beyond any real one (a large troops.txt
@@ -29,5 +33,44 @@ Result<LineTable> readTextFile(const QString &path, const QString &fileName);
 // Writes the table to a temporary file beside path and renames it over path, so a
 // failed write leaves the old file as it was. Returns the number of lines written.
 Result<qsizetype> writeTextFile(const QString &path, const QString &fileName, const LineTable &lines);
+
+// Files that change together, as the three files of a save do. write() writes every
+// file in full to a temporary file beside its target and replaces nothing; commit()
+// then replaces the targets one after another in the order they were added. So a
+// write that fails (a full disk) leaves every target as it was.
+//
+// A replacement can still fail after others succeeded (a target locked by another
+// program, a folder made read-only in between): the targets already replaced are then
+// put back to their previous bytes, where those were given, and the rest are left as
+// they are. What could not be put back stays replaced and is reported.
+class FileTransaction {
+public:
+    FileTransaction();
+    ~FileTransaction();
+    FileTransaction(const FileTransaction &) = delete;
+    FileTransaction &operator=(const FileTransaction &) = delete;
+
+    // Adds a file: content for path; fileName names it in messages; previous, when
+    // given, is what path holds now, to be put back should a later replacement fail.
+    // Returns the file's position.
+    qsizetype add(const QString &path, const QString &fileName, const QByteArray &content,
+                  const std::optional<QByteArray> &previous = std::nullopt);
+    // Writes the temporary files; on the first failure drops them all. True when all were written.
+    bool write();
+    // Replaces the targets; true when every one was replaced and stays so.
+    bool commit();
+
+    // Whether file i's target now holds its new content.
+    bool replaced(qsizetype i) const;
+    // What went wrong, each naming its file: a failed write or replacement, and any
+    // target that could not be put back.
+    const QList<Error> &errors() const { return mErrors; }
+
+private:
+    struct Entry;
+    void putBack(qsizetype failed);
+    std::vector<std::unique_ptr<Entry>> mEntries;
+    QList<Error> mErrors;
+};
 
 } // namespace lancefall

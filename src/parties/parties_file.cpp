@@ -14,7 +14,7 @@ constexpr qsizetype kNameField = 5;
 
 QString partyLabelFromLine(qsizetype k, const QByteArray &line)
 {
-    const QList<QByteArray> fields = splitFields(line);
+    const QList<QByteArray> fields = leadingFields(line, kNameField + 1);
     return recordLabel(k, displayText(fields.value(kNameField)), displayText(fields.value(kIdField)));
 }
 
@@ -34,7 +34,7 @@ Result<PartiesFile> readParties(LineTable lines)
         const QByteArray &line = file.lines.line(n);
         if (!isPartyLine(line))
             continue;
-        const QList<QByteArray> fields = splitFields(line);
+        const QList<QByteArray> fields = leadingFields(line, kNameField + 1);
         if (fields.size() <= kNameField)
             return lineError(ErrorCode::MissingField, kPartiesFileName, n,
                              QStringLiteral("a party line needs at least 6 fields"));

@@ -4,6 +4,8 @@
 #include "lines/text_codec.h"
 #include "lines/text_file.h"
 
+#include <QStringBuilder>
+
 #include <algorithm>
 #include <optional>
 
@@ -126,7 +128,7 @@ RecordIndex placeTroops(const LineTable &lines, const TroopLayout &layout, std::
 
 QString troopUpgradeLabel(qsizetype troop, const QString &name)
 {
-    return QString::number(troop) + QStringLiteral(" - ") + name;
+    return QString::number(troop) % QLatin1String(" - ") % name;
 }
 
 Result<TroopsFile> readTroopsFile(const QString &path)

@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace lancefall {
 
@@ -45,11 +46,22 @@ bool DialogMessageService::showDismissible(QWidget *owner, const QString &text, 
     return box.checkBox()->isChecked();
 }
 
-CloseAnswer DialogQuestionService::askSaveChanges(QWidget *owner)
+namespace {
+
+QString fileList(const QStringList &files)
 {
+    return QStringLiteral("\n\n  ") + files.join(QStringLiteral("\n  ")) + QStringLiteral("\n\n");
+}
+
+} // namespace
+
+CloseAnswer DialogQuestionService::askSaveChanges(QWidget *owner, SaveMoment moment)
+{
+    const QString text = moment == SaveMoment::Closing
+        ? QStringLiteral("The module has updates that are not saved. Save them before closing?")
+        : QStringLiteral("The module has updates that are not saved. Save them before opening another folder?");
     const auto answer = QMessageBox::question(
-        owner, kProgramTitle, QStringLiteral("The module has updates that are not saved. Save them before closing?"),
-        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
+        owner, kProgramTitle, text, QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
     switch (answer) {
     case QMessageBox::Save:
         return CloseAnswer::Save;
@@ -58,6 +70,54 @@ CloseAnswer DialogQuestionService::askSaveChanges(QWidget *owner)
     default:
         return CloseAnswer::Cancel;
     }
+}
+
+ApplyAnswer DialogQuestionService::askApplyEdits(QWidget *owner, const QString &record)
+{
+    const auto answer = QMessageBox::question(
+        owner, kProgramTitle,
+        QStringLiteral("The fields of %1 were changed without Update. Apply the changes before leaving it?")
+            .arg(record),
+        QMessageBox::Apply | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Apply);
+    switch (answer) {
+    case QMessageBox::Apply:
+        return ApplyAnswer::Apply;
+    case QMessageBox::Discard:
+        return ApplyAnswer::Discard;
+    default:
+        return ApplyAnswer::Cancel;
+    }
+}
+
+bool DialogQuestionService::askOverwrite(QWidget *owner, const QString &folder, const QStringList &files)
+{
+    QMessageBox box(QMessageBox::Warning, kProgramTitle,
+                    QStringLiteral("These files in ") + folder
+                        + QStringLiteral(" were changed on disk by another program since the editor loaded or saved "
+                                         "them:")
+                        + fileList(files)
+                        + QStringLiteral("Overwrite them with the editor's version? Cancel writes nothing."),
+                    QMessageBox::Cancel, owner);
+    box.setTextFormat(Qt::PlainText);
+    QPushButton *overwrite = box.addButton(QStringLiteral("Overwrite"), QMessageBox::DestructiveRole);
+    box.setDefaultButton(QMessageBox::Cancel);
+    box.exec();
+    return box.clickedButton() == overwrite;
+}
+
+bool DialogQuestionService::askReload(QWidget *owner, const QString &folder, const QStringList &files)
+{
+    QMessageBox box(QMessageBox::Question, kProgramTitle,
+                    QStringLiteral("These files in ") + folder
+                        + QStringLiteral(" were changed on disk by another program:") + fileList(files)
+                        + QStringLiteral("Load the module again to see the changes?"),
+                    QMessageBox::NoButton, owner);
+    box.setTextFormat(Qt::PlainText);
+    QPushButton *reload = box.addButton(QStringLiteral("Reload"), QMessageBox::AcceptRole);
+    box.addButton(QStringLiteral("Keep"), QMessageBox::RejectRole);
+    box.setDefaultButton(reload);
+    box.exec();
+    return box.clickedButton() == reload;
 }
 
 std::optional<QString> DialogFolderPicker::pickFolder(QWidget *owner, const QString &title, const QString &startFolder)

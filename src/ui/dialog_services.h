@@ -16,7 +16,10 @@ public:
 
 class DialogQuestionService : public QuestionService {
 public:
-    CloseAnswer askSaveChanges(QWidget *owner) override;
+    CloseAnswer askSaveChanges(QWidget *owner, SaveMoment moment) override;
+    ApplyAnswer askApplyEdits(QWidget *owner, const QString &record) override;
+    bool askOverwrite(QWidget *owner, const QString &folder, const QStringList &files) override;
+    bool askReload(QWidget *owner, const QString &folder, const QStringList &files) override;
 };
 
 class DialogFolderPicker : public FolderPicker {

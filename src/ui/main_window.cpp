@@ -2,6 +2,7 @@
 
 #include "ui/browse_folder.h"
 #include "ui/dialog_services.h"
+#include "ui/edit_tracker.h"
 #include "ui/field_validation.h"
 #include "ui/navigation.h"
 #include "ui/services.h"
@@ -111,6 +112,7 @@ MainWindow::MainWindow(MessageService &messages, QuestionService &questions, Fol
     connect(mUndoStack, &QUndoStack::cleanChanged, this, [this](bool clean) { setWindowModified(!clean); });
     createUndoActions();
 
+    createSafeguards();
     mValidator = new FieldValidator(mMessages, this, this);
     attachFieldRules();
     connectHandlers();
@@ -308,6 +310,11 @@ bool MainWindow::openFolder(const QString &chosen)
         setStatus(QStringLiteral("Could not open ") + folder);
         return false;
     }
+    return leaveModule(SaveMoment::OpeningFolder) && loadFolder(folder);
+}
+
+bool MainWindow::loadFolder(const QString &folder)
+{
     const LoadReport report = mDocument.open(folder);
     if (!report.ok()) {
         // The module loaded before, its lists and its updates stay as they were.
@@ -321,6 +328,7 @@ bool MainWindow::openFolder(const QString &chosen)
         return false;
     }
 
+    beginModule();
     ui->txtFolder->setText(folder);
     fillLists();
     mUndoStack->clear();
@@ -364,6 +372,8 @@ void MainWindow::fillLists()
 
 void MainWindow::cmbChooseFile_Click()
 {
+    if (!leaveView())
+        return;
     const std::optional<ModuleFile> file = currentFile();
     if (!file)
         showView(ui->frmInstructions);
@@ -405,6 +415,7 @@ void MainWindow::pushUpdate(const Result<RecordUpdate> &update)
         return;
     }
     mUndoStack->push(new UpdateCommand(*this, *update));
+    mEdits->reset();
     fieldsApplied();
     confirmUpdate(*update);
 }
@@ -450,6 +461,8 @@ void MainWindow::revertUpdate(const RecordUpdate &update)
 
 void MainWindow::showRecord(ModuleFile file, qsizetype k)
 {
+    // Undo, redo and a reload put the stored record in the fields: edits not applied go.
+    mEdits->reset();
     setCurrentFile(file);
     QAbstractItemView *list = recordList(file);
     {
@@ -472,6 +485,8 @@ void MainWindow::showRecord(ModuleFile file, qsizetype k)
 
 bool MainWindow::cmdSave_Click()
 {
+    if (!mayOverwriteChangesOnDisk())
+        return false;
     const SaveReport report = mDocument.save();
     mMessages.show(this, report.message(), report.ok() ? MessageLook::Plain : MessageLook::Critical);
     if (report.ok())
@@ -482,24 +497,7 @@ bool MainWindow::cmdSave_Click()
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    if (!isWindowModified()) {
-        event->accept();
-        return;
-    }
-    switch (mQuestions.askSaveChanges(this)) {
-    case CloseAnswer::Save:
-        if (cmdSave_Click())
-            event->accept();
-        else
-            event->ignore();
-        break;
-    case CloseAnswer::Discard:
-        event->accept();
-        break;
-    case CloseAnswer::Cancel:
-        event->ignore();
-        break;
-    }
+    event->setAccepted(leaveModule(SaveMoment::Closing));
 }
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)

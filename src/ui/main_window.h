@@ -23,10 +23,13 @@ class MainWindow;
 
 namespace lancefall {
 
+class EditTracker;
 class FieldValidator;
 class FolderPicker;
 class MessageService;
+class ModuleWatcher;
 class QuestionService;
+enum class SaveMoment;
 struct Navigation;
 
 // The editor's one window. The module and every change to it belong to the
@@ -44,16 +47,19 @@ public:
     Ui::MainWindow &form() { return *ui; }
     QUndoStack &undoStack() { return *mUndoStack; }
 
-    // Loads the module in folder as Browse does once a folder is chosen (the command line
-    // and the recent folders use it); true when it was loaded.
+    // Opens the module in folder as Browse does once a folder is chosen (the command line
+    // and the recent folders use it): unsaved work is asked about first; true when the
+    // module was loaded.
     bool openFolder(const QString &folder);
 
     // Workspace: start-up, loading, switching views, Update and Save.
     void Form_Load();
+    // Chooses a folder; unsaved work is asked about before the folder is loaded.
     void cmdBrowse_Click();
     void cmbChooseFile_Click();
     void cmdUpdate_Click();
-    // Writes the three edited files; true when every one was written.
+    // Writes the three edited files, after asking before it replaces a file another
+    // program changed; true when every one was written.
     bool cmdSave_Click();
 
     // Troop view.
@@ -85,6 +91,25 @@ protected:
     void hideEvent(QHideEvent *event) override;
 
 private:
+    // Loads folder (native separators, ending in one); on failure says why and keeps the
+    // module loaded before.
+    bool loadFolder(const QString &folder);
+
+    // Safeguards of work not yet kept (safeguards.cpp).
+    void createSafeguards();
+    void beginModule();
+    bool mayOverwriteChangesOnDisk();
+    void moduleChangedOnDisk();
+    void reloadModule();
+    // Leaving the module, a record or a view: true when the user may go on, after the
+    // questions about edits not applied and updates not saved.
+    bool leaveModule(SaveMoment moment);
+    bool leaveRecord(bool showAgain);
+    bool leaveRecordFor(ModuleFile file);
+    bool leaveView();
+    std::optional<ModuleFile> editedFile() const;
+    void selectQuietly(QAbstractItemView *list, int row);
+
     void fillLists();
     std::optional<ModuleFile> currentFile() const;
     void setCurrentFile(std::optional<ModuleFile> file);
@@ -122,6 +147,8 @@ private:
     FolderPicker &mFolders;
     FieldValidator *mValidator = nullptr;
     QUndoStack *mUndoStack = nullptr;
+    EditTracker *mEdits = nullptr;
+    ModuleWatcher *mWatcher = nullptr;
 
     ModuleDocument mDocument;
 

@@ -54,18 +54,20 @@ QString folderName(const QString &folder)
 
 QString saveStatus(const SaveReport &report)
 {
-    QStringList failed;
+    QStringList kept;
     for (const SaveReport::File &file : report.files) {
-        if (file.failure)
-            failed.append(moduleFileName(file.file));
+        if (!file.written)
+            kept.append(moduleFileName(file.file));
     }
-    const qsizetype saved = qsizetype(report.files.size()) - failed.size();
-    if (failed.isEmpty())
+    const qsizetype saved = qsizetype(report.files.size()) - kept.size();
+    if (kept.isEmpty())
         return QStringLiteral("Saved %1 files").arg(saved);
+    if (saved == 0)
+        return QStringLiteral("Not saved: ") + report.failures.value(0).message();
     return QStringLiteral("Saved %1 of %2 files; not written: %3")
         .arg(saved)
         .arg(report.files.size())
-        .arg(failed.join(QStringLiteral(", ")));
+        .arg(kept.join(QStringLiteral(", ")));
 }
 
 void MainWindow::setUpNavigation()
@@ -168,6 +170,9 @@ void MainWindow::showUsedBy()
 void MainWindow::jumpTo(ModuleFile file, qsizetype k)
 {
     setCurrentFile(file);
+    // The user chose to stay with edits not applied.
+    if (currentFile() != file)
+        return;
     mNavigation->filterOf(file).reveal(int(k));
     QAbstractItemView *list = recordList(file);
     // Made current and selected as a click would: the view shows the record.

@@ -13,6 +13,8 @@ namespace lancefall {
 
 void MainWindow::lstPartyTemplates_Click()
 {
+    if (!leaveRecordFor(ModuleFile::PartyTemplates))
+        return;
     const int k = selectedRow(ui->lstPartyTemplates);
     if (k >= 0) {
         const Result<PartyTemplateView> decoded = mDocument.showTemplate(k);
@@ -74,6 +76,8 @@ void MainWindow::Update_PT()
 
 void MainWindow::lstParties_Click()
 {
+    if (!leaveRecordFor(ModuleFile::Parties))
+        return;
     const int k = selectedRow(ui->lstParties);
     if (k >= 0) {
         const Result<PartyView> decoded = mDocument.showParty(k);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -24,13 +25,25 @@ public:
     }
 };
 
-// The one question the editor asks: save unsaved changes before closing?
+// The questions the editor asks before work could be lost.
 enum class CloseAnswer { Save, Discard, Cancel };
+// When the save question comes: the window is closing, or another folder is opening.
+enum class SaveMoment { Closing, OpeningFolder };
+enum class ApplyAnswer { Apply, Discard, Cancel };
 
 class QuestionService {
 public:
     virtual ~QuestionService() = default;
-    virtual CloseAnswer askSaveChanges(QWidget *owner) = 0;
+    // The module has updates that are not saved: save them first?
+    virtual CloseAnswer askSaveChanges(QWidget *owner, SaveMoment moment) = 0;
+    // The fields of record (its list entry) were changed without Update, and the user
+    // is leaving it: apply the changes first?
+    virtual ApplyAnswer askApplyEdits(QWidget *owner, const QString &record) = 0;
+    // A save would replace files (names) of folder that another program changed since
+    // they were loaded or saved: true to overwrite them, false to write nothing.
+    virtual bool askOverwrite(QWidget *owner, const QString &folder, const QStringList &files) = 0;
+    // Files of the module changed on disk and nothing is unsaved: true to load it again.
+    virtual bool askReload(QWidget *owner, const QString &folder, const QStringList &files) = 0;
 };
 
 // Picks a folder; an empty optional is a cancel.

@@ -28,6 +28,8 @@ QString inventoryText(const InventoryEntry &entry)
 
 void MainWindow::ListTroops_Click()
 {
+    if (!leaveRecordFor(ModuleFile::Troops))
+        return;
     const int k = selectedRow(ui->ListTroops);
     if (k >= 0) {
         const Result<DecodedTroop> decoded = mDocument.showTroop(k);

@@ -114,54 +114,50 @@ LoadReport loadModule(const QString &folder)
 
 bool SaveReport::ok() const
 {
-    return std::none_of(files.begin(), files.end(), [](const File &f) { return f.failure.has_value(); });
+    return failures.isEmpty() && std::all_of(files.begin(), files.end(), [](const File &f) { return f.written; });
 }
 
 bool SaveReport::anyWritten() const
 {
-    return std::any_of(files.begin(), files.end(), [](const File &f) { return !f.failure; });
+    return std::any_of(files.begin(), files.end(), [](const File &f) { return f.written; });
 }
 
 QString SaveReport::message() const
 {
     QStringList written;
-    QStringList failed;
+    QStringList backups;
+    QStringList unchanged;
     for (const File &f : files) {
         const QString name = moduleFileName(f.file);
-        if (f.failure)
-            failed.append(f.failure->message());
+        if (!f.written)
+            unchanged.append(name);
         else
             written.append(name + QStringLiteral(" (") + QString::number(f.lines) + QStringLiteral(" lines)"));
+        if (f.written && f.backedUp)
+            backups.append(backupFileName(f.file));
     }
-    QString text;
+    QStringList parts;
     if (!written.isEmpty())
-        text = QStringLiteral("The following files in ") + folder + QStringLiteral(" were updated:\n\n")
-            + written.join(u'\n');
-    if (!failed.isEmpty()) {
-        if (!text.isEmpty())
-            text += QStringLiteral("\n\n");
-        text += QStringLiteral("The following files in ") + folder + QStringLiteral(" could not be written:\n\n")
-            + failed.join(u'\n');
+        parts.append(QStringLiteral("The following files in ") + folder + QStringLiteral(" were updated:\n\n")
+                     + written.join(u'\n'));
+    if (!backups.isEmpty())
+        parts.append(QStringLiteral("The versions they replaced are kept beside them as ")
+                     + backups.join(QStringLiteral(", ")) + u'.');
+    if (!failures.isEmpty()) {
+        QStringList reasons;
+        for (const Error &failure : failures)
+            reasons.append(failure.message());
+        parts.append(QStringLiteral("The following files in ") + folder + QStringLiteral(" could not be written:\n\n")
+                     + reasons.join(u'\n'));
     }
-    return text;
+    if (!unchanged.isEmpty())
+        parts.append(QStringLiteral("These files were left as they were: ") + unchanged.join(QStringLiteral(", ")));
+    return parts.join(QStringLiteral("\n\n"));
 }
 
-SaveReport saveModule(const Module &module)
+QString backupFileName(ModuleFile file)
 {
-    SaveReport report;
-    report.folder = module.folder;
-    for (std::size_t i = 0; i < kEditedFiles.size(); ++i) {
-        const ModuleFile file = kEditedFiles[i];
-        SaveReport::File &out = report.files[i];
-        out.file = file;
-        const QString name = moduleFileName(file);
-        const Result<qsizetype> written = writeTextFile(module.path(file), name, module.lines(file));
-        if (written)
-            out.lines = *written;
-        else
-            out.failure = written.error();
-    }
-    return report;
+    return moduleFileName(file) + QStringLiteral(".bak");
 }
 
 } // namespace lancefall

@@ -66,19 +66,23 @@ struct SaveReport {
     struct File {
         ModuleFile file = ModuleFile::Troops;
         qsizetype lines = 0;
-        std::optional<Error> failure;
+        bool written = false;  // the file on disk now holds the module's lines
+        bool backedUp = false; // this save kept the version it replaced as NAME.bak
     };
     QString folder;
     std::array<File, 3> files;
+    QList<Error> failures; // each names its file and the reason
 
     bool ok() const;
     bool anyWritten() const;
     // "The following files in <folder> were updated:" and one "name (n lines)" per file
-    // written; the files that could not be written, each with its reason. Nothing is
-    // said to be updated that was not written.
+    // written, the backups made; the files that could not be written, each with its
+    // reason, and the files left as they were. Nothing is said to be updated that was
+    // not written.
     QString message() const;
 };
 
-SaveReport saveModule(const Module &module);
+// The name of the backup beside a module file: "troops.txt.bak".
+QString backupFileName(ModuleFile file);
 
 } // namespace lancefall

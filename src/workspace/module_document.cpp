@@ -1,6 +1,7 @@
 #include "workspace/module_document.h"
 
 #include "lines/text_codec.h"
+#include "lines/text_file.h"
 
 namespace lancefall {
 
@@ -64,11 +65,19 @@ QString RecordUpdate::description() const
 
 LoadReport ModuleDocument::open(const QString &folder)
 {
+    // Taken before the files are read: a change made while they are read shows as a
+    // change, never the other way round.
+    std::array<FileState, 5> states;
+    for (const ModuleFile file : kModuleFiles)
+        states[int(file)] = readFileState(folder + moduleFileName(file));
     LoadReport report = loadModule(folder);
     if (!report.ok())
         return report;
     mModule = report.module;
     mLoaded = true;
+    mDiskStates = states;
+    mReported = states;
+    mBackedUp = {};
     mShown = {-1, -1, -1};
     labelsOf(RecordList::Troops) = mModule.troops.listLabels;
     labelsOf(RecordList::TroopSlots) = mModule.troops.slotLabels;
@@ -274,9 +283,78 @@ void ModuleDocument::revert(const RecordUpdate &update)
     setLines(update, false);
 }
 
-SaveReport ModuleDocument::save() const
+SaveReport ModuleDocument::save()
 {
-    return saveModule(mModule);
+    SaveReport report;
+    report.folder = mModule.folder;
+    FileTransaction transaction;
+    std::array<QByteArray, 3> contents;
+    std::array<qsizetype, 3> targets{};
+    std::array<qsizetype, 3> backups{-1, -1, -1};
+    std::array<std::optional<QByteArray>, 3> previous;
+    for (std::size_t i = 0; i < kEditedFiles.size(); ++i) {
+        const ModuleFile file = kEditedFiles[i];
+        report.files[i].file = file;
+        report.files[i].lines = mModule.lines(file).lastIndex();
+        contents[i] = joinLines(mModule.lines(file));
+        QByteArray bytes;
+        const FileState now = readFileState(mModule.path(file), &bytes);
+        if (!now.readError.isEmpty()) {
+            report.failures.append(fileError(ErrorCode::FileRead, moduleFileName(file),
+                                             QStringLiteral("the file on disk cannot be read: ") + now.readError));
+            return report;
+        }
+        if (now.exists)
+            previous[i] = bytes;
+        // Backups come first: every one is in place before any file is replaced.
+        if (now.exists && !mBackedUp[i])
+            backups[i] = transaction.add(mModule.path(file) + QStringLiteral(".bak"), backupFileName(file), bytes);
+    }
+    for (std::size_t i = 0; i < kEditedFiles.size(); ++i)
+        targets[i]
+            = transaction.add(mModule.path(kEditedFiles[i]), moduleFileName(kEditedFiles[i]), contents[i], previous[i]);
+    if (transaction.write())
+        transaction.commit();
+    report.failures = transaction.errors();
+
+    for (std::size_t i = 0; i < kEditedFiles.size(); ++i) {
+        const ModuleFile file = kEditedFiles[i];
+        SaveReport::File &out = report.files[i];
+        out.written = transaction.replaced(targets[i]);
+        if (!out.written)
+            continue;
+        out.backedUp = backups[i] >= 0 && transaction.replaced(backups[i]);
+        mBackedUp[i] = mBackedUp[i] || out.backedUp || !previous[i];
+        mDiskStates[int(file)] = writtenFileState(mModule.path(file), contents[i]);
+        mReported[int(file)] = mDiskStates[int(file)];
+    }
+    return report;
+}
+
+QList<ModuleFile> ModuleDocument::changedOnDisk() const
+{
+    QList<ModuleFile> changed;
+    if (!mLoaded)
+        return changed;
+    for (const ModuleFile file : kEditedFiles) {
+        if (!readFileState(mModule.path(file)).sameContent(mDiskStates[int(file)]))
+            changed.append(file);
+    }
+    return changed;
+}
+
+QList<ModuleFile> ModuleDocument::takeOutsideChanges()
+{
+    QList<ModuleFile> changed;
+    if (!mLoaded)
+        return changed;
+    for (const ModuleFile file : kModuleFiles) {
+        const FileState now = readFileState(mModule.path(file));
+        if (!now.sameContent(mReported[int(file)]) && !now.sameContent(mDiskStates[int(file)]))
+            changed.append(file);
+        mReported[int(file)] = now;
+    }
+    return changed;
 }
 
 } // namespace lancefall

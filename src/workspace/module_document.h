@@ -3,6 +3,7 @@
 #include "parties/party_record.h"
 #include "party_templates/party_template_record.h"
 #include "troops/troop_record.h"
+#include "workspace/file_state.h"
 #include "workspace/module.h"
 
 #include <array>
@@ -86,8 +87,17 @@ public:
     void apply(const RecordUpdate &update);
     void revert(const RecordUpdate &update);
 
-    // Writes the three edited files.
-    SaveReport save() const;
+    // Writes the three edited files together: all of them, or none when one cannot be
+    // written (see FileTransaction). The first save after a load that replaces a file
+    // keeps the version it replaces beside it as NAME.bak, replacing an older backup.
+    SaveReport save();
+
+    // The edited files whose bytes on disk are no longer those the editor last read or
+    // wrote: another program changed them since, and a save would overwrite that.
+    QList<ModuleFile> changedOnDisk() const;
+    // The module files (all five) changed on disk since the editor last read or wrote
+    // them, or reported them here: each change is reported once.
+    QList<ModuleFile> takeOutsideChanges();
 
 private:
     TroopLists troopLists() const;
@@ -101,6 +111,10 @@ private:
     bool mLoaded = false;
     std::array<QStringList, kRecordListCount> mLabels;
     std::array<qsizetype, 3> mShown{-1, -1, -1}; // by position in kEditedFiles
+    // By ModuleFile: each file as the editor last read or wrote it, and as last reported.
+    std::array<FileState, 5> mDiskStates;
+    std::array<FileState, 5> mReported;
+    std::array<bool, 3> mBackedUp{}; // by position in kEditedFiles, since the load
 };
 
 } // namespace lancefall

@@ -1,3 +1,4 @@
+#include "lines/text_file.h"
 #include "parties/parties_file.h"
 #include "party_templates/party_templates_file.h"
 
@@ -39,6 +40,18 @@ private slots:
         const auto shown = [](const auto &file) { return file ? file->labels.join(u'\n') : file.error().message(); };
         QTEST(fixture.startsWith(u"parties/") ? shown(readPartiesFile(path)) : shown(readPartyTemplatesFile(path)),
               "expected");
+    }
+
+    // Each record is found where it stands, whatever blank lines come before it.
+    void findsRecordsWhereTheyStand()
+    {
+        const auto templates
+            = readPartyTemplates(splitLines("partytemplatesfile version 1\n 2\n\npt_a A 0\n\npt_b B 0\n"));
+        QCOMPARE(templates->records.firstLines, (QList<qsizetype>{4, 6}));
+        const auto parties = readParties(splitLines("partiesfile version 1\n 2 2\n\n\n1 0 0 0 p_a A 0\n0.0\n"
+                                                    "\n1 0 0 0 p_b B 0\n0.0\n"));
+        QCOMPARE(parties->records.firstLines, (QList<qsizetype>{5, 8}));
+        QCOMPARE(parties->labels, (QStringList{u"0 - A (p_a)"_s, u"1 - B (p_b)"_s}));
     }
 };
 

@@ -37,7 +37,8 @@ struct Editor {
     {
         window.show();
         window.activateWindow();
-        QTest::qWaitForWindowActive(&window);
+        if (!QTest::qWaitForWindowActive(&window))
+            qWarning("the editor window did not become active");
     }
 
     void load(const QString &folder)

@@ -35,16 +35,39 @@ public:
     QList<ShownMessage> shown;
 };
 
-// Answers the closing question with a chosen answer and counts the questions.
+// Answers each question as told and records what was asked.
 class FakeQuestions : public QuestionService {
 public:
-    CloseAnswer askSaveChanges(QWidget *) override
+    CloseAnswer askSaveChanges(QWidget *, SaveMoment moment) override
     {
         ++asked;
+        moments.append(moment);
         return answer;
+    }
+    ApplyAnswer askApplyEdits(QWidget *, const QString &record) override
+    {
+        applyAsked.append(record);
+        return applyAnswer;
+    }
+    bool askOverwrite(QWidget *, const QString &, const QStringList &files) override
+    {
+        overwriteAsked.append(files);
+        return overwrite;
+    }
+    bool askReload(QWidget *, const QString &, const QStringList &files) override
+    {
+        reloadAsked.append(files);
+        return reload;
     }
     CloseAnswer answer = CloseAnswer::Cancel;
     int asked = 0;
+    QList<SaveMoment> moments;
+    ApplyAnswer applyAnswer = ApplyAnswer::Cancel;
+    QStringList applyAsked; // the record entries named
+    bool overwrite = false;
+    QList<QStringList> overwriteAsked;
+    bool reload = false;
+    QList<QStringList> reloadAsked;
 };
 
 // Hands back a chosen folder, or cancels when none is set.

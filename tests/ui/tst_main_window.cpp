@@ -1,7 +1,12 @@
 #include "editor_fixture.h"
 
+#include "lines/text_file.h"
+
+#include <QApplication>
 #include <QDir>
+#include <QRadioButton>
 #include <QStringListModel>
+#include <QUndoStack>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -46,9 +51,16 @@ private slots:
     void cancelledBrowseChangesNothing_data();
     void cancelledBrowseChangesNothing();
     void failedLoadAfterSuccessLeavesNothingToSave();
-    void failedSaveKeepsTheOldFileAndWritesTheOthers();
     void typicalEditReachesTheFiles();
     void updateWithoutAShownRecordChangesNothing();
+    void undoAndRedoPutRecordsBack();
+    void ctrlZInAFieldUndoesItsTypingFirst();
+    void reloadingForgetsTheShownRecord();
+    void updateAfterARecordFailedToShowChangesNothing();
+    void raceFollowsEachTroopShown();
+    void focusStartsOnBrowseAndFollowsRemove();
+    void oneMistakeGivesOneMessage();
+    void troopsThatCannotBePlacedAreNotShown();
     void closingAsksOnlyAfterUnsavedUpdates_data();
     void closingAsksOnlyAfterUnsavedUpdates();
 };
@@ -176,28 +188,6 @@ void TestMainWindow::failedLoadAfterSuccessLeavesNothingToSave()
     QCOMPARE(editor.ui.lstParties->model()->rowCount(), 8);
 }
 
-void TestMainWindow::failedSaveKeepsTheOldFileAndWritesTheOthers()
-{
-    QTemporaryDir dir;
-    QVERIFY(copyFolder(fixture(QStringLiteral("lf_only")), dir.path()));
-    Editor editor;
-    editor.load(dir.path());
-    // Something root cannot replace: a folder where parties.txt was.
-    QVERIFY(QFile::remove(dir.filePath(QStringLiteral("parties.txt"))));
-    QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("parties.txt/kept")));
-
-    QVERIFY(!editor.window.cmdSave_Click());
-    QCOMPARE(editor.messages.shown.size(), 1);
-    QVERIFY(editor.messages.shown[0].text.startsWith(
-        QStringLiteral("The following files in ") + withSeparator(dir.path())
-        + QStringLiteral(" were updated:\n\ntroops.txt (16 lines)\nparty_templates.txt (3 lines)\n\n"
-                         "The following files in ")
-        + withSeparator(dir.path()) + QStringLiteral(" could not be written:\n\nError #4: parties.txt: ")));
-    QVERIFY(QFileInfo(dir.filePath(QStringLiteral("parties.txt/kept"))).isDir());
-    QCOMPARE(readBytes(dir.filePath(QStringLiteral("troops.txt"))),
-             readBytes(QDir(fixture(QStringLiteral("lf_only"))).filePath(QStringLiteral("troops.txt"))));
-}
-
 void TestMainWindow::typicalEditReachesTheFiles()
 {
     QTemporaryDir dir;
@@ -235,11 +225,14 @@ void TestMainWindow::typicalEditReachesTheFiles()
     ui.cmbPTPersonality->setCurrentText(QStringLiteral("Bandit"));
     QCOMPARE(ui.cmbPTCourage->currentText(), QStringLiteral("8"));
     QVERIFY(ui.chkPTBanditness->isChecked());
+    ui.txtPTName->setText(QStringLiteral("Aurel_Watch"));
     ui.cmbPTTroops_3->setCurrentIndex(12);
     ui.txtPTMin_3->setText(QStringLiteral("2"));
     ui.txtPTMax_3->setText(QStringLiteral("4"));
     ui.chkPTPrisoner_3->setChecked(true);
     ui.cmdUpdate->click();
+    QCOMPARE(editor.label(ui.lstPartyTemplates, 0), QStringLiteral("0 - Aurel_Watch (pt_aurel_patrol)"));
+    QCOMPARE(ui.cmbPTemplates->itemText(0), QStringLiteral("0 - Aurel_Watch (pt_aurel_patrol)"));
 
     // A party: template and faction.
     ui.cmbChooseFile->setCurrentText(QStringLiteral("parties.txt"));
@@ -256,7 +249,9 @@ void TestMainWindow::typicalEditReachesTheFiles()
     QCOMPARE(editor.messages.texts(),
              QStringList{QStringLiteral("The following files in ") + withSeparator(dir.path())
                          + QStringLiteral(" were updated:\n\ntroops.txt (268 lines)\n"
-                                          "party_templates.txt (14 lines)\nparties.txt (18 lines)")});
+                                          "party_templates.txt (14 lines)\nparties.txt (18 lines)\n\n"
+                                          "The versions they replaced are kept beside them as troops.txt.bak, "
+                                          "party_templates.txt.bak, parties.txt.bak.")});
 
     const QDir sample(sampleModule());
     QByteArray inventory = "  9 0 4 0 21 0 25 0 29 0 33 0 30 0 ";
@@ -269,7 +264,7 @@ void TestMainWindow::typicalEditReachesTheFiles()
                         {28, "0 0 0 9269 278528 0"}}));
     QCOMPARE(readBytes(dir.filePath(QStringLiteral("party_templates.txt"))),
              withLines(readBytes(sample.filePath(QStringLiteral("party_templates.txt"))),
-                       {{3, "pt_aurel_patrol Aurel_Patrol 0 0 1 312 1 4 10 0 2 2 6 0 5 2 5 0 12 2 4 1 -1 -1 "}}));
+                       {{3, "pt_aurel_patrol Aurel_Watch 0 0 1 312 1 4 10 0 2 2 6 0 5 2 5 0 12 2 4 1 -1 -1 "}}));
     QCOMPARE(readBytes(dir.filePath(QStringLiteral("parties.txt"))),
              withLines(readBytes(sample.filePath(QStringLiteral("parties.txt"))),
                        {{5, "1 1 1 0 p_town_aurelhold Aurelhold 5376 3 4 2 1 0 0 0 1 0 0 0 40.000000 22.500000 "
@@ -306,8 +301,8 @@ void TestMainWindow::closingAsksOnlyAfterUnsavedUpdates_data()
     QTest::newRow("cancel") << true << int(CloseAnswer::Cancel) << false << 1 << false << false;
     QTest::newRow("discard") << true << int(CloseAnswer::Discard) << false << 1 << true << false;
     QTest::newRow("save") << true << int(CloseAnswer::Save) << false << 1 << true << true;
-    // troops.txt cannot be written; the other files still are, and the window stays.
-    QTest::newRow("save fails") << true << int(CloseAnswer::Save) << true << 1 << false << true;
+    // troops.txt cannot be written, so none is, and the window stays.
+    QTest::newRow("save fails") << true << int(CloseAnswer::Save) << true << 1 << false << false;
 }
 
 void TestMainWindow::closingAsksOnlyAfterUnsavedUpdates()
@@ -334,10 +329,219 @@ void TestMainWindow::closingAsksOnlyAfterUnsavedUpdates()
         QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("troops.txt")));
     }
     editor.questions.answer = CloseAnswer(answer);
+    editor.questions.overwrite = true; // where troops.txt was replaced by a folder
     QCOMPARE(editor.window.close(), closed);
     QCOMPARE(editor.questions.asked, asked);
     QCOMPARE(editor.window.isVisible(), !closed);
     QCOMPARE(readBytes(dir.filePath(QStringLiteral("parties.txt"))).contains("Renamed"), saved);
+}
+
+void TestMainWindow::undoAndRedoPutRecordsBack()
+{
+    QTemporaryDir dir;
+    QVERIFY(copyFolder(sampleModule(), dir.path()));
+    const QByteArray troops = readBytes(dir.filePath(QStringLiteral("troops.txt")));
+    Editor editor;
+    editor.load(dir.path());
+    Ui::MainWindow &ui = editor.ui;
+    QUndoStack &history = editor.window.undoStack();
+    const auto undoKey = [&](QWidget *focus, QKeyCombination key) {
+        focus->setFocus();
+        QTest::keyClick(focus, key.key(), key.keyboardModifiers());
+    };
+
+    editor.choose(QStringLiteral("troops.txt"));
+    editor.select(ui.ListTroops, 4);
+    ui.txtName1->setText(QStringLiteral("Lancer_Two"));
+    ui.cmdUpdate->click();
+    editor.choose(QStringLiteral("party_templates.txt"));
+    editor.select(ui.lstPartyTemplates, 1);
+    ui.txtPTName->setText(QStringLiteral("Lances"));
+    ui.cmdUpdate->click();
+    editor.choose(QStringLiteral("parties.txt"));
+    editor.select(ui.lstParties, 1);
+    ui.cmbPFactions->setCurrentIndex(2);
+    ui.cmdUpdate->click();
+    QCOMPARE(history.count(), 3);
+    QCOMPARE(history.undoText(), QStringLiteral("Update p_town_aurelhold"));
+
+    // Each undo puts the record's lines and labels back and shows the record in its view.
+    undoKey(ui.lstParties, Qt::CTRL | Qt::Key_Z);
+    QCOMPARE(ui.cmbPFactions->currentIndex(), 1);
+    undoKey(ui.lstParties, Qt::CTRL | Qt::Key_Z);
+    QCOMPARE(editor.visibleView(), ui.frmParty_Templates);
+    QCOMPARE(ui.cmbPTemplates->itemText(1), QStringLiteral("1 - Aurel_Lancers (pt_aurel_lancers)"));
+    QCOMPARE(ui.txtPTName->text(), QStringLiteral("Aurel_Lancers"));
+    QVERIFY(editor.window.isWindowModified());
+    undoKey(ui.lstPartyTemplates, Qt::CTRL | Qt::Key_Z);
+    QCOMPARE(editor.visibleView(), ui.frmTroops);
+    QCOMPARE(ui.ListTroops->currentIndex().row(), 4);
+    QCOMPARE(editor.label(ui.ListTroops, 4), QStringLiteral("4 - Aurel_Lancer (trp_aurel_lancer)"));
+    QCOMPARE(ui.cmbUpgradePathA->itemText(4), QStringLiteral("4 - Aurel_Lancer"));
+    // Back where it was saved: nothing to ask on closing.
+    QVERIFY(!editor.window.isWindowModified());
+
+    undoKey(ui.ListTroops, Qt::CTRL | Qt::Key_Y);
+    QCOMPARE(editor.label(ui.ListTroops, 4), QStringLiteral("4 - Lancer_Two (trp_aurel_lancer)"));
+    QCOMPARE(ui.txtName1->text(), QStringLiteral("Lancer_Two"));
+    undoKey(ui.ListTroops, Qt::CTRL | Qt::SHIFT | Qt::Key_Z);
+    QCOMPARE(editor.label(ui.lstPartyTemplates, 1), QStringLiteral("1 - Lances (pt_aurel_lancers)"));
+    QVERIFY(editor.window.cmdSave_Click());
+    QVERIFY(readBytes(dir.filePath(QStringLiteral("troops.txt"))).contains("trp_aurel_lancer Lancer_Two "));
+    QVERIFY(readBytes(dir.filePath(QStringLiteral("party_templates.txt"))).contains("pt_aurel_lancers Lances "));
+    QCOMPARE(history.index(), 2);
+
+    // Undone to the start and saved, the files are as loaded; a new load forgets the history.
+    history.undo();
+    history.undo();
+    QVERIFY(editor.window.isWindowModified());
+    QVERIFY(editor.window.cmdSave_Click());
+    QCOMPARE(readBytes(dir.filePath(QStringLiteral("troops.txt"))), troops);
+    editor.load(dir.path());
+    QCOMPARE(history.count(), 0);
+    QVERIFY(!editor.window.isWindowModified());
+}
+
+void TestMainWindow::ctrlZInAFieldUndoesItsTypingFirst()
+{
+    Editor editor;
+    editor.load(sampleModule());
+    Ui::MainWindow &ui = editor.ui;
+    editor.choose(QStringLiteral("troops.txt"));
+    editor.select(ui.ListTroops, 3);
+    ui.txtName1->setFocus();
+    QTest::keyClicks(ui.txtName1, QStringLiteral("X"));
+    QTest::keyClick(ui.txtName1, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(ui.txtName1->text(), QStringLiteral("Aurel_Man_at_Arms"));
+    QCOMPARE(editor.window.undoStack().count(), 0);
+
+    QTest::keyClicks(ui.txtName1, QStringLiteral("X"));
+    ui.cmdUpdate->click();
+    QCOMPARE(editor.label(ui.ListTroops, 3), QStringLiteral("3 - Aurel_Man_at_ArmsX (trp_aurel_man_at_arms)"));
+    // The typing is stored now: Ctrl+Z in the field undoes the update.
+    ui.txtName1->setFocus();
+    QTest::keyClick(ui.txtName1, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(editor.label(ui.ListTroops, 3), QStringLiteral("3 - Aurel_Man_at_Arms (trp_aurel_man_at_arms)"));
+    QCOMPARE(ui.txtName1->text(), QStringLiteral("Aurel_Man_at_Arms"));
+}
+
+void TestMainWindow::reloadingForgetsTheShownRecord()
+{
+    Editor editor;
+    editor.load(sampleModule());
+    editor.choose(QStringLiteral("troops.txt"));
+    editor.select(editor.ui.ListTroops, 5);
+    QVERIFY(editor.ui.cmdUpdate->isEnabled());
+    editor.load(sampleModule());
+    editor.choose(QStringLiteral("troops.txt"));
+    QVERIFY(!editor.ui.cmdUpdate->isEnabled());
+    // Even if Update were pressed, the values shown before the load reach no record.
+    editor.window.cmdUpdate_Click();
+    QCOMPARE(editor.messages.texts(), QStringList{QStringLiteral("Please select a troop from the list")});
+    QCOMPARE(editor.window.undoStack().count(), 0);
+}
+
+void TestMainWindow::updateAfterARecordFailedToShowChangesNothing()
+{
+    QTemporaryDir dir;
+    QVERIFY(copyFolder(sampleModule(), dir.path()));
+    QByteArray troops = readBytes(dir.filePath(QStringLiteral("troops.txt")));
+    troops.replace("trp_aurel_footman Aurel_Footman Aurel_Footmen 0 3145728 0 0 1",
+                   "trp_aurel_footman Aurel_Footman Aurel_Footmen 0 3145728 0 0 x");
+    writeFile(dir.path(), QStringLiteral("troops.txt"), troops);
+    Editor editor;
+    editor.load(dir.path());
+    editor.choose(QStringLiteral("troops.txt"));
+    editor.select(editor.ui.ListTroops, 1);
+    editor.select(editor.ui.ListTroops, 2);
+    QCOMPARE(editor.messages.texts(),
+             QStringList{QStringLiteral("Error #6: troops.txt line 17: the faction number \"x\" is not a number")});
+    QVERIFY(!editor.ui.cmdUpdate->isEnabled());
+    editor.window.cmdUpdate_Click();
+    QVERIFY(editor.messages.texts().last().startsWith(
+        QStringLiteral("Error #16: the troop shown is not the one selected")));
+    QCOMPARE(editor.window.module().troops.lines, splitLines(troops));
+    QVERIFY(!editor.window.isWindowModified());
+}
+
+void TestMainWindow::raceFollowsEachTroopShown()
+{
+    Editor editor;
+    editor.load(sampleModule());
+    editor.choose(QStringLiteral("troops.txt"));
+    const LineTable stored = editor.window.module().troops.lines;
+    // Troop and race: 3 is race 0, 7 race 2, 34 race 15, 9 race 1.
+    for (const auto &[troop, race] : {std::pair{3, 0}, {7, 2}, {34, 15}, {9, 1}}) {
+        editor.select(editor.ui.ListTroops, troop);
+        QCOMPARE(editor.ui.CmbRace->currentIndex(), race);
+        QCOMPARE(editor.ui.CmbRace->isEnabled(), race > 1);
+        QVERIFY(editor.window.findChild<QRadioButton *>(QStringLiteral("optGender_%1").arg(qMin(race, 2)))->isChecked());
+        editor.ui.cmdUpdate->click();
+    }
+    QCOMPARE(editor.window.module().troops.lines, stored);
+}
+
+void TestMainWindow::focusStartsOnBrowseAndFollowsRemove()
+{
+    Editor editor;
+    QCOMPARE(QApplication::focusWidget(), editor.ui.cmdBrowse);
+    editor.load(sampleModule());
+    editor.choose(QStringLiteral("troops.txt"));
+    editor.select(editor.ui.ListTroops, 3);
+    editor.select(editor.ui.ListItems, 1);
+    editor.ui.cmdRemove->click();
+    QCOMPARE(QApplication::focusWidget(), editor.ui.ListItems);
+    QCOMPARE(editor.ui.ListItems->model()->rowCount(), 6);
+    QCOMPARE(editor.ui.ListItems->currentIndex().row(), 5);
+}
+
+void TestMainWindow::oneMistakeGivesOneMessage()
+{
+    Editor editor;
+    editor.load(sampleModule());
+    Ui::MainWindow &ui = editor.ui;
+    editor.choose(QStringLiteral("troops.txt"));
+    editor.select(ui.ListTroops, 3);
+    ui.TxtAttrStr->setFocus();
+    ui.TxtAttrStr->selectAll();
+    QTest::keyClicks(ui.TxtAttrStr, QStringLiteral("12a"));
+    QTest::mouseClick(ui.cmdUpdate, Qt::LeftButton);
+    QTRY_COMPARE(editor.messages.texts(),
+                 QStringList{QStringLiteral(
+                     "Strength must be a whole number from -2147483648 to 2147483647, not \"12a\"")});
+    QTRY_COMPARE(QApplication::focusWidget(), ui.TxtAttrStr);
+    // A value checked only by Update, with the focus left where it is.
+    ui.TxtAttrStr->setText(QStringLiteral("12"));
+    ui.txtName2->clear();
+    ui.cmdUpdate->click();
+    QCOMPARE(editor.messages.texts().size(), 2);
+    QCOMPARE(editor.messages.texts().last(), QStringLiteral("Name 2 must not be empty"));
+    QCOMPARE(editor.window.undoStack().count(), 0);
+}
+
+void TestMainWindow::troopsThatCannotBePlacedAreNotShown()
+{
+    QTemporaryDir dir;
+    QVERIFY(copyFolder(sampleModule(), dir.path()));
+    QList<QByteArray> lines = readBytes(dir.filePath(QStringLiteral("troops.txt"))).split('\n');
+    lines.insert(18, "trp_stray Stray Strays 0 0 0 0 0 0 0\r"); // inside troop 2's record
+    const QByteArray stray = lines.join('\n');
+    writeFile(dir.path(), QStringLiteral("troops.txt"), stray);
+    Editor editor;
+    editor.load(dir.path());
+    const QString notice = QStringLiteral(
+        "troops.txt line 19: a line inside the record of troop 2 begins with trp_; troop 2 is not shown or updated");
+    QCOMPARE(editor.messages.texts(), QStringList{notice});
+    QCOMPARE(editor.messages.shown.first().look, MessageLook::Exclamation);
+    QCOMPARE(editor.ui.ListTroops->model()->rowCount(), 38);
+    editor.choose(QStringLiteral("troops.txt"));
+    editor.select(editor.ui.ListTroops, 2);
+    QCOMPARE(editor.messages.texts().last(), QStringLiteral("Error #15: ") + notice);
+    editor.select(editor.ui.ListTroops, 3);
+    QCOMPARE(editor.ui.txtID->text(), QStringLiteral("trp_aurel_man_at_arms"));
+    editor.ui.cmdUpdate->click();
+    QVERIFY(editor.window.cmdSave_Click());
+    QCOMPARE(readBytes(dir.filePath(QStringLiteral("troops.txt"))), stray);
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -88,14 +88,17 @@ void TestNavigation::filterHidesRowsAndKeepsRecordNumbers()
     Editor editor;
     editor.load(sampleModule());
     editor.choose(view);
+    if (editor.visibleView() != editor.ui.frmInstructions)
+        editor.select(recordListOf(editor), 0);
     QTest::keySequence(QApplication::focusWidget(), QKeySequence::Find);
     auto *filter = qobject_cast<QLineEdit *>(QApplication::focusWidget());
     QVERIFY(filter && filter->isVisible() && filter->objectName().startsWith(u"txtFilter"_s));
     QTest::keyClicks(filter, text);
     QListView *list = recordListOf(editor);
     QCOMPARE(shownRows(list), rows);
-    // The last match, clicked, is the record its number names.
+    // The last match, clicked, is the record its number names; typing a filter is no edit.
     editor.select(list, rows.last());
+    QCOMPARE(editor.questions.applyAsked, QStringList());
     const ModuleFile file = view == u"parties.txt"_s ? ModuleFile::Parties
         : view == u"party_templates.txt"_s            ? ModuleFile::PartyTemplates
                                                       : ModuleFile::Troops;
@@ -193,17 +196,22 @@ void TestNavigation::usedByNamesWhatRefersToTheRecord()
 void TestNavigation::usedByEntryJumpsToItsRecord_data()
 {
     QTest::addColumn<bool>("doubleClick");
-    QTest::newRow("double-click") << true;
-    QTest::newRow("Enter") << false;
+    QTest::addColumn<bool>("stay"); // edits not applied, and the user chooses to stay with them
+    QTest::newRow("double-click") << true << false;
+    QTest::newRow("Enter") << false << false;
+    QTest::newRow("staying with edits not applied") << false << true;
 }
 
 void TestNavigation::usedByEntryJumpsToItsRecord()
 {
     QFETCH(bool, doubleClick);
+    QFETCH(bool, stay);
     Editor editor;
     editor.load(sampleModule());
     editor.ui.txtFilterParties->setText(u"Millbrook"_s); // hides the party jumped to
     editor.select(editor.ui.ListTroops, 4);
+    if (stay)
+        QTest::keyClicks(editor.ui.txtName2, u"s"_s);
     QListWidget *usedBy = editor.ui.lstUsedBy;
     QListWidgetItem *party = usedBy->findItems(u"2 - Greyspire_Castle"_s, Qt::MatchContains).value(0);
     QVERIFY(party);
@@ -214,11 +222,15 @@ void TestNavigation::usedByEntryJumpsToItsRecord()
     } else {
         QTest::keyClick(usedBy, Qt::Key_Return);
     }
-    QCOMPARE(editor.visibleView(), editor.ui.frmParties);
-    QCOMPARE(shownRows(editor.ui.lstParties).size(), 8);
-    QCOMPARE(editor.ui.lstParties->selectionModel()->selectedRows().value(0).row(), 2);
-    QCOMPARE(editor.ui.txtPartiesID->text(), u"p_castle_greyspire"_s);
-    QVERIFY(editor.ui.cmdUpdate->isEnabled());
+    QCOMPARE(editor.questions.applyAsked.size(), stay ? 1 : 0);
+    QCOMPARE(editor.visibleView(), stay ? editor.ui.frmTroops : editor.ui.frmParties);
+    QCOMPARE(editor.window.document().shownRecord(ModuleFile::Parties), stay ? -1 : 2);
+    if (!stay) {
+        QCOMPARE(shownRows(editor.ui.lstParties).size(), 8);
+        QCOMPARE(editor.ui.lstParties->selectionModel()->selectedRows().value(0).row(), 2);
+        QCOMPARE(editor.ui.txtPartiesID->text(), u"p_castle_greyspire"_s);
+        QVERIFY(editor.ui.cmdUpdate->isEnabled());
+    }
 }
 
 void TestNavigation::usedByFollowsUpdatesAndUndo()

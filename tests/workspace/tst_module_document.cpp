@@ -255,16 +255,41 @@ private slots:
         QCOMPARE(document.shownRecord(ModuleFile::Troops), 3);
     }
 
+    // The document's own saves are no outside change, nor are the same bytes written again;
+    // another program's change is reported once, and stays in the way of a save.
+    void tellsOutsideChangesFromItsOwnSaves()
+    {
+        QTemporaryDir dir;
+        QVERIFY(copyFolder(sampleModule(), dir.path()));
+        ModuleDocument document;
+        QVERIFY(document.open(folderOf(dir)).ok());
+        QVERIFY(document.save().ok());
+        QVERIFY(document.takeOutsideChanges().isEmpty());
+        const QString factions = dir.filePath(u"factions.txt"_s);
+        writeFile(dir.path(), u"factions.txt"_s, readBytes(factions));
+        QVERIFY(document.takeOutsideChanges().isEmpty());
+        QVERIFY(document.changedOnDisk().isEmpty());
+
+        writeFile(dir.path(), u"factions.txt"_s, readBytes(factions) + "x");
+        writeFile(dir.path(), u"parties.txt"_s, readBytes(dir.filePath(u"parties.txt"_s)) + "x");
+        QCOMPARE(document.takeOutsideChanges(), (QList<ModuleFile>{ModuleFile::Factions, ModuleFile::Parties}));
+        QVERIFY(document.takeOutsideChanges().isEmpty());
+        QCOMPARE(document.changedOnDisk(), QList<ModuleFile>{ModuleFile::Parties});
+        QVERIFY(document.save().ok());
+        QVERIFY(document.changedOnDisk().isEmpty());
+    }
+
 #ifdef Q_OS_UNIX
-    // A write that fails part way through (the file size limit of the process) leaves the
-    // old file in place and is reported as not written; the other files are written.
-    void writeFailingMidwayKeepsTheOldFile()
+    // A write that fails part way through (the file size limit of the process) writes none
+    // of the three files, though the two smaller ones would fit, and leaves no temporary file.
+    void writeFailingMidwayWritesNothing()
     {
         QTemporaryDir dir;
         QVERIFY(copyFolder(sampleModule(), dir.path()));
         const QByteArrayList loaded = editedFiles(dir.path());
         ModuleDocument document;
         QVERIFY(document.open(folderOf(dir)).ok());
+        QVERIFY(document.save().ok()); // the backups are made: the next save writes only the files
         const Result<RecordUpdate> update
             = updateOf(document, ModuleFile::Troops, 5, [](TroopView &v) { v.name1 = u"Renamed"_s; });
         QVERIFY(update);
@@ -279,16 +304,17 @@ private slots:
         const SaveReport report = document.save();
         setrlimit(RLIMIT_FSIZE, &old);
 
-        QVERIFY(!report.ok());
-        QVERIFY(report.files[0].failure && !report.files[1].failure && !report.files[2].failure);
+        QVERIFY(!report.ok() && !report.anyWritten());
         const QString message = report.message();
         QVERIFY2(message.startsWith(u"The following files in "_s + folderOf(dir)
-                                    + u" were updated:\n\nparty_templates.txt (14 lines)\nparties.txt (18 lines)\n\n"
-                                      "The following files in "_s + folderOf(dir)
                                     + u" could not be written:\n\nError #4: troops.txt: "_s),
                  qPrintable(message));
+        QVERIFY2(message.endsWith(u"\n\nThese files were left as they were: troops.txt, party_templates.txt, "
+                                  "parties.txt"_s),
+                 qPrintable(message));
         QCOMPARE(editedFiles(dir.path()), loaded);
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 5); // no temporary file left
+        QCOMPARE(document.changedOnDisk(), QList<ModuleFile>{});
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 8); // the files and backups, no temporary file
     }
 #endif
 };

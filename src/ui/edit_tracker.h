@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QList>
+#include <QObject>
+#include <QPointer>
+
+class QWidget;
+
+namespace lancefall {
+
+// Notes which view's record the user changed since the window showed or applied it.
+// Only what the user does counts: typing in a field (textEdited), a choice in a
+// drop-down (activated), a click on a check box, an option or a button (the inventory
+// edits). What the window itself puts into the controls emits none of these, so
+// showing a record, moving through records or tidying a field is no edit.
+class EditTracker : public QObject {
+    Q_OBJECT
+public:
+    using QObject::QObject;
+
+    // Watches every text field, drop-down and button inside view but those in `except`
+    // (controls that choose rather than edit, such as the item to add).
+    void watch(QWidget *view, const QList<QWidget *> &except = {});
+    // The view whose record was edited, or null.
+    QWidget *editedView() const { return mEdited; }
+    void reset() { mEdited = nullptr; }
+
+private:
+    QPointer<QWidget> mEdited;
+};
+
+} // namespace lancefall

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QString>
+
+namespace lancefall {
+
+// A module file as it stood on disk at one moment: enough to tell later whether
+// another program (the module's build tools) changed it since.
+struct FileState {
+    bool exists = false;
+    qint64 size = 0;
+    QDateTime modified;
+    size_t hash = 0;   // of the content, when it could be read
+    QString readError; // why an existing file could not be read
+
+    // The same bytes, or the same absence. The time alone does not count: a tool that
+    // rewrites a file with the same bytes has changed nothing worth a question.
+    bool sameContent(const FileState &other) const
+    {
+        return exists == other.exists && size == other.size && hash == other.hash;
+    }
+};
+
+// Reads the file at path; content, when given, receives its bytes.
+FileState readFileState(const QString &path, QByteArray *content = nullptr);
+// The state of a file just written with content, without reading it back.
+FileState writtenFileState(const QString &path, const QByteArray &content);
+
+} // namespace lancefall

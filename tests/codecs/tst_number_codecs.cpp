@@ -1,0 +1,90 @@
+#include "codecs/number_codecs.h"
+
+#include <QTest>
+
+using namespace lancefall;
+
+class TestNumberCodecs : public QObject {
+    Q_OBJECT
+
+private slots:
+    // A stored word: its magnitude written back in decimal, its low 32 and 64 bits.
+    void readsStoredWords_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<bool>("valid");
+        QTest::addColumn<QByteArray>("magnitude");
+        QTest::addColumn<quint32>("low32");
+        QTest::addColumn<quint64>("low64");
+        QTest::newRow("plain") << QByteArray("136") << true << QByteArray("136") << 136u << 136ull;
+        QTest::newRow("minus one is every bit") << QByteArray("-1") << true << QByteArray("1") << 0xFFFFFFFFu << 1ull;
+        QTest::newRow("fraction taken down") << QByteArray("12.9") << true << QByteArray("12") << 12u << 12ull;
+        QTest::newRow("negative fraction away from zero") << QByteArray("-0.5") << true << QByteArray("1")
+                                                          << 0xFFFFFFFFu << 1ull;
+        QTest::newRow("above 2^64") << QByteArray("18446744073709551621") << true
+                                    << QByteArray("18446744073709551621") << 5u << 5ull;
+        QTest::newRow("2^128 - 1") << QByteArray("340282366920938463463374607431768211455") << true
+                                   << QByteArray("340282366920938463463374607431768211455") << 0xFFFFFFFFu
+                                   << ~0ull;
+        QTest::newRow("2^128") << QByteArray("340282366920938463463374607431768211456") << false << QByteArray()
+                               << 0u << 0ull;
+        for (const char *bad : {"+5", " 5", "5\t", "5 ", "", "-", ".", "1e3", "0x10"})
+            QTest::newRow(bad) << QByteArray(bad) << false << QByteArray() << 0u << 0ull;
+        QTest::newRow("embedded zero") << QByteArray("5\0junk", 6) << false << QByteArray() << 0u << 0ull;
+    }
+    void readsStoredWords()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(bool, valid);
+        QFETCH(QByteArray, magnitude);
+        QFETCH(quint32, low32);
+        QFETCH(quint64, low64);
+        const auto word = parseWord(text);
+        QCOMPARE(word.has_value(), valid);
+        if (!word)
+            return;
+        QCOMPARE(decimalText(word->magnitude), magnitude);
+        QCOMPARE(lancefall::low32(*word), low32);
+        QCOMPARE(lancefall::low64(*word), low64);
+    }
+
+    // Writing the shown bits of a word keeps the bits above them.
+    void replacesOnlyTheShownBits_data()
+    {
+        QTest::addColumn<QByteArray>("stored");
+        QTest::addColumn<int>("bits");
+        QTest::addColumn<quint64>("value");
+        QTest::addColumn<QByteArray>("written");
+        QTest::newRow("skill word above 32 bits") << QByteArray("4294967296") << 32 << 0x10ull << QByteArray("4294967312");
+        QTest::newRow("face word above 64 bits") << QByteArray("18446744073709551621") << 64 << 7ull
+                                                 << QByteArray("18446744073709551623");
+        QTest::newRow("negative flag word") << QByteArray("-1") << 32 << 0xFFFFFFEFull << QByteArray("4294967279");
+    }
+    void replacesOnlyTheShownBits()
+    {
+        QFETCH(QByteArray, stored);
+        QFETCH(int, bits);
+        QFETCH(quint64, value);
+        QFETCH(QByteArray, written);
+        QCOMPARE(decimalText(withLowBits(*parseWord(stored), bits, value)), written);
+    }
+
+    void readsHexadecimalFaceWords_data()
+    {
+        QTest::addColumn<QString>("hex");
+        QTest::addColumn<quint64>("value");
+        QTest::newRow("either case") << QStringLiteral("fF") << 255ull;
+        QTest::newRow("other characters count as 0") << QStringLiteral("1G") << 16ull;
+        QTest::newRow("empty") << QString() << 0ull;
+        QTest::newRow("64 bits") << QStringLiteral("FFFFFFFFFFFFFFFF") << ~0ull;
+    }
+    void readsHexadecimalFaceWords()
+    {
+        QFETCH(QString, hex);
+        QFETCH(quint64, value);
+        QCOMPARE(hexWordValue(hex), value);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestNumberCodecs)
+#include "tst_number_codecs.moc"

@@ -1,0 +1,100 @@
+#include "fields/field_rules.h"
+
+#include <QTest>
+
+using namespace lancefall;
+using namespace Qt::StringLiterals;
+
+Q_DECLARE_METATYPE(std::optional<qint64>)
+
+class TestFieldRules : public QObject {
+    Q_OBJECT
+
+private slots:
+    // A number field is an optional minus sign and digits, nothing else.
+    void readsWholeNumbers_data()
+    {
+        QTest::addColumn<QByteArray>("field");
+        QTest::addColumn<std::optional<qint64>>("value");
+        QTest::newRow("leading zero") << QByteArray("07") << std::optional<qint64>(7);
+        QTest::newRow("negative") << QByteArray("-1") << std::optional<qint64>(-1);
+        QTest::newRow("largest") << QByteArray("9223372036854775807") << std::optional<qint64>(INT64_MAX);
+        QTest::newRow("smallest") << QByteArray("-9223372036854775808") << std::optional<qint64>(INT64_MIN);
+        const std::optional<qint64> none;
+        QTest::newRow("too large") << QByteArray("9223372036854775808") << none;
+        for (const char *bad : {"5\t", "5\v", "5\f", "+5", " 5", "", "-", "5.0"})
+            QTest::newRow(bad) << QByteArray(bad) << none;
+        QTest::newRow("zero byte and more") << QByteArray("5\0junk", 6) << none;
+    }
+    void readsWholeNumbers()
+    {
+        QFETCH(QByteArray, field);
+        QFETCH(std::optional<qint64>, value);
+        QCOMPARE(parseWholeNumber(QByteArrayView(field)), value);
+        QCOMPARE(parseWholeNumber(QStringView(QString::fromLatin1(field))), value);
+    }
+
+    void keepsStoredNumbersAndNames()
+    {
+        QCOMPARE(keptNumber(7, "07"), QByteArray("07"));
+        QCOMPARE(keptNumber(8, "07"), QByteArray("8"));
+        QCOMPARE(keptNumber(-1, QByteArray()), QByteArray("-1"));
+        // An unchanged field keeps its bytes whatever they hold; a changed one is checked.
+        QCOMPARE(*nameField(u"Name 1"_s, u"x"_s, u"x"_s, "\xce\xc0"), QByteArray("\xce\xc0"));
+        QCOMPARE(*nameField(u"Name 1"_s, u"a b"_s, u"x"_s, "x"), QByteArray("a_b"));
+        QCOMPARE(nameField(u"Name 1"_s, QString(), u"x"_s, "x").error().description, u"Name 1 must not be empty"_s);
+        QCOMPARE(nameField(u"Name 1"_s, u"a\nb"_s, u"x"_s, "x").error().description,
+                 u"Name 1 must not hold a line break"_s);
+        QCOMPARE(*numberField(u"Menu"_s, u"abc"_s, u"abc"_s, "abc"), QByteArray("abc"));
+        QCOMPARE(*numberField(u"Menu"_s, u"-2147483648"_s, u"0"_s, "0"), QByteArray("-2147483648"));
+        QCOMPARE(numberField(u"Menu"_s, u"2147483648"_s, u"0"_s, "0").error().description,
+                 u"Menu must be a whole number from -2147483648 to 2147483647, not \"2147483648\""_s);
+    }
+
+    // What a field holds after it is left, and the message when its value is refused.
+    void checksLeftFields_data()
+    {
+        QTest::addColumn<int>("rule");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("typed");
+        QTest::addColumn<QString>("tidied");
+        QTest::addColumn<QString>("problem");
+        const int skill = int(FieldRule::Skill), number = int(FieldRule::Number);
+        const QString range = kSkillRangeMessage;
+        QTest::newRow("skill emptied") << skill << QString() << true << u"0"_s << QString();
+        QTest::newRow("skill 10") << skill << u"10"_s << true << u"10"_s << QString();
+        QTest::newRow("skill 11") << skill << u"11"_s << true << u"11"_s << range;
+        QTest::newRow("skill -1") << skill << u"-1"_s << true << u"-1"_s << range;
+        QTest::newRow("skill fraction") << skill << u"5.5"_s << true << u"5.5"_s << range;
+        QTest::newRow("skill text") << skill << u"abc"_s << true << u"abc"_s << range;
+        QTest::newRow("stored level shown") << skill << u"B"_s << false << u"B"_s << QString();
+        QTest::newRow("stored level typed") << skill << u"B"_s << true << u"B"_s << range;
+        QTest::newRow("number emptied") << number << QString() << true << u"0"_s << QString();
+        QTest::newRow("number typed wrong")
+            << number << u"12a"_s << true << u"12a"_s
+            << u"Strength must be a whole number from -2147483648 to 2147483647, not \"12a\""_s;
+        QTest::newRow("number stored wrong, only shown") << number << u"12a"_s << false << u"12a"_s << QString();
+        QTest::newRow("blank number is not empty") << number << u" "_s << true << u" "_s
+                                                   << u"Strength must be a whole number from -2147483648 to "
+                                                      "2147483647, not \" \""_s;
+        QTest::newRow("face emptied") << int(FieldRule::FaceCode) << QString() << true << u"0x"_s + QString(64, u'0')
+                                      << QString();
+        QTest::newRow("face text kept") << int(FieldRule::FaceCode) << u"zz"_s << true << u"zz"_s << QString();
+        QTest::newRow("blanks") << int(FieldRule::NoBlanks) << u"a  b"_s << true << u"a__b"_s << QString();
+    }
+    void checksLeftFields()
+    {
+        QFETCH(int, rule);
+        QFETCH(QString, text);
+        QFETCH(bool, typed);
+        QFETCH(QString, tidied);
+        QFETCH(QString, problem);
+        const FieldCheck check
+            = checkField(FieldRule(rule), text, typed ? TextSource::Typed : TextSource::Shown, u"Strength"_s);
+        QCOMPARE(check.text, tidied);
+        QCOMPARE(check.problem.value_or(QString()), problem);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestFieldRules)
+#include "tst_field_rules.moc"
