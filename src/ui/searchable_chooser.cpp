@@ -3,6 +3,7 @@
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QCompleter>
+#include <QFocusEvent>
 #include <QIdentityProxyModel>
 #include <QLineEdit>
 #include <QListView>
@@ -32,6 +33,34 @@ private:
     QAbstractItemModel *mTexts;
 };
 
+// Gives the completer its list only while the user is in the chooser: a completer
+// filters its whole list again whenever an entry changes, and an update relabels
+// entries in lists of thousands that a dozen choosers share.
+class CompleteWhileFocused : public QObject {
+public:
+    CompleteWhileFocused(QCompleter *completer, QAbstractItemModel *searched)
+        : QObject(completer)
+        , mCompleter(completer)
+        , mSearched(searched)
+    {
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::FocusIn && !mCompleter->model())
+            mCompleter->setModel(mSearched);
+        else if (event->type() == QEvent::FocusOut
+                 && static_cast<QFocusEvent *>(event)->reason() != Qt::PopupFocusReason)
+            mCompleter->setModel(nullptr);
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QCompleter *mCompleter;
+    QAbstractItemModel *mSearched;
+};
+
 void showChosen(QComboBox *chooser)
 {
     const QString chosen = chooser->itemText(chooser->currentIndex());
@@ -49,12 +78,13 @@ void makeSearchable(QComboBox *chooser, QAbstractItemModel *searchTexts)
     chooser->setInsertPolicy(QComboBox::NoInsert);
     QAbstractItemModel *searched
         = searchTexts ? new SearchTexts(chooser->model(), searchTexts, chooser) : chooser->model();
-    auto *completer = new QCompleter(searched, chooser);
+    auto *completer = new QCompleter(chooser);
     completer->setCaseSensitivity(Qt::CaseInsensitive);
     completer->setFilterMode(Qt::MatchContains);
     completer->setCompletionMode(QCompleter::PopupCompletion);
     completer->setMaxVisibleItems(16);
     chooser->setCompleter(completer);
+    chooser->installEventFilter(new CompleteWhileFocused(completer, searched));
     // Entries are one line each: the popups need not measure every one of them.
     for (QAbstractItemView *popup : {chooser->view(), completer->popup()}) {
         if (auto *list = qobject_cast<QListView *>(popup))
