@@ -4,6 +4,7 @@
 #include <QHash>
 #include <QList>
 #include <QString>
+#include <QVarLengthArray>
 
 namespace lancefall {
 
@@ -71,6 +72,20 @@ inline QList<QByteArray> splitFields(const QByteArray &line)
 // The first `count` fields of a line as splitFields gives them (fewer when the line has
 // fewer), without splitting the rest of it.
 QList<QByteArray> leadingFields(const QByteArray &line, qsizetype count);
+// The fields of a line as splitFields gives them, as views into the line: for reading the
+// numbers of many lines without copying each field.
+inline QVarLengthArray<QByteArrayView, 64> fieldViews(QByteArrayView line)
+{
+    QVarLengthArray<QByteArrayView, 64> fields;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i <= line.size(); ++i) {
+        if (i == line.size() || line.at(i) == ' ') {
+            fields.append(line.sliced(start, i - start));
+            start = i + 1;
+        }
+    }
+    return fields;
+}
 inline QByteArray joinFields(const QList<QByteArray> &fields)
 {
     return fields.join(' ');

@@ -27,14 +27,14 @@ struct StoredTemplate {
     qsizetype tail = 0; // the first field after the last slot
 };
 
-bool hasValue(const QByteArray &field, qint64 expected)
+bool hasValue(QByteArrayView field, qint64 expected)
 {
-    return parseWholeNumber(QByteArrayView(field)) == expected;
+    return parseWholeNumber(field) == expected;
 }
 
-bool isWholeField(const QByteArray &field)
+bool isWholeField(QByteArrayView field)
 {
-    return parseWholeNumber(QByteArrayView(field)).has_value();
+    return parseWholeNumber(field).has_value();
 }
 
 Error templateError(ErrorCode code, qsizetype lineNumber, const QString &what)
@@ -44,27 +44,28 @@ Error templateError(ErrorCode code, qsizetype lineNumber, const QString &what)
 
 // Walks the slots from the end of the line: the last field of a slot is "-1" for an empty slot
 // and the member flag 0 or 1 for a filled one, so each slot's extent is known before its first
-// field is read. The six slots must begin exactly at field 6.
-bool findSlots(StoredTemplate &stored)
+// field is read. The six slots must begin exactly at field 6. Fields are the line's fields
+// as copies or as views.
+template <typename Fields>
+bool findSlots(const Fields &fields, std::array<StoredSlot, kMemberSlots> &members, qsizetype &tail)
 {
-    const QList<QByteArray> &fields = stored.fields;
     qsizetype end = fields.size();
     if (end > kFirstSlotField && fields.last().isEmpty())
         --end; // the closing blank
-    stored.tail = end;
+    tail = end;
     for (int s = kMemberSlots - 1; s >= 0; --s) {
         if (end <= kFirstSlotField)
             return false;
-        const QByteArray &marker = fields.at(end - 1);
+        const QByteArrayView marker = fields.at(end - 1);
         if (hasValue(marker, -1)) {
-            stored.members[s] = {end - 1, false};
+            members[s] = {end - 1, false};
             end -= 1;
         } else if (hasValue(marker, 0) || hasValue(marker, 1)) {
             const qsizetype first = end - 4;
             if (first < kFirstSlotField || !isWholeField(fields.at(first)) || !isWholeField(fields.at(first + 1))
                 || !isWholeField(fields.at(first + 2)))
                 return false;
-            stored.members[s] = {first, true};
+            members[s] = {first, true};
             end = first;
         } else {
             return false;
@@ -99,7 +100,7 @@ Result<StoredTemplate> readStoredTemplate(const LineTable &lines, qsizetype n)
             QStringLiteral("the personality \"%1\" is not a number").arg(displayText(stored.fields.at(5))));
     stored.faction = *faction;
     stored.personality = *personality;
-    if (!findSlots(stored))
+    if (!findSlots(stored.fields, stored.members, stored.tail))
         return Error{ErrorCode::UnknownLayout, kUnknownTemplateLineText};
     return stored;
 }
@@ -198,6 +199,31 @@ Personality personalityForNumber(qint64 number)
             return p;
     }
     return Personality::Other;
+}
+
+std::optional<TemplateLinks> templateLinks(const LineTable &lines, qsizetype n, int factionCount, int troopCount)
+{
+    if (!lines.contains(n) || !isPartyTemplateLine(lines.line(n)))
+        return std::nullopt;
+    const auto fields = fieldViews(lines.line(n));
+    if (fields.size() < kFirstSlotField)
+        return std::nullopt;
+    const auto faction = parseWholeNumber(fields.at(4));
+    std::array<StoredSlot, kMemberSlots> members;
+    qsizetype tail = 0;
+    if (!faction || *faction < 0 || *faction >= factionCount || !isWholeField(fields.at(5))
+        || !findSlots(fields, members, tail))
+        return std::nullopt;
+    TemplateLinks links{int(*faction), {}};
+    for (int s = 0; s < kMemberSlots; ++s) {
+        if (!members[s].filled)
+            continue;
+        const qint64 troop = *parseWholeNumber(fields.at(members[s].first));
+        if (troop < -1 || troop >= troopCount)
+            return std::nullopt;
+        links.troops[s] = int(troop);
+    }
+    return links;
 }
 
 Result<PartyTemplateView> decodePartyTemplate(const LineTable &lines, qsizetype n, int factionCount, int troopCount)

@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <array>
+#include <optional>
 
 namespace lancefall {
 
@@ -68,6 +69,14 @@ inline const QString kUnknownTemplateLineText = QStringLiteral("unknown line in 
 // MissingField, UnknownLayout with kUnknownTemplateLineText, NotANumber, OutOfRange for a faction
 // outside 0..factionCount-1 or a troop outside -1..troopCount-1.
 Result<PartyTemplateView> decodePartyTemplate(const LineTable &lines, qsizetype n, int factionCount, int troopCount);
+
+// The faction and member troops (0 for an empty slot) of the template on line n, read
+// without decoding its texts; nothing where decodePartyTemplate would refuse the line.
+struct TemplateLinks {
+    int faction = -1;
+    std::array<int, kMemberSlots> troops{};
+};
+std::optional<TemplateLinks> templateLinks(const LineTable &lines, qsizetype n, int factionCount, int troopCount);
 
 // Builds the new line n from the view and the stored line. Every value the view shows
 // unchanged keeps its stored text, an unchanged member slot its stored fields (also one that

@@ -61,11 +61,10 @@ CrossReferences::Links CrossReferences::read(const Module &module, ModuleFile fi
         break;
     }
     case ModuleFile::PartyTemplates: {
-        const auto decoded = decodePartyTemplate(module.partyTemplates.lines, records.line(k), factions, troops);
+        const auto decoded = templateLinks(module.partyTemplates.lines, records.line(k), factions, troops);
         if (decoded) {
             links.faction = decoded->faction;
-            for (const TemplateSlot &member : decoded->members)
-                links.targets.append(member.troop);
+            links.targets = QList<qsizetype>(decoded->troops.begin(), decoded->troops.end());
         }
         break;
     }

@@ -478,24 +478,13 @@ Result<TroopLinks> decodeTroopLinks(const LineTable &lines, qsizetype first, con
 {
     if (!lines.contains(first))
         return troopError(ErrorCode::RecordBeyondTable, first, QStringLiteral("the troop line is missing"));
-    // Found by walking the blanks: splitting every troop line of a large module into
-    // fields would cost more than the rest of the reading.
-    const QByteArrayView line(lines.line(first));
-    const int faction = troopLinePieces(layout).faction;
-    std::array<QByteArrayView, 3> fields;
-    qsizetype start = 0;
-    int field = 0;
-    for (qsizetype i = 0; i <= line.size() && field < faction + 3; ++i) {
-        if (i < line.size() && line.at(i) != ' ')
-            continue;
-        if (field >= faction)
-            fields[field - faction] = line.sliced(start, i - start);
-        ++field;
-        start = i + 1;
-    }
-    if (field < faction + 3)
-        return shortLine(first, QStringLiteral("a troop line"), faction + 3, field);
-    return linksOf(fields, first, lists);
+    // Views, not copies: copying the fields of every troop line of a large module would
+    // cost more than the rest of the reading.
+    const auto f = fieldViews(lines.line(first));
+    const TroopLinePieces pieces = troopLinePieces(layout);
+    if (f.size() < pieces.fieldCount())
+        return shortLine(first, QStringLiteral("a troop line"), pieces.fieldCount(), f.size());
+    return linksOf({f.at(pieces.faction), f.at(pieces.faction + 1), f.at(pieces.faction + 2)}, first, lists);
 }
 
 Result<DecodedTroop> decodeTroop(const LineTable &lines, qsizetype first, const TroopLayout &layout,
