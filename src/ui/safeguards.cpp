@@ -25,18 +25,6 @@ QStringList fileNames(const QList<ModuleFile> &files)
     return names;
 }
 
-RecordList recordListOf(ModuleFile file)
-{
-    switch (file) {
-    case ModuleFile::PartyTemplates:
-        return RecordList::Templates;
-    case ModuleFile::Parties:
-        return RecordList::Parties;
-    default:
-        return RecordList::Troops;
-    }
-}
-
 } // namespace
 
 void MainWindow::createSafeguards()

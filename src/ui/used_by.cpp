@@ -10,18 +10,6 @@ namespace {
 constexpr int kFileRole = Qt::UserRole;
 constexpr int kRecordRole = Qt::UserRole + 1;
 
-RecordList listOf(ModuleFile file)
-{
-    switch (file) {
-    case ModuleFile::PartyTemplates:
-        return RecordList::Templates;
-    case ModuleFile::Parties:
-        return RecordList::Parties;
-    default:
-        return RecordList::Troops;
-    }
-}
-
 QString counted(qsizetype n, const QString &one, const QString &many)
 {
     return QString::number(n) + u' ' + (n == 1 ? one : many);
@@ -47,7 +35,7 @@ void UsedByPanel::addGroup(const QString &title, const ModuleDocument &document,
     heading->setFont(bold);
     // A heading can be neither chosen nor activated.
     heading->setFlags(Qt::ItemIsEnabled);
-    const QStringList &labels = document.labels(listOf(file));
+    const QStringList &labels = document.labels(recordListOf(file));
     for (const qsizetype k : records) {
         auto *entry = new QListWidgetItem(QStringLiteral("  ") + labels.value(k), mList);
         entry->setData(kFileRole, int(file));
@@ -63,7 +51,7 @@ void UsedByPanel::show(const ModuleDocument &document, const CrossReferences &re
     if (!file || k < 0) {
         mRecord->setText(QStringLiteral("Select a troop, party template or party to see what uses it."));
     } else {
-        mRecord->setText(QStringLiteral("What uses ") + document.labels(listOf(*file)).value(k));
+        mRecord->setText(QStringLiteral("What uses ") + document.labels(recordListOf(*file)).value(k));
         switch (*file) {
         case ModuleFile::Troops:
             addGroup(QStringLiteral("Troops that upgrade to it"), document, ModuleFile::Troops,

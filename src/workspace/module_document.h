@@ -21,6 +21,19 @@ enum class RecordList {
 };
 inline constexpr int kRecordListCount = 5;
 
+// The list whose entries name the records of an edited file, "k - name (id)".
+inline RecordList recordListOf(ModuleFile file)
+{
+    switch (file) {
+    case ModuleFile::PartyTemplates:
+        return RecordList::Templates;
+    case ModuleFile::Parties:
+        return RecordList::Parties;
+    default:
+        return RecordList::Troops;
+    }
+}
+
 struct LineChange {
     qsizetype line = 0;
     QByteArray before, after;
