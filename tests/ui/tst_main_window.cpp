@@ -96,7 +96,8 @@ void TestMainWindow::loadsAModuleChosenWithBrowse()
     QCOMPARE(editor.folders.lastTitle, QStringLiteral("Select a Lancefall module folder to modify:"));
     QCOMPARE(editor.messages.texts(), QStringList());
     QVERIFY(commandsEnabled(editor));
-    QCOMPARE(editor.visibleView(), editor.ui.frmInstructions);
+    // After a load the troop view is shown.
+    QCOMPARE(editor.visibleView(), editor.ui.frmTroops);
     QCOMPARE(editor.ui.txtFolder->text(), withSeparator(QDir(sampleModule()).absolutePath()));
     QCOMPARE(editor.ui.ListTroops->model()->rowCount(), 38);
     QCOMPARE(editor.ui.cmbPTTroops_5->itemText(0), QStringLiteral("0 - None"));
