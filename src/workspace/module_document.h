@@ -52,6 +52,11 @@ struct RecordUpdate {
 // update, save.
 class ModuleDocument {
 public:
+    ModuleDocument() = default;
+    // A document on a module read before, with nothing shown: the checker works on its own
+    // copy of the window's module, so that showing records there changes nothing the window shows.
+    explicit ModuleDocument(Module module);
+
     // Reads the five files of folder (ending in a separator) into a fresh module. Only when
     // every file was read does it replace the loaded module; otherwise the loaded module,
     // its folder and its changes stay as they were.
@@ -101,6 +106,9 @@ private:
     bool mLoaded = false;
     std::array<QStringList, kRecordListCount> mLabels;
     std::array<qsizetype, 3> mShown{-1, -1, -1}; // by position in kEditedFiles
+    // The view of the troop shown while its lines are as it was decoded from: an update
+    // then encodes without decoding the record again.
+    std::optional<TroopView> mShownTroop;
 };
 
 } // namespace lancefall
