@@ -44,6 +44,9 @@ double medianMs(int runs, const std::function<void()> &work)
 
 } // namespace
 
+void benchCheck(QTextStream &out, const QString &folder, int runs,
+                const std::function<double(int, const std::function<void()> &)> &medianMs);
+
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
@@ -121,6 +124,7 @@ int main(int argc, char *argv[])
     out << "durable plain write:  " << durableWrite << " ms\n";
     out << "save (three files):   " << save << " ms  (" << save / plainWrite << " x plain write, "
         << save / durableWrite << " x durable plain write)\n";
+    benchCheck(out, dir.path(), runs, medianMs);
     out << "median of " << runs << " runs each; " << sink / runs << " lines split per read\n";
     return 0;
 }
