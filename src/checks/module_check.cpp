@@ -175,14 +175,25 @@ private:
         const Place place = placeOf(failure.description, file);
         error(file, place.line > 0 ? place.line : line, place.text, record);
     }
-    // Record k, whose record starts at `line`, cannot be shown. A reference outside its list
-    // stops the decoding; `references` reads the numbers as stored and says which one,
-    // giving true when it did.
-    template <typename References>
-    void cannotShow(ModuleFile file, qsizetype k, qsizetype line, const Error &failure, References references)
+    // Checks record k of a file, whose record starts at `line`, on the view the editor
+    // shows of it: `checks(view, shown)` checks the view and, when the editor showed it,
+    // updates it without changes; it returns true when it found a reference outside its
+    // list. Such a reference stops the editor's decoding: the view of the numbers as
+    // stored (`stored()`) then says which one, and the rest of the record is checked on it.
+    template <typename View, typename Stored, typename Checks>
+    void checkRecord(ModuleFile file, qsizetype k, qsizetype line, const Result<View> &shown, Stored stored,
+                     Checks checks)
     {
-        if (!(failure.code == ErrorCode::OutOfRange && references()))
-            coreError(file, failure, line, k);
+        if (shown) {
+            checks(*shown, true);
+            return;
+        }
+        if (shown.error().code == ErrorCode::OutOfRange) {
+            const Result<View> view = stored();
+            if (view && checks(*view, false))
+                return;
+        }
+        coreError(file, shown.error(), line, k);
         mBroken[editedIndex(file)].insert(k);
     }
 
@@ -257,17 +268,21 @@ private:
             return; // reported where the records are placed
         const qsizetype first = firstLine(ModuleFile::Troops, k);
         const QString id = who(ModuleFile::Troops, k);
-        const Result<DecodedTroop> shown = mDocument.showTroop(k);
-        if (!shown) {
-            cannotShow(ModuleFile::Troops, k, first, shown.error(), [&] {
-                const auto stored
-                    = decodeTroop(m.troops.lines, first, m.troops.layout, TroopLists{m.items, kAnyNumber, kAnyNumber});
-                return stored && troopReferences(k, first, id, stored->view);
-            });
-            return;
-        }
-        const TroopView &view = shown->view;
-        troopReferences(k, first, id, view);
+        const auto stored = [&] {
+            return decodeTroop(m.troops.lines, first, m.troops.layout, TroopLists{m.items, kAnyNumber, kAnyNumber});
+        };
+        checkRecord(ModuleFile::Troops, k, first, mDocument.showTroop(k), stored,
+                    [&](const DecodedTroop &decoded, bool shown) {
+                        const bool missing = troopReferences(k, first, id, decoded.view);
+                        troopValues(k, first, id, decoded.view);
+                        if (shown)
+                            unchangedUpdate(ModuleFile::Troops, k, id, mDocument.troopUpdate(k, decoded.view));
+                        return missing;
+                    });
+    }
+
+    void troopValues(qsizetype k, qsizetype first, const QString &id, const TroopView &view)
+    {
         const ModuleFile file = ModuleFile::Troops;
         fieldRule(&problemWithName, file, first, view.name1, k, [&] { return QStringLiteral("Name 1 of ") + id; });
         fieldRule(&problemWithName, file, first, view.name2, k, [&] { return QStringLiteral("Name 2 of ") + id; });
@@ -285,13 +300,12 @@ private:
                 high.append(skillName(Skill(s)) + u' ' + QString::number(level));
         }
         if (!high.isEmpty())
-            warning(ModuleFile::Troops, first + 4,
+            warning(file, first + 4,
                     QStringLiteral("%1 has skill levels above %2: %3")
                         .arg(id)
                         .arg(kHighestSkillLevel)
                         .arg(high.join(QStringLiteral(", "))),
                     k);
-        unchangedUpdate(ModuleFile::Troops, k, id, mDocument.troopUpdate(k, view));
     }
 
     // The faction and the upgrade paths; true when one names a record that does not exist.
@@ -398,23 +412,26 @@ private:
         const ModuleFile file = ModuleFile::PartyTemplates;
         const qsizetype n = firstLine(file, k);
         const QString id = who(file, k);
-        const Result<PartyTemplateView> shown = mDocument.showTemplate(k);
-        if (!shown) {
-            // The decoder's own text for bad member slots names neither line nor template.
-            const Error failure = shown.error().code != ErrorCode::UnknownLayout
-                ? shown.error()
-                : Error{ErrorCode::UnknownLayout,
-                        QStringLiteral("the member slots of %1 are not six slots, each \"-1\" or a troop, a minimum, "
-                                       "a maximum and 0 or 1")
-                            .arg(id)};
-            cannotShow(file, k, n, failure, [&] {
-                const auto stored = decodePartyTemplate(m.partyTemplates.lines, n, kAnyNumber, kAnyNumber);
-                return stored && templateReferences(k, n, id, *stored);
-            });
-            return;
-        }
-        const PartyTemplateView &view = *shown;
-        templateReferences(k, n, id, view);
+        Result<PartyTemplateView> shown = mDocument.showTemplate(k);
+        // The decoder's own text for bad member slots names neither line nor template.
+        if (!shown && shown.error().code == ErrorCode::UnknownLayout)
+            shown = Error{ErrorCode::UnknownLayout,
+                          QStringLiteral("the member slots of %1 are not six slots, each \"-1\" or a troop, a minimum, "
+                                         "a maximum and 0 or 1")
+                              .arg(id)};
+        const auto stored = [&] { return decodePartyTemplate(m.partyTemplates.lines, n, kAnyNumber, kAnyNumber); };
+        checkRecord(file, k, n, shown, stored, [&](const PartyTemplateView &view, bool editorShows) {
+            const bool missing = templateReferences(k, n, id, view);
+            templateValues(k, n, id, view);
+            if (editorShows)
+                unchangedUpdate(file, k, id, mDocument.templateUpdate(k, view));
+            return missing;
+        });
+    }
+
+    void templateValues(qsizetype k, qsizetype n, const QString &id, const PartyTemplateView &view)
+    {
+        const ModuleFile file = ModuleFile::PartyTemplates;
         fieldRule(&problemWithName, file, n, view.name, k, [&] { return QStringLiteral("the name of ") + id; });
         fieldRule(&problemWithNumber, file, n, view.menu, k, [&] { return QStringLiteral("the menu of ") + id; });
         for (int s = 0; s < kMemberSlots; ++s) {
@@ -434,7 +451,6 @@ private:
                           .arg(*low),
                       k);
         }
-        unchangedUpdate(file, k, id, mDocument.templateUpdate(k, view));
     }
 
     bool templateReferences(qsizetype k, qsizetype n, const QString &id, const PartyTemplateView &view)
@@ -452,24 +468,21 @@ private:
         const ModuleFile file = ModuleFile::Parties;
         const qsizetype n = firstLine(file, k);
         const QString id = who(file, k);
-        const Result<PartyView> shown = mDocument.showParty(k);
-        if (!shown) {
-            cannotShow(file, k, n, shown.error(), [&] {
-                const auto stored = decodeParty(m.parties.lines, n, kAnyNumber, kAnyNumber);
-                return stored && partyReferences(k, n, id, *stored);
-            });
-            return;
-        }
-        const PartyView &view = *shown;
-        partyReferences(k, n, id, view);
-        if (!view.id.startsWith(QStringLiteral("p_")))
-            error(file, n,
-                  QStringLiteral("field 5 of party %1 holds \"%2\" where its identifier, beginning with p_, belongs")
-                      .arg(k)
-                      .arg(view.id),
-                  k);
-        fieldRule(&problemWithName, file, n, view.name, k, [&] { return QStringLiteral("the name of ") + id; });
-        unchangedUpdate(file, k, id, mDocument.partyUpdate(k, view));
+        const auto stored = [&] { return decodeParty(m.parties.lines, n, kAnyNumber, kAnyNumber); };
+        checkRecord(file, k, n, mDocument.showParty(k), stored, [&](const PartyView &view, bool shown) {
+            const bool missing = partyReferences(k, n, id, view);
+            if (!view.id.startsWith(QStringLiteral("p_")))
+                error(
+                    file, n,
+                    QStringLiteral("field 5 of party %1 holds \"%2\" where its identifier, beginning with p_, belongs")
+                        .arg(k)
+                        .arg(view.id),
+                    k);
+            fieldRule(&problemWithName, file, n, view.name, k, [&] { return QStringLiteral("the name of ") + id; });
+            if (shown)
+                unchangedUpdate(file, k, id, mDocument.partyUpdate(k, view));
+            return missing;
+        });
     }
 
     bool partyReferences(qsizetype k, qsizetype n, const QString &id, const PartyView &view)
@@ -593,7 +606,7 @@ private:
     const Module &m;
     ModuleDocument mDocument;
     QList<Finding> mFindings;
-    std::array<QSet<qsizetype>, 3> mBroken; // records that could not be shown, by edited file
+    std::array<QSet<qsizetype>, 3> mBroken; // records whose lines could not be read, by edited file
 };
 
 } // namespace

@@ -108,6 +108,7 @@ MainWindow::MainWindow(MessageService &messages, QuestionService &questions, Fol
     mUndoStack = new QUndoStack(this);
     connect(mUndoStack, &QUndoStack::cleanChanged, this, [this](bool clean) { setWindowModified(!clean); });
     createUndoActions();
+    createCheckAction();
 
     mValidator = new FieldValidator(mMessages, this, this);
     attachFieldRules();
@@ -246,6 +247,7 @@ void MainWindow::updateCommands()
     const bool loaded = mDocument.isLoaded();
     ui->cmbChooseFile->setEnabled(loaded);
     ui->cmdSave->setEnabled(loaded);
+    mCheckAction->setEnabled(loaded);
     const std::optional<ModuleFile> file = currentFile();
     // Update acts only on a record that its view shows.
     ui->cmdUpdate->setEnabled(loaded && file && mDocument.shownRecord(*file) >= 0
@@ -303,6 +305,7 @@ void MainWindow::cmdBrowse_Click()
 
     ui->txtFolder->setText(folder);
     fillLists();
+    refreshCheckReport();
     mUndoStack->clear();
     mUndoStack->setClean();
     setWindowModified(false);
@@ -403,6 +406,7 @@ void MainWindow::applyUpdate(const RecordUpdate &update, bool show)
     relabel(update, true);
     if (show)
         showRecord(update.file, update.record);
+    refreshCheckReport();
 }
 
 void MainWindow::revertUpdate(const RecordUpdate &update)
@@ -410,6 +414,7 @@ void MainWindow::revertUpdate(const RecordUpdate &update)
     mDocument.revert(update);
     relabel(update, false);
     showRecord(update.file, update.record);
+    refreshCheckReport();
 }
 
 void MainWindow::showRecord(ModuleFile file, qsizetype k)
