@@ -523,8 +523,6 @@ private:
         QHash<QByteArray, qsizetype> seen;
         seen.reserve(records.count());
         for (qsizetype k = 0; k < records.count(); ++k) {
-            if (records.unplaced.contains(k))
-                continue;
             const QByteArray id = identifier(file, k);
             if (id.isEmpty())
                 continue;

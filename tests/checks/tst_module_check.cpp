@@ -56,6 +56,8 @@ private slots:
             << line(troops, Plant::Line, 17, "trp_aurel_footman  Aurel_Footmen 0 3145728 0 0 1 3 9999")
             << QStringList{u"troops.txt:17: error: upgrade path B of trp_aurel_footman names troop 9999"_s,
                            u"troops.txt:17: error: Name 1 of trp_aurel_footman must not be empty"_s} << 2;
+        QTest::newRow("troop faction -1") << field(troops, 17, 7, "-1") << QStringList{u"troops.txt:17: warning: trp_aurel_footman has faction -1"_s} << 2;
+        QTest::newRow("63 slots") << line(troops, Plant::Line, 18, "  3 0 7 0 20 0 24 0 28 0 32 0 " + QByteArray("-1 0 ").repeated(57)) << QStringList{u"troops.txt:18: error: the inventory line of trp_aurel_footman holds 126 numbers"_s} << 2;
         QTest::newRow("troop faction") << field(troops, 17, 7, "99") << QStringList{u"troops.txt:17: error: trp_aurel_footman names faction 99, which does not exist"_s} << 2;
         QTest::newRow("empty name") << field(troops, 17, 1, "") << QStringList{u"troops.txt:17: error: Name 1 of trp_aurel_footman must not be empty"_s} << 2;
         QTest::newRow("item") << field(troops, 18, 4, "500") << QStringList{u"troops.txt:18: error: the inventory of trp_aurel_footman names item 500"_s} << 2;
@@ -85,10 +87,13 @@ private slots:
         QTest::newRow("party identifier twice") << field(parties, 5, 4, "p_main_party") << QStringList{u"parties.txt:5: error: p_main_party is already the identifier of party 0 (line 3)"_s} << 1;
         QTest::newRow("party line extra") << line(parties, Plant::Insert, 7, "") << QStringList{u"parties.txt:7: error: party 2 (p_castle_greyspire) begins at line 8, not at line 7"_s} << 2;
         QTest::newRow("second line missing") << line(parties, Plant::Delete, 6) << QStringList{u"parties.txt:6: error: party 2 (p_castle_greyspire) begins at line 6, not at line 7"_s} << 2;
+        QTest::newRow("party line a field short") << line(parties, Plant::Line, 5, "1 1 0 p_town_aurelhold Aurelhold 5376 3 9 1 1 0 0 0 1 0 0 0 40.000000 ")
+                                                  << QStringList{u"parties.txt:5: error: field 5 of party 1 holds \"Aurelhold\" where its identifier"_s} << 1;
         QTest::newRow("party summary") << line(parties, Plant::Line, 2, " 9 9") << QStringList{u"parties.txt:2: error: the summary row says 9 parties, but the file holds 8"_s} << -1;
 
         QTest::newRow("item summary") << line(u"item_kinds1.txt"_s, Plant::Line, 2, " 40") << QStringList{u"item_kinds1.txt:2: error: the summary row says 40 items, but the file holds 41"_s} << -1;
         QTest::newRow("faction summary") << line(u"factions.txt"_s, Plant::Line, 2, "0 fac_x X 0") << QStringList{u"factions.txt:2: error: line 2 should be the summary row with the number of factions, 7"_s} << -1;
+        QTest::newRow("no item but item 0") << line(u"item_kinds1.txt"_s, Plant::Truncate, 3) << QStringList{u"item_kinds1.txt: error: the file lists no item after item 0"_s} << -1;
         QTest::newRow("no summary row") << line(troops, Plant::Delete, 2) << QStringList{u"troops.txt:2: error: the summary row must hold the number of troops"_s} << -1;
     }
     void reportsEachPlantedFaultAndNothingElse()
@@ -104,6 +109,20 @@ private slots:
             QVERIFY2(findingLine(findings.at(i)).startsWith(expected.at(i)), qPrintable(findingLine(findings.at(i))));
             QCOMPARE(findings.at(i).record, record);
         }
+    }
+
+    // A run of troops that cannot be placed for one reason is one finding.
+    void reportsARunOfUnplacedTroopsOnce()
+    {
+        QTemporaryDir dir;
+        QVERIFY(plantFault(sampleModuleFolder(), dir.path(), line(u"troops.txt"_s, Plant::Line, 2, " 40")));
+        QVERIFY(plantFault(dir.path(), dir.path(), line(u"troops.txt"_s, Plant::Insert, 20, "trp_stray Stray Strays")));
+        const QList<Finding> findings = checkFolder(dir.path());
+        QCOMPARE(findings.size(), 2);
+        QVERIFY(findingLine(findings.at(0)).startsWith(u"troops.txt:2: error: the summary row says 40 troops"_s));
+        QVERIFY2(findingLine(findings.at(1)).startsWith(u"troops.txt:20: error: this line begins with trp_ inside a troop record"_s)
+                     && findings.at(1).text.endsWith(u"troop 2 is not shown or updated, nor are troops 3 to 37"_s),
+                 qPrintable(findingLine(findings.at(1))));
     }
 
     // Modules that the editor reads and writes back unchanged give no errors; the only

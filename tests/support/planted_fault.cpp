@@ -17,7 +17,7 @@ QString sampleModuleFolder()
 bool plantFault(const QString &source, const QString &target, const Fault &fault)
 {
     const QString path = QDir(target).filePath(fault.file);
-    if (!copyFolder(source, target) || !QFile::exists(path))
+    if ((source != target && !copyFolder(source, target)) || !QFile::exists(path))
         return false;
     QByteArray content = readBytes(path);
     content.chop(2); // the last line's CR LF
@@ -40,6 +40,9 @@ bool plantFault(const QString &source, const QString &target, const Fault &fault
         break;
     case Plant::Delete:
         lines.removeAt(k);
+        break;
+    case Plant::Truncate:
+        lines.resize(fault.line);
         break;
     }
     writeFile(target, fault.file, lines.join("\r\n") + "\r\n");
