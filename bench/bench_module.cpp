@@ -50,6 +50,9 @@ double medianMs(int runs, const std::function<void(int)> &work, const std::funct
 
 } // namespace
 
+void benchCheck(QTextStream &out, const QString &folder, int runs,
+                const std::function<double(int, const std::function<void()> &)> &medianMs);
+
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
@@ -148,5 +151,7 @@ int main(int argc, char *argv[])
     out << "median of " << runs << " runs each (" << records << " for select and update); " << sink / runs
         << " lines split per read\n";
     benchNavigation(out, window, runs);
+    benchCheck(out, dir.path(), runs,
+               [](int n, const std::function<void()> &work) { return medianMs(n, [&](int) { work(); }); });
     return 0;
 }

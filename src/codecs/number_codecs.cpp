@@ -72,8 +72,13 @@ std::optional<WholeNumber> parseWord(QByteArrayView text)
         ++i;
     }
     const qsizetype digitsStart = i;
+    // 19 digits always fit 64 bits; only longer numbers need the 128-bit arithmetic.
+    constexpr qsizetype kPlainDigits = 19;
     for (; i < text.size() && isDigit(text.at(i)); ++i) {
-        if (!multiplyAdd(number.magnitude, 10, static_cast<quint32>(text.at(i) - '0')))
+        const auto digit = static_cast<quint32>(text.at(i) - '0');
+        if (i - digitsStart < kPlainDigits)
+            number.magnitude.low = number.magnitude.low * 10 + digit;
+        else if (!multiplyAdd(number.magnitude, 10, digit))
             return std::nullopt;
     }
     bool anyDigit = i > digitsStart;

@@ -35,7 +35,8 @@ std::optional<qint64> parseDigits(const Text &text)
         if (c < u'0' || c > u'9')
             return std::nullopt;
         const unsigned digit = c - u'0';
-        if (magnitude > (kLimit - digit) / 10)
+        // magnitude * 10 + digit > kLimit, without a division for every digit.
+        if (magnitude > kLimit / 10 || (magnitude == kLimit / 10 && digit > kLimit % 10))
             return std::nullopt;
         magnitude = magnitude * 10 + digit;
     }

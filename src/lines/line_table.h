@@ -67,7 +67,14 @@ struct RecordIndex {
 // leading blank gives an empty first field.
 inline QList<QByteArray> splitFields(const QByteArray &line)
 {
-    return line.split(' ');
+    // QByteArray::split grows its list field by field; the fields are counted first.
+    QList<QByteArray> fields;
+    fields.reserve(line.count(' ') + 1);
+    qsizetype start = 0;
+    for (qsizetype blank; (blank = line.indexOf(' ', start)) >= 0; start = blank + 1)
+        fields.append(line.sliced(start, blank - start));
+    fields.append(line.sliced(start));
+    return fields;
 }
 // The first `count` fields of a line as splitFields gives them (fewer when the line has
 // fewer), without splitting the rest of it.

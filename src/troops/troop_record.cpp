@@ -87,23 +87,39 @@ Result<int> listPosition(QByteArrayView field, int count, qsizetype line, const 
 }
 
 // A flag, skill or face word as stored.
-Result<WholeNumber> storedWord(const QByteArray &field, qsizetype line, const QString &what)
+// A flag, skill or face word as stored; `number` > 0 numbers the word in the message
+// ("skill word 2"), which is only made when the word is refused.
+Result<WholeNumber> storedWord(const QByteArray &field, qsizetype line, const QString &what, int number = 0)
 {
     const auto word = parseWord(QByteArrayView(field));
     if (!word)
-        return troopError(
-            ErrorCode::NotANumber, line,
-            QStringLiteral("the %1 \"%2\" is not a number that fits 128 bits").arg(what, displayText(field)));
+        return troopError(ErrorCode::NotANumber, line,
+                          QStringLiteral("the %1 \"%2\" is not a number that fits 128 bits")
+                              .arg(number > 0 ? what + u' ' + QString::number(number) : what, displayText(field)));
     return *word;
 }
 
 QString skillText(quint32 level)
 {
     // A stored level above 10 is shown as its hexadecimal letter so that an update
-    // writes it back unchanged.
-    if (level <= 10)
-        return QString::number(level);
-    return QString(QChar(u'A' + static_cast<char16_t>(level - 10)));
+    // writes it back unchanged. The texts are made once: a whole-module check shows
+    // every skill of every troop twice.
+    static const std::array<QString, 16> kTexts = [] {
+        std::array<QString, 16> texts;
+        for (quint32 l = 0; l < 16; ++l)
+            texts[l] = l <= 10 ? QString::number(l) : QString(QChar(u'A' + static_cast<char16_t>(l - 10)));
+        return texts;
+    }();
+    return kTexts.at(level & 0xF);
+}
+
+// A face word as 16 lower-case hexadecimal digits.
+void appendFaceWord(QString &code, quint64 word)
+{
+    std::array<char16_t, kFaceWordDigits> digits{};
+    for (int i = kFaceWordDigits - 1; i >= 0; --i, word >>= 4)
+        digits[i] = u"0123456789abcdef"[word & 0xF];
+    code.append(QStringView(digits.data(), kFaceWordDigits));
 }
 
 bool isFaceCode(const QString &text)
@@ -163,32 +179,58 @@ Status decodeTroopLine(const QByteArray &line, qsizetype n, const TroopLayout &l
     return success();
 }
 
+// The fields of a line that are not empty, one after another.
+class NonEmptyFields {
+public:
+    explicit NonEmptyFields(QByteArrayView line) : mLine(line) {}
+    bool next(QByteArrayView &field)
+    {
+        while (mStart <= mLine.size()) {
+            qsizetype blank = mLine.indexOf(' ', mStart);
+            if (blank < 0)
+                blank = mLine.size();
+            field = mLine.sliced(mStart, blank - mStart);
+            mStart = blank + 1;
+            if (!field.isEmpty())
+                return true;
+        }
+        return false;
+    }
+
+private:
+    QByteArrayView mLine;
+    qsizetype mStart = 0;
+};
+
+// The modifier of nearly every slot, shared rather than copied for each item.
+const QByteArray kNoModifier = QByteArrayLiteral("0");
+
 Status decodeInventoryLine(const QByteArray &line, qsizetype n, const QStringList &items, TroopView &view,
                            QString &warning)
 {
     // 64 slots of item and modifier. Reading the line pairwise keeps a non-zero
-    // modifier from being taken for an item.
-    QList<QByteArray> pieces;
-    for (const QByteArray &piece : splitFields(line)) {
-        if (!piece.isEmpty())
-            pieces.append(piece);
-    }
+    // modifier from being taken for an item. The fields are read as views into the
+    // line: a check of a whole module reads every inventory twice.
+    NonEmptyFields fields{QByteArrayView(line)};
     QString missing;
-    for (qsizetype i = 0; i < pieces.size(); i += 2) {
-        const QByteArray &itemPiece = pieces.at(i);
-        const QByteArray modifier = i + 1 < pieces.size() ? pieces.at(i + 1) : QByteArrayLiteral("0");
-        const auto item = parseWholeNumber(QByteArrayView(itemPiece));
-        if (!item || !parseWholeNumber(QByteArrayView(modifier)))
+    QByteArrayView itemPiece;
+    for (int slot = 1; fields.next(itemPiece); ++slot) {
+        QByteArrayView modifier;
+        if (!fields.next(modifier))
+            modifier = QByteArrayView("0");
+        const auto item = parseWholeNumber(itemPiece);
+        if (!item || !parseWholeNumber(modifier))
             return troopError(ErrorCode::NotANumber, n,
                               QStringLiteral("inventory slot %1 (\"%2 %3\") is not a pair of numbers")
-                                  .arg(i / 2 + 1)
-                                  .arg(displayText(itemPiece), displayText(modifier)));
+                                  .arg(slot)
+                                  .arg(displayText(itemPiece.toByteArray()), displayText(modifier.toByteArray())));
         if (*item <= 0)
             continue; // an empty slot
         if (*item > items.size())
-            missing += u' ' + displayText(itemPiece);
+            missing += u' ' + displayText(itemPiece.toByteArray());
         else
-            view.inventory.append(InventoryEntry{*item, modifier, items.at(*item - 1)});
+            view.inventory.append(InventoryEntry{*item, modifier == kNoModifier ? kNoModifier : modifier.toByteArray(),
+                                                 items.at(*item - 1)});
     }
     if (!missing.isEmpty())
         warning = QStringLiteral("Warning: The following items were not found in the items file and will be removed:\n")
@@ -213,7 +255,7 @@ Result<std::array<WholeNumber, kSkillWords>> skillWordsOf(const QList<QByteArray
 {
     std::array<WholeNumber, kSkillWords> words{};
     for (int w = 0; w < kSkillWords; ++w) {
-        const auto word = storedWord(fields.at(w), n, QStringLiteral("skill word %1").arg(w + 1));
+        const auto word = storedWord(fields.at(w), n, QStringLiteral("skill word"), w + 1);
         if (!word)
             return word.error();
         words[w] = *word;
@@ -241,7 +283,7 @@ Result<QList<WholeNumber>> faceWordsOf(const QList<QByteArray> &fields, qsizetyp
 {
     QList<WholeNumber> words;
     for (int i = 0; i < 2 * faceWords; ++i) {
-        const auto word = storedWord(fields.at(2 + i), n, QStringLiteral("face word %1").arg(i + 1));
+        const auto word = storedWord(fields.at(2 + i), n, QStringLiteral("face word"), i + 1);
         if (!word)
             return word.error();
         if (word->negative)
@@ -270,21 +312,31 @@ Status decodeFacesLine(const QByteArray &line, qsizetype n, const TroopLayout &l
         return words.error();
     for (int f = 0; f < 2; ++f) {
         QString code = QStringLiteral("0x");
+        code.reserve(2 + faceWords * kFaceWordDigits);
         // A face word is shown as its low 64 bits: 16 digits.
         for (int w = 0; w < faceWords; ++w)
-            code
-                += QStringLiteral("%1").arg(low64(words->at(f * faceWords + w)), kFaceWordDigits, 16, QLatin1Char('0'));
+            appendFaceWord(code, low64(words->at(f * faceWords + w)));
         (f == 0 ? view.face1 : view.face2) = code;
     }
     return success();
 }
 
 // --- Encoding, one function per record line -------------------------------------
-// Each takes the view to write, the view the stored record shows and the stored line.
+// Each takes the view to write, the view the stored record shows and the stored line,
+// and gives the stored line itself back when none of the values it shows changed.
+
+bool troopLineUnchanged(const TroopView &view, const TroopView &shown)
+{
+    return view.id == shown.id && view.name1 == shown.name1 && view.name2 == shown.name2 && view.race == shown.race
+        && view.flags == shown.flags && view.faction == shown.faction && view.upgradeA == shown.upgradeA
+        && view.upgradeB == shown.upgradeB;
+}
 
 Result<QByteArray> encodeTroopLine(const TroopView &view, const TroopView &shown, const QByteArray &line,
                                    const TroopLayout &layout)
 {
+    if (troopLineUnchanged(view, shown))
+        return line;
     const TroopLinePieces pieces = troopLinePieces(layout);
     QList<QByteArray> f = splitFields(line);
     const auto id = nameField(QStringLiteral("Troop ID"), view.id, shown.id, f.at(0));
@@ -340,6 +392,8 @@ template <std::size_t N>
 Result<QByteArray> encodeNumbersLine(const std::array<QString, N> &values, const std::array<QString, N> &shown,
                                      const QByteArray &line, int firstPiece, QString (*name)(int))
 {
+    if (values == shown)
+        return line;
     QList<QByteArray> f = splitFields(line);
     for (std::size_t i = 0; i < N; ++i) {
         QByteArray &field = f[firstPiece + qsizetype(i)];
@@ -353,6 +407,8 @@ Result<QByteArray> encodeNumbersLine(const std::array<QString, N> &values, const
 
 Result<QByteArray> encodeSkillsLine(const TroopView &view, const TroopView &shown, const QByteArray &line)
 {
+    if (view.skills == shown.skills)
+        return line;
     QList<QByteArray> f = splitFields(line);
     const auto words = skillWordsOf(f, 0); // checked by decodeSkillsLine
     std::array<quint32, kSkillWords> low{};
@@ -381,7 +437,7 @@ Result<QByteArray> encodeFacesLine(const TroopView &view, const TroopView &shown
                                    const TroopLayout &layout)
 {
     const int faceWords = faceWordsPerFace(layout);
-    if (faceWords == 0)
+    if (faceWords == 0 || (view.face1 == shown.face1 && view.face2 == shown.face2))
         return line;
     QList<QByteArray> f = splitFields(line);
     const auto words = faceWordsOf(f, 0, faceWords); // checked by decodeFacesLine
@@ -523,7 +579,12 @@ Result<EncodedTroop> encodeTroop(const TroopView &view, const LineTable &lines, 
     const auto stored = decodeTroop(lines, first, layout, lists);
     if (!stored)
         return stored.error();
-    const TroopView &shown = stored->view;
+    return encodeTroop(view, stored->view, lines, first, layout);
+}
+
+Result<EncodedTroop> encodeTroop(const TroopView &view, const TroopView &shown, const LineTable &lines, qsizetype first,
+                                 const TroopLayout &layout)
+{
     const auto line = [&](int i) -> const QByteArray & { return lines.line(first + i); };
 
     EncodedTroop encoded;
@@ -541,9 +602,12 @@ Result<EncodedTroop> encodeTroop(const TroopView &view, const LineTable &lines, 
             return out.error();
         encoded.lines.append(*out);
     }
-    const QList<QByteArray> troopFields = splitFields(encoded.lines.first());
-    encoded.id = displayText(troopFields.at(0));
-    encoded.name1 = displayText(troopFields.at(1));
+    // Fields 0 and 1 of the troop line, which has all its fields (decodeTroopLine).
+    const QByteArray &troopLine = encoded.lines.first();
+    const qsizetype idEnd = troopLine.indexOf(' ');
+    const qsizetype nameEnd = troopLine.indexOf(' ', idEnd + 1);
+    encoded.id = displayText(troopLine.first(idEnd));
+    encoded.name1 = displayText(troopLine.sliced(idEnd + 1, nameEnd - idEnd - 1));
     return encoded;
 }
 

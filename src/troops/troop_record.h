@@ -174,5 +174,9 @@ struct EncodedTroop {
 //   and the errors of decodeTroop when the stored record is damaged.
 Result<EncodedTroop> encodeTroop(const TroopView &view, const LineTable &lines, qsizetype first,
                                  const TroopLayout &layout, const TroopLists &lists);
+// The same for a caller that holds the view decodeTroop gave for these very lines
+// (`shown`), so that the record is not decoded a second time.
+Result<EncodedTroop> encodeTroop(const TroopView &view, const TroopView &shown, const LineTable &lines, qsizetype first,
+                                 const TroopLayout &layout);
 
 } // namespace lancefall

@@ -111,6 +111,7 @@ MainWindow::MainWindow(MessageService &messages, QuestionService &questions, Fol
     mUndoStack = new QUndoStack(this);
     connect(mUndoStack, &QUndoStack::cleanChanged, this, [this](bool clean) { setWindowModified(!clean); });
     createUndoActions();
+    createCheckAction();
 
     createSafeguards();
     mValidator = new FieldValidator(mMessages, this, this);
@@ -251,6 +252,7 @@ void MainWindow::updateCommands()
     const bool loaded = mDocument.isLoaded();
     ui->cmbChooseFile->setEnabled(loaded);
     ui->cmdSave->setEnabled(loaded);
+    mCheckAction->setEnabled(loaded);
     const std::optional<ModuleFile> file = currentFile();
     // Update acts only on a record that its view shows.
     ui->cmdUpdate->setEnabled(loaded && file && mDocument.shownRecord(*file) >= 0
@@ -331,6 +333,7 @@ bool MainWindow::loadFolder(const QString &folder)
     beginModule();
     ui->txtFolder->setText(folder);
     fillLists();
+    refreshCheckReport();
     mUndoStack->clear();
     mUndoStack->setClean();
     setWindowModified(false);
@@ -448,6 +451,7 @@ void MainWindow::applyUpdate(const RecordUpdate &update, bool show)
         setStatus(QStringLiteral("Redid ") + update.description());
     }
     showUsedBy();
+    refreshCheckReport();
 }
 
 void MainWindow::revertUpdate(const RecordUpdate &update)
@@ -457,6 +461,7 @@ void MainWindow::revertUpdate(const RecordUpdate &update)
     relabel(update, false);
     showRecord(update.file, update.record);
     setStatus(QStringLiteral("Undid ") + update.description());
+    refreshCheckReport();
 }
 
 void MainWindow::showRecord(ModuleFile file, qsizetype k)

@@ -10,6 +10,7 @@
 #include <optional>
 
 class QAbstractItemView;
+class QAction;
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
@@ -23,6 +24,8 @@ class MainWindow;
 
 namespace lancefall {
 
+class CheckReport;
+struct Finding;
 class EditTracker;
 class FieldValidator;
 class FolderPicker;
@@ -80,6 +83,10 @@ public:
     void lstParties_Click();
     void Update_Parties();
 
+    // Check module (F7): checks the module as it stands, unsaved updates included, and
+    // lists the findings; activating one shows its record.
+    void actionCheckModule_Triggered();
+
     // Undo and redo of one update: the document's lines and the lists' labels, then
     // the record is shown in its view.
     void applyUpdate(const RecordUpdate &update, bool show);
@@ -124,6 +131,10 @@ private:
     void connectHandlers();
     void attachFieldRules();
     void createUndoActions();
+    void createCheckAction();
+    // Checks again while the report is open: after a load, an update, an undo or a redo.
+    void refreshCheckReport();
+    void showFinding(const Finding &finding);
     void showInventory();
     int selectedRow(const QAbstractItemView *view) const;
     QStringListModel *model(RecordList list) const;
@@ -149,6 +160,8 @@ private:
     QUndoStack *mUndoStack = nullptr;
     EditTracker *mEdits = nullptr;
     ModuleWatcher *mWatcher = nullptr;
+    QAction *mCheckAction = nullptr;
+    CheckReport *mCheckReport = nullptr;
 
     ModuleDocument mDocument;
 

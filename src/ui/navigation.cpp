@@ -23,28 +23,6 @@ namespace lancefall {
 
 namespace {
 
-// Shows a menu in the menu bar only while it has entries, so that a menu that others
-// fill (the Tools menu) takes no room until it has something to offer.
-class HideWhileEmpty : public QObject {
-public:
-    explicit HideWhileEmpty(QMenu *menu) : QObject(menu), mMenu(menu)
-    {
-        menu->installEventFilter(this);
-        menu->menuAction()->setVisible(!menu->isEmpty());
-    }
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() == QEvent::ActionAdded || event->type() == QEvent::ActionRemoved)
-            mMenu->menuAction()->setVisible(!mMenu->actions().isEmpty());
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    QMenu *mMenu;
-};
-
 QString folderName(const QString &folder)
 {
     return QFileInfo(QDir::cleanPath(QDir::fromNativeSeparators(folder))).fileName();
@@ -123,7 +101,6 @@ void MainWindow::setUpNavigation()
     QAction *showUsedBy = ui->dockUsedBy->toggleViewAction();
     showUsedBy->setObjectName(QStringLiteral("actionShowUsedBy"));
     ui->menuView->addAction(showUsedBy);
-    new HideWhileEmpty(ui->menuTools);
     fillRecentFolders();
 
     // The folder dialog opens on the folder used last.

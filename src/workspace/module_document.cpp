@@ -48,7 +48,15 @@ const RecordKind &kindOf(ModuleFile file)
 
 QByteArray fieldOf(const QByteArray &line, qsizetype position)
 {
-    return splitFields(line).value(position);
+    // The field without splitting the whole line: every update looks up its identifier.
+    qsizetype start = 0;
+    for (; position > 0; --position) {
+        start = line.indexOf(' ', start) + 1;
+        if (start == 0)
+            return {};
+    }
+    const qsizetype end = line.indexOf(' ', start);
+    return line.sliced(start, (end < 0 ? line.size() : end) - start);
 }
 
 } // namespace
@@ -63,6 +71,15 @@ QString RecordUpdate::description() const
     return QStringLiteral("Update ") + id;
 }
 
+ModuleDocument::ModuleDocument(Module module) : mModule(std::move(module)), mLoaded(true)
+{
+    labelsOf(RecordList::Troops) = mModule.troops.listLabels;
+    labelsOf(RecordList::TroopSlots) = mModule.troops.slotLabels;
+    labelsOf(RecordList::UpgradePaths) = mModule.troops.upgradeLabels;
+    labelsOf(RecordList::Templates) = mModule.partyTemplates.labels;
+    labelsOf(RecordList::Parties) = mModule.parties.labels;
+}
+
 LoadReport ModuleDocument::open(const QString &folder)
 {
     // Taken before the files are read: a change made while they are read shows as a
@@ -73,17 +90,9 @@ LoadReport ModuleDocument::open(const QString &folder)
     LoadReport report = loadModule(folder);
     if (!report.ok())
         return report;
-    mModule = report.module;
-    mLoaded = true;
+    *this = ModuleDocument(report.module);
     mDiskStates = states;
     mReported = states;
-    mBackedUp = {};
-    mShown = {-1, -1, -1};
-    labelsOf(RecordList::Troops) = mModule.troops.listLabels;
-    labelsOf(RecordList::TroopSlots) = mModule.troops.slotLabels;
-    labelsOf(RecordList::UpgradePaths) = mModule.troops.upgradeLabels;
-    labelsOf(RecordList::Templates) = mModule.partyTemplates.labels;
-    labelsOf(RecordList::Parties) = mModule.parties.labels;
     return report;
 }
 
@@ -106,6 +115,7 @@ Result<DecodedTroop> ModuleDocument::showTroop(qsizetype k)
 {
     qsizetype &shown = mShown[editedIndex(ModuleFile::Troops)];
     shown = -1;
+    mShownTroop.reset();
     if (k < 0 || k >= recordCount(ModuleFile::Troops))
         return Error{ErrorCode::NotSelected, kindOf(ModuleFile::Troops).pleaseSelect};
     if (mModule.items.isEmpty())
@@ -119,8 +129,10 @@ Result<DecodedTroop> ModuleDocument::showTroop(qsizetype k)
         return Error{ErrorCode::RecordNotPlaced, records.unplaced.value(k)};
     Result<DecodedTroop> decoded
         = decodeTroop(mModule.troops.lines, records.line(k), mModule.troops.layout, troopLists());
-    if (decoded)
+    if (decoded) {
         shown = k;
+        mShownTroop = decoded->view;
+    }
     return decoded;
 }
 
@@ -196,9 +208,8 @@ RecordUpdate ModuleDocument::recordUpdate(ModuleFile file, qsizetype k, const QL
     update.record = k;
     for (qsizetype i = 0; i < newLines.size(); ++i)
         update.lines.append({first + i, lines.line(first + i), newLines.at(i)});
-    const QList<QByteArray> fields = splitFields(newLines.first());
-    update.id = displayText(fields.value(kind.idPosition));
-    update.name = displayText(fields.value(kind.namePosition));
+    update.id = displayText(fieldOf(newLines.first(), kind.idPosition));
+    update.name = displayText(fieldOf(newLines.first(), kind.namePosition));
 
     const QString label = recordLabel(k, update.name, update.id);
     const auto relabel = [&](RecordList list, const QString &text) {
@@ -225,7 +236,9 @@ Result<RecordUpdate> ModuleDocument::troopUpdate(qsizetype k, const TroopView &v
     const auto first = shownLine(ModuleFile::Troops, k);
     if (!first)
         return first.error();
-    const auto encoded = encodeTroop(view, mModule.troops.lines, *first, mModule.troops.layout, troopLists());
+    const auto encoded = mShownTroop
+        ? encodeTroop(view, *mShownTroop, mModule.troops.lines, *first, mModule.troops.layout)
+        : encodeTroop(view, mModule.troops.lines, *first, mModule.troops.layout, troopLists());
     if (!encoded)
         return encoded.error();
     const Status free = idIsFree(ModuleFile::Troops, k, fieldOf(encoded->lines.first(), 0));
@@ -266,6 +279,8 @@ Result<RecordUpdate> ModuleDocument::partyUpdate(qsizetype k, const PartyView &v
 
 void ModuleDocument::setLines(const RecordUpdate &update, bool after)
 {
+    if (update.file == ModuleFile::Troops)
+        mShownTroop.reset();
     LineTable &lines = mModule.lines(update.file);
     for (const LineChange &change : update.lines)
         lines.setLine(change.line, after ? change.after : change.before);

@@ -66,6 +66,11 @@ struct RecordUpdate {
 // update, save.
 class ModuleDocument {
 public:
+    ModuleDocument() = default;
+    // A document on a module read before, with nothing shown: the checker works on its own
+    // copy of the window's module, so that showing records there changes nothing the window shows.
+    explicit ModuleDocument(Module module);
+
     // Reads the five files of folder (ending in a separator) into a fresh module. Only when
     // every file was read does it replace the loaded module; otherwise the loaded module,
     // its folder and its changes stay as they were.
@@ -128,6 +133,9 @@ private:
     std::array<FileState, 5> mDiskStates;
     std::array<FileState, 5> mReported;
     std::array<bool, 3> mBackedUp{}; // by position in kEditedFiles, since the load
+    // The view of the troop shown while its lines are as it was decoded from: an update
+    // then encodes without decoding the record again.
+    std::optional<TroopView> mShownTroop;
 };
 
 } // namespace lancefall

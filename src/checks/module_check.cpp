@@ -1,0 +1,642 @@
+#include "checks/module_check.h"
+
+#include "fields/field_rules.h"
+#include "lines/text_codec.h"
+#include "lines/text_file.h"
+#include "workspace/module_document.h"
+
+#include <QHash>
+#include <QSet>
+
+#include <algorithm>
+#include <array>
+#include <limits>
+
+namespace lancefall {
+
+namespace {
+
+constexpr qsizetype kFirstRecordLine = 3;
+constexpr int kHighestSkillLevel = 10;
+// List sizes that accept every stored number, to read the numbers of a record whose
+// references the editor refuses.
+constexpr int kAnyNumber = std::numeric_limits<int>::max();
+
+// The place a core error names: "troops.txt line 57: what" is line 57 and "what".
+struct Place {
+    qsizetype line = 0;
+    QString text;
+};
+
+Place placeOf(const QString &description, ModuleFile file)
+{
+    const QString name = moduleFileName(file);
+    const QString linePrefix = name + QStringLiteral(" line ");
+    if (description.startsWith(linePrefix)) {
+        const qsizetype colon = description.indexOf(QStringLiteral(": "), linePrefix.size());
+        bool ok = false;
+        const qsizetype line = colon < 0
+            ? 0
+            : QStringView(description).sliced(linePrefix.size(), colon - linePrefix.size()).toLongLong(&ok);
+        if (ok)
+            return {line, description.sliced(colon + 2)};
+    }
+    if (description.startsWith(name + QStringLiteral(": ")))
+        return {0, description.sliced(name.size() + 2)};
+    return {0, description};
+}
+
+int editedIndex(ModuleFile file)
+{
+    return file == ModuleFile::Troops ? 0 : file == ModuleFile::PartyTemplates ? 1 : 2;
+}
+
+int fileOrder(ModuleFile file)
+{
+    return int(std::find(kModuleFiles.begin(), kModuleFiles.end(), file) - kModuleFiles.begin());
+}
+
+// The first field in which two versions of a line differ, for the message.
+QString firstDifference(const QByteArray &before, const QByteArray &after)
+{
+    const QList<QByteArray> was = splitFields(before);
+    const QList<QByteArray> becomes = splitFields(after);
+    qsizetype i = 0;
+    while (i < was.size() && i < becomes.size() && was.at(i) == becomes.at(i))
+        ++i;
+    if (i >= was.size())
+        return QStringLiteral("it would gain field %1, \"%2\"").arg(i + 1).arg(displayText(becomes.value(i)));
+    if (i >= becomes.size())
+        return QStringLiteral("it would lose field %1, \"%2\"").arg(i + 1).arg(displayText(was.at(i)));
+    return QStringLiteral("field %1 \"%2\" would become \"%3\"")
+        .arg(i + 1)
+        .arg(displayText(was.at(i)), displayText(becomes.at(i)));
+}
+
+// A stored skill level above 10, which the troop view shows as its hexadecimal letter;
+// 0 for the levels it shows as numbers.
+int highSkillLevel(const QString &shown)
+{
+    return shown.size() == 1 && shown.front() >= u'B' && shown.front() <= u'F' ? shown.front().unicode() - u'A' + 10
+                                                                               : 0;
+}
+
+// How messages name the records of a file, one and many, and where record k stands.
+struct RecordKind {
+    QString one, many, layout;
+};
+const RecordKind &kindOf(ModuleFile file)
+{
+    static const RecordKind troop{QStringLiteral("troop"), QStringLiteral("troops"), QString()};
+    static const RecordKind partyTemplate{QStringLiteral("party template"), QStringLiteral("party templates"),
+                                          QStringLiteral("template k at line k + 3")};
+    static const RecordKind party{QStringLiteral("party"), QStringLiteral("parties"),
+                                  QStringLiteral("party k at line 2k + 3")};
+    static const RecordKind item{QStringLiteral("item"), QStringLiteral("items"), QString()};
+    static const RecordKind faction{QStringLiteral("faction"), QStringLiteral("factions"), QString()};
+    switch (file) {
+    case ModuleFile::Troops:
+        return troop;
+    case ModuleFile::PartyTemplates:
+        return partyTemplate;
+    case ModuleFile::Parties:
+        return party;
+    case ModuleFile::Items:
+        return item;
+    case ModuleFile::Factions:
+        break;
+    }
+    return faction;
+}
+
+class ModuleChecker {
+public:
+    explicit ModuleChecker(const Module &module) : m(module), mDocument(module) {}
+
+    QList<Finding> run()
+    {
+        checkSummaryRows();
+        if (m.items.isEmpty())
+            add(ModuleFile::Items, 0, Severity::Error,
+                QStringLiteral("the file lists no item after item 0, so the editor can show no troop"));
+        else
+            for (qsizetype k = 0; k < count(ModuleFile::Troops); ++k)
+                checkTroop(k);
+        for (qsizetype k = 0; k < count(ModuleFile::PartyTemplates); ++k)
+            checkTemplate(k);
+        for (qsizetype k = 0; k < count(ModuleFile::Parties); ++k)
+            checkParty(k);
+        for (const ModuleFile file : kEditedFiles) {
+            checkIdentifiers(file);
+            checkUnplaced(file);
+            checkPlacement(file);
+        }
+        std::stable_sort(mFindings.begin(), mFindings.end(), [](const Finding &a, const Finding &b) {
+            return std::pair(fileOrder(a.file), a.line) < std::pair(fileOrder(b.file), b.line);
+        });
+        return mFindings;
+    }
+
+private:
+    qsizetype count(ModuleFile file) const { return m.records(file).count(); }
+    qsizetype firstLine(ModuleFile file, qsizetype k) const { return m.records(file).line(k); }
+    int factionCount() const { return int(m.factions.size()); }
+
+    QByteArray identifier(ModuleFile file, qsizetype k) const
+    {
+        const QByteArray &line = m.lines(file).line(firstLine(file, k));
+        if (file == ModuleFile::Parties)
+            return splitFields(line).value(4);
+        const qsizetype blank = line.indexOf(' ');
+        return blank < 0 ? line : line.first(blank);
+    }
+    // How messages name record k: its identifier.
+    QString who(ModuleFile file, qsizetype k) const
+    {
+        const QByteArray id = identifier(file, k);
+        return id.isEmpty() ? QStringLiteral("record %1").arg(k) : displayText(id);
+    }
+
+    void add(ModuleFile file, qsizetype line, Severity severity, const QString &text, qsizetype record = -1)
+    {
+        mFindings.append({file, line, severity, text, record});
+    }
+    void error(ModuleFile file, qsizetype line, const QString &text, qsizetype record)
+    {
+        add(file, line, Severity::Error, text, record);
+    }
+    void warning(ModuleFile file, qsizetype line, const QString &text, qsizetype record)
+    {
+        add(file, line, Severity::Warning, text, record);
+    }
+    // An error of the core, at the line it names or else at the record's line.
+    void coreError(ModuleFile file, const Error &failure, qsizetype line, qsizetype record)
+    {
+        const Place place = placeOf(failure.description, file);
+        error(file, place.line > 0 ? place.line : line, place.text, record);
+    }
+    // Checks record k of a file, whose record starts at `line`, on the view the editor
+    // shows of it: `checks(view, shown)` checks the view and, when the editor showed it,
+    // updates it without changes; it returns true when it found a reference outside its
+    // list. Such a reference stops the editor's decoding: the view of the numbers as
+    // stored (`stored()`) then says which one, and the rest of the record is checked on it.
+    template <typename View, typename Stored, typename Checks>
+    void checkRecord(ModuleFile file, qsizetype k, qsizetype line, const Result<View> &shown, Stored stored,
+                     Checks checks)
+    {
+        if (shown) {
+            checks(*shown, true);
+            return;
+        }
+        if (shown.error().code == ErrorCode::OutOfRange) {
+            const Result<View> view = stored();
+            if (view && checks(*view, false))
+                return;
+        }
+        coreError(file, shown.error(), line, k);
+        mBroken[editedIndex(file)].insert(k);
+    }
+
+    // --- Summary rows ----------------------------------------------------------------
+
+    void checkSummaryRows()
+    {
+        // The reader corrects a wrong troop count in memory, so the row as stored is read
+        // again: after a save from the editor it is right.
+        if (!m.troops.summaryNotice.isEmpty())
+            checkStoredSummaryRow(ModuleFile::Troops, count(ModuleFile::Troops));
+        else
+            checkSummaryRow(ModuleFile::Troops, m.troops.lines, count(ModuleFile::Troops));
+        checkSummaryRow(ModuleFile::PartyTemplates, m.partyTemplates.lines, count(ModuleFile::PartyTemplates));
+        checkSummaryRow(ModuleFile::Parties, m.parties.lines, count(ModuleFile::Parties));
+        // The catalogues keep only their entries: entry 0 stands for no faction, and item 0
+        // has no entry (a catalogue without entries may have held one item line or none).
+        checkStoredSummaryRow(ModuleFile::Factions, m.factions.size() - 1);
+        if (!m.items.isEmpty())
+            checkStoredSummaryRow(ModuleFile::Items, m.items.size() + 1);
+    }
+
+    void checkStoredSummaryRow(ModuleFile file, qsizetype records)
+    {
+        if (m.folder.isEmpty())
+            return;
+        const Result<LineTable> stored = readTextFile(m.path(file), moduleFileName(file));
+        if (stored)
+            checkSummaryRow(file, *stored, records);
+    }
+
+    // Line 2 is a blank and the number of records; the parties' row has a second number.
+    void checkSummaryRow(ModuleFile file, const LineTable &lines, qsizetype records)
+    {
+        const QByteArray row = lines.contains(2) ? lines.line(2) : QByteArray();
+        // Only numbers: a record line that starts with a number is no summary row.
+        std::optional<qint64> value;
+        bool numbers = true;
+        for (const QByteArray &field : splitFields(row)) {
+            const auto number = parseWholeNumber(QByteArrayView(field));
+            numbers = numbers && (field.isEmpty() || number);
+            if (!value)
+                value = number;
+        }
+        if (!numbers)
+            value.reset();
+        const QString what = kindOf(file).many;
+        if (!value)
+            error(file, 2,
+                  QStringLiteral("line 2 should be the summary row with the number of %1, %2, not \"%3\"")
+                      .arg(what)
+                      .arg(records)
+                      .arg(displayText(row)),
+                  -1);
+        else if (*value != records)
+            error(file, 2,
+                  QStringLiteral("the summary row says %1 %2, but the file holds %3%4")
+                      .arg(*value)
+                      .arg(what)
+                      .arg(records)
+                      .arg(file == ModuleFile::Troops
+                               ? QStringLiteral("; the editor writes %1 there when it saves").arg(records)
+                               : QString()),
+                  -1);
+    }
+
+    // --- Records -----------------------------------------------------------------------
+
+    void checkTroop(qsizetype k)
+    {
+        if (m.troops.records.unplaced.contains(k))
+            return; // reported where the records are placed
+        const qsizetype first = firstLine(ModuleFile::Troops, k);
+        const QString id = who(ModuleFile::Troops, k);
+        const auto stored = [&] {
+            return decodeTroop(m.troops.lines, first, m.troops.layout, TroopLists{m.items, kAnyNumber, kAnyNumber});
+        };
+        checkRecord(ModuleFile::Troops, k, first, mDocument.showTroop(k), stored,
+                    [&](const DecodedTroop &decoded, bool shown) {
+                        const bool missing = troopReferences(k, first, id, decoded.view);
+                        troopValues(k, first, id, decoded.view);
+                        if (shown)
+                            unchangedUpdate(ModuleFile::Troops, k, id, mDocument.troopUpdate(k, decoded.view));
+                        return missing;
+                    });
+    }
+
+    void troopValues(qsizetype k, qsizetype first, const QString &id, const TroopView &view)
+    {
+        const ModuleFile file = ModuleFile::Troops;
+        fieldRule(&problemWithName, file, first, view.name1, k, [&] { return QStringLiteral("Name 1 of ") + id; });
+        fieldRule(&problemWithName, file, first, view.name2, k, [&] { return QStringLiteral("Name 2 of ") + id; });
+        checkInventory(k, first + 1, id);
+        for (int i = 0; i < kAttributeCount; ++i)
+            fieldRule(&problemWithNumber, file, first + 2, view.attributes[i], k,
+                      [&] { return attributeName(i) + QStringLiteral(" of ") + id; });
+        for (int i = 0; i < kProficiencyCount; ++i)
+            fieldRule(&problemWithNumber, file, first + 3, view.proficiencies[i], k,
+                      [&] { return proficiencyName(i) + QStringLiteral(" of ") + id; });
+        QStringList high;
+        for (int s = 0; s < kSkillCount; ++s) {
+            const int level = highSkillLevel(view.skills[s]);
+            if (level > kHighestSkillLevel)
+                high.append(skillName(Skill(s)) + u' ' + QString::number(level));
+        }
+        if (!high.isEmpty())
+            warning(file, first + 4,
+                    QStringLiteral("%1 has skill levels above %2: %3")
+                        .arg(id)
+                        .arg(kHighestSkillLevel)
+                        .arg(high.join(QStringLiteral(", "))),
+                    k);
+    }
+
+    // The faction and the upgrade paths; true when one names a record that does not exist.
+    bool troopReferences(qsizetype k, qsizetype line, const QString &id, const TroopView &view)
+    {
+        bool missing = factionReference(ModuleFile::Troops, k, line, id, view.faction);
+        for (const auto &[path, troop] : {std::pair(u'A', view.upgradeA), std::pair(u'B', view.upgradeB)}) {
+            missing = troopReference(ModuleFile::Troops, k, line, troop,
+                                     [&] { return QStringLiteral("upgrade path %1 of %2").arg(QChar(path), id); })
+                || missing;
+        }
+        return missing;
+    }
+
+    // `what` names the reference ("upgrade path A of trp_x") when there is something to say.
+    template <typename Name>
+    bool troopReference(ModuleFile file, qsizetype k, qsizetype line, int troop, Name what)
+    {
+        if (troop == -1) {
+            warning(file, line, what() + QStringLiteral(" is troop -1, which stands for no troop chosen"), k);
+            return false;
+        }
+        if (troop < count(ModuleFile::Troops))
+            return false;
+        error(file, line, what() + QStringLiteral(" names troop %1, which does not exist").arg(troop), k);
+        return true;
+    }
+
+    bool factionReference(ModuleFile file, qsizetype k, qsizetype line, const QString &id, int faction)
+    {
+        if (faction == -1) {
+            warning(file, line, id + QStringLiteral(" has faction -1, which stands for no faction chosen"), k);
+            return false;
+        }
+        if (faction < factionCount())
+            return false;
+        error(file, line,
+              QStringLiteral("%1 names faction %2, which does not exist (factions.txt has factions 0 to %3)")
+                  .arg(id)
+                  .arg(faction)
+                  .arg(factionCount() - 1),
+              k);
+        return true;
+    }
+
+    // 64 slots of item and modifier; an item is a number above 0 in an item position.
+    void checkInventory(qsizetype k, qsizetype line, const QString &id)
+    {
+        const QByteArrayView text(m.troops.lines.line(line));
+        qsizetype numbers = 0;
+        qsizetype items = 0;
+        QStringList missing;
+        for (qsizetype start = 0; start <= text.size();) {
+            qsizetype blank = text.indexOf(' ', start);
+            if (blank < 0)
+                blank = text.size();
+            const QByteArrayView piece = text.sliced(start, blank - start);
+            start = blank + 1;
+            if (piece.isEmpty() || ++numbers % 2 == 0)
+                continue;
+            const auto item = parseWholeNumber(piece);
+            if (!item || *item <= 0)
+                continue;
+            ++items;
+            if (*item > m.items.size())
+                missing.append(QString::number(*item));
+        }
+        if (!missing.isEmpty())
+            error(ModuleFile::Troops, line,
+                  QStringLiteral("the inventory of %1 names item %2, which item_kinds1.txt does not hold (it has "
+                                 "items 1 to %3)")
+                      .arg(id, missing.join(QStringLiteral(", ")))
+                      .arg(m.items.size()),
+                  k);
+        if (items > kInventorySlots)
+            error(ModuleFile::Troops, line,
+                  QStringLiteral("the inventory of %1 holds %2 items, more than the %3 an inventory holds")
+                      .arg(id)
+                      .arg(items)
+                      .arg(kInventorySlots),
+                  k);
+        else if (numbers != 2 * kInventorySlots)
+            error(ModuleFile::Troops, line,
+                  QStringLiteral("the inventory line of %1 holds %2 numbers, not %3 slots of item and modifier (%4)")
+                      .arg(id)
+                      .arg(numbers)
+                      .arg(kInventorySlots)
+                      .arg(2 * kInventorySlots),
+                  k);
+    }
+
+    // One of the editor's rules for a changed field, applied to a stored value. The name of
+    // the field, which only the message needs, is made when the value is refused.
+    using FieldProblem = std::optional<QString> (*)(const QString &, const QString &);
+    template <typename Name>
+    void fieldRule(FieldProblem problem, ModuleFile file, qsizetype line, const QString &text, qsizetype k, Name field)
+    {
+        if (problem(QString(), text))
+            error(file, line, *problem(field(), text), k);
+    }
+
+    void checkTemplate(qsizetype k)
+    {
+        const ModuleFile file = ModuleFile::PartyTemplates;
+        const qsizetype n = firstLine(file, k);
+        const QString id = who(file, k);
+        Result<PartyTemplateView> shown = mDocument.showTemplate(k);
+        // The decoder's own text for bad member slots names neither line nor template.
+        if (!shown && shown.error().code == ErrorCode::UnknownLayout)
+            shown = Error{ErrorCode::UnknownLayout,
+                          QStringLiteral("the member slots of %1 are not six slots, each \"-1\" or a troop, a minimum, "
+                                         "a maximum and 0 or 1")
+                              .arg(id)};
+        const auto stored = [&] { return decodePartyTemplate(m.partyTemplates.lines, n, kAnyNumber, kAnyNumber); };
+        checkRecord(file, k, n, shown, stored, [&](const PartyTemplateView &view, bool editorShows) {
+            const bool missing = templateReferences(k, n, id, view);
+            templateValues(k, n, id, view);
+            if (editorShows)
+                unchangedUpdate(file, k, id, mDocument.templateUpdate(k, view));
+            return missing;
+        });
+    }
+
+    void templateValues(qsizetype k, qsizetype n, const QString &id, const PartyTemplateView &view)
+    {
+        const ModuleFile file = ModuleFile::PartyTemplates;
+        fieldRule(&problemWithName, file, n, view.name, k, [&] { return QStringLiteral("the name of ") + id; });
+        fieldRule(&problemWithNumber, file, n, view.menu, k, [&] { return QStringLiteral("the menu of ") + id; });
+        for (int s = 0; s < kMemberSlots; ++s) {
+            const TemplateSlot &slot = view.members[s];
+            const auto member = [&] { return QStringLiteral("member %1 of %2").arg(s + 1).arg(id); };
+            fieldRule(&problemWithNumber, file, n, slot.min, k,
+                      [&] { return QStringLiteral("the minimum of ") + member(); });
+            fieldRule(&problemWithNumber, file, n, slot.max, k,
+                      [&] { return QStringLiteral("the maximum of ") + member(); });
+            const auto low = parseWholeNumber(QStringView(slot.min));
+            const auto high = parseWholeNumber(QStringView(slot.max));
+            if (low && high && *high < *low)
+                error(file, n,
+                      QStringLiteral("%1 has a maximum of %2, below its minimum of %3")
+                          .arg(member())
+                          .arg(*high)
+                          .arg(*low),
+                      k);
+        }
+    }
+
+    bool templateReferences(qsizetype k, qsizetype n, const QString &id, const PartyTemplateView &view)
+    {
+        bool missing = factionReference(ModuleFile::PartyTemplates, k, n, id, view.faction);
+        for (int s = 0; s < kMemberSlots; ++s)
+            missing = troopReference(ModuleFile::PartyTemplates, k, n, view.members[s].troop,
+                                     [&] { return QStringLiteral("member %1 of %2").arg(s + 1).arg(id); })
+                || missing;
+        return missing;
+    }
+
+    void checkParty(qsizetype k)
+    {
+        const ModuleFile file = ModuleFile::Parties;
+        const qsizetype n = firstLine(file, k);
+        const QString id = who(file, k);
+        const auto stored = [&] { return decodeParty(m.parties.lines, n, kAnyNumber, kAnyNumber); };
+        checkRecord(file, k, n, mDocument.showParty(k), stored, [&](const PartyView &view, bool shown) {
+            const bool missing = partyReferences(k, n, id, view);
+            if (!view.id.startsWith(QStringLiteral("p_")))
+                error(
+                    file, n,
+                    QStringLiteral("field 5 of party %1 holds \"%2\" where its identifier, beginning with p_, belongs")
+                        .arg(k)
+                        .arg(view.id),
+                    k);
+            fieldRule(&problemWithName, file, n, view.name, k, [&] { return QStringLiteral("the name of ") + id; });
+            if (shown)
+                unchangedUpdate(file, k, id, mDocument.partyUpdate(k, view));
+            return missing;
+        });
+    }
+
+    bool partyReferences(qsizetype k, qsizetype n, const QString &id, const PartyView &view)
+    {
+        bool missing = factionReference(ModuleFile::Parties, k, n, id, view.faction);
+        if (view.partyTemplate >= count(ModuleFile::PartyTemplates)) {
+            error(ModuleFile::Parties, n,
+                  QStringLiteral("%1 names party template %2, which does not exist").arg(id).arg(view.partyTemplate),
+                  k);
+            missing = true;
+        }
+        return missing;
+    }
+
+    // An update without changes must give every stored line back.
+    void unchangedUpdate(ModuleFile file, qsizetype k, const QString &id, const Result<RecordUpdate> &update)
+    {
+        if (!update) {
+            error(file, firstLine(file, k),
+                  QStringLiteral("an update of %1 without changes is refused: %2").arg(id, update.error().description),
+                  k);
+            return;
+        }
+        for (const LineChange &change : update->lines) {
+            if (change.before != change.after)
+                error(file, change.line,
+                      QStringLiteral("an update of %1 without changes would change this line: %2")
+                          .arg(id, firstDifference(change.before, change.after)),
+                      k);
+        }
+    }
+
+    // --- Identifiers and places ----------------------------------------------------
+
+    void checkIdentifiers(ModuleFile file)
+    {
+        const RecordIndex &records = m.records(file);
+        QHash<QByteArray, qsizetype> seen;
+        seen.reserve(records.count());
+        for (qsizetype k = 0; k < records.count(); ++k) {
+            const QByteArray id = identifier(file, k);
+            if (id.isEmpty())
+                continue;
+            const auto earlier = seen.constFind(id);
+            if (earlier == seen.cend()) {
+                seen.insert(id, k);
+                continue;
+            }
+            error(file, records.line(k),
+                  QStringLiteral("%1 is already the identifier of %2 %3 (line %4)")
+                      .arg(displayText(id), kindOf(file).one)
+                      .arg(*earlier)
+                      .arg(records.line(*earlier)),
+                  k);
+        }
+    }
+
+    // Records the reader could not place, one finding for a run of them that it gives the
+    // same reason for.
+    void checkUnplaced(ModuleFile file)
+    {
+        const RecordIndex &records = m.records(file);
+        QList<qsizetype> unplaced = records.unplaced.keys();
+        std::sort(unplaced.begin(), unplaced.end());
+        for (qsizetype i = 0; i < unplaced.size();) {
+            const Place place = placeOf(records.unplaced.value(unplaced.at(i)), file);
+            qsizetype j = i + 1;
+            while (j < unplaced.size() && unplaced.at(j) == unplaced.at(j - 1) + 1
+                   && placeOf(records.unplaced.value(unplaced.at(j)), file).line == place.line)
+                ++j;
+            QString text = place.text;
+            if (j - i > 1)
+                text += QStringLiteral(", nor are %1 %2 to %3")
+                            .arg(kindOf(file).many)
+                            .arg(unplaced.at(i) + 1)
+                            .arg(unplaced.at(j - 1));
+            error(file, place.line, text, unplaced.at(i));
+            i = j;
+        }
+    }
+
+    // Troop k begins at line 3 + k x record lines, template k stands at line k + 3, party k
+    // at 2k + 3. One finding where the records start to stand elsewhere, at the first line
+    // that differs, not one for every record after it.
+    void checkPlacement(ModuleFile file)
+    {
+        const RecordIndex &records = m.records(file);
+        const int step = file == ModuleFile::Troops ? m.troops.layout.recordLines : file == ModuleFile::Parties ? 2 : 1;
+        const QSet<qsizetype> &broken = mBroken[editedIndex(file)];
+        qsizetype shift = 0;
+        // A record that could not be placed or read explains a shift after it.
+        bool explained = false;
+        for (qsizetype k = 0; k < records.count(); ++k) {
+            const qsizetype line = records.line(k);
+            const qsizetype place = kFirstRecordLine + k * step;
+            const bool unplaced = records.unplaced.contains(k);
+            if (!unplaced && !explained && line - place != shift)
+                error(file, std::min(line, place + shift), placementText(file, k, line, place), k);
+            shift = line - place;
+            explained = unplaced || broken.contains(k);
+        }
+    }
+
+    QString placementText(ModuleFile file, qsizetype k, qsizetype line, qsizetype place) const
+    {
+        const RecordKind &kind = kindOf(file);
+        const QString layout = file == ModuleFile::Troops
+            ? QStringLiteral("troop k at line 3 + %1k").arg(m.troops.layout.recordLines)
+            : kind.layout;
+        return QStringLiteral("%1 %2 (%3) begins at line %4, not at line %5 (%6); the %7 after it are shifted too")
+            .arg(kind.one)
+            .arg(k)
+            .arg(who(file, k))
+            .arg(line)
+            .arg(place)
+            .arg(layout, kind.many);
+    }
+
+    const Module &m;
+    ModuleDocument mDocument;
+    QList<Finding> mFindings;
+    std::array<QSet<qsizetype>, 3> mBroken; // records whose lines could not be read, by edited file
+};
+
+} // namespace
+
+QList<Finding> checkModule(const Module &module)
+{
+    return ModuleChecker(module).run();
+}
+
+QList<Finding> loadFindings(const LoadReport &report)
+{
+    QList<Finding> findings;
+    for (const ModuleFile file : kModuleFiles) {
+        if (const std::optional<Error> &failure = report.failure(file)) {
+            const Place place = placeOf(failure->description, file);
+            findings.append({file, place.line, Severity::Error, place.text});
+        }
+    }
+    return findings;
+}
+
+bool isUnreadable(const Error &error)
+{
+    switch (error.code) {
+    case ErrorCode::FileNotFound:
+    case ErrorCode::FileOpen:
+    case ErrorCode::FileRead:
+    case ErrorCode::FileTooLarge:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace lancefall

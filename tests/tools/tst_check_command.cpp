@@ -1,0 +1,147 @@
+#include "checker/check_command.h"
+#include "support/fixture_folder.h"
+#include "support/planted_fault.h"
+
+#include <QDir>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace lancefall;
+using namespace lancefall::testing;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const Fault kBrokenUpgradePath{u"troops.txt"_s, Plant::Field, 17, 9, "9999"};
+const Fault kHighSkill{u"troops.txt"_s, Plant::Field, 21, 3, "192"};
+
+struct Run {
+    int status = -1;
+    QString out, err;
+};
+
+// Runs the command; "%1" in the arguments stands for the folder.
+Run run(QStringList arguments, const QString &folder)
+{
+    Run result;
+    QTextStream out(&result.out);
+    QTextStream err(&result.err);
+    for (QString &a : arguments)
+        a.replace(u"%1"_s, folder);
+    result.status = runCheckCommand(arguments, out, err);
+    out.flush();
+    err.flush();
+    return result;
+}
+
+// The sample module in folder, with the fault planted (none without a file) and a file removed.
+bool prepare(const QString &folder, const Fault &fault, const QString &removed = {})
+{
+    const bool made = fault.file.isEmpty() ? copyFolder(sampleModuleFolder(), folder)
+                                           : plantFault(sampleModuleFolder(), folder, fault);
+    return made && (removed.isEmpty() || QDir(folder).remove(removed));
+}
+
+} // namespace
+
+class TestCheckCommand : public QObject {
+    Q_OBJECT
+
+private slots:
+    void exitStatus_data()
+    {
+        QTest::addColumn<Fault>("fault");          // no file: the sample module as it is
+        QTest::addColumn<QString>("removed");      // a file removed from the folder
+        QTest::addColumn<QStringList>("arguments"); // %1 is the folder
+        QTest::addColumn<int>("status");
+        const QStringList plain{u"%1"_s};
+        QTest::newRow("clean") << Fault{} << QString() << plain << 0;
+        QTest::newRow("only a warning") << kHighSkill << QString() << plain << 0;
+        QTest::newRow("an error") << kBrokenUpgradePath << QString() << plain << 1;
+        QTest::newRow("a file malformed") << Fault{u"troops.txt"_s, Plant::Delete, 2} << QString() << plain << 1;
+        QTest::newRow("a file missing") << Fault{} << u"parties.txt"_s << plain << 2;
+        QTest::newRow("no such folder") << Fault{} << QString() << QStringList{u"%1/none"_s} << 2;
+        QTest::newRow("no folder given") << Fault{} << QString() << QStringList{} << 2;
+        QTest::newRow("two folders") << Fault{} << QString() << QStringList{u"%1"_s, u"%1"_s} << 2;
+        QTest::newRow("unknown option") << Fault{} << QString() << QStringList{u"--fast"_s, u"%1"_s} << 2;
+    }
+    void exitStatus()
+    {
+        QFETCH(Fault, fault);
+        QFETCH(QString, removed);
+        QFETCH(QStringList, arguments);
+        QFETCH(int, status);
+        QTemporaryDir dir;
+        QVERIFY(prepare(dir.path(), fault, removed));
+        const Run result = run(arguments, dir.path());
+        QCOMPARE(result.status, status);
+    }
+
+    // One line per finding, then the summary; --quiet leaves only the summary.
+    void printsFindingsAndASummary_data()
+    {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<int>("findingLines");
+        QTest::newRow("plain") << QStringList{} << 1;
+        QTest::newRow("quiet") << QStringList{u"--quiet"_s} << 0;
+    }
+    void printsFindingsAndASummary()
+    {
+        QFETCH(QStringList, options);
+        QFETCH(int, findingLines);
+        QTemporaryDir dir;
+        QVERIFY(prepare(dir.path(), kBrokenUpgradePath));
+        const Run result = run(options << u"%1"_s, dir.path());
+        const QStringList printed = result.out.split(u'\n', Qt::SkipEmptyParts);
+        QCOMPARE(printed.size(), findingLines + 1);
+        if (findingLines > 0)
+            QVERIFY(printed.first().startsWith(u"troops.txt:17: error: upgrade path B of trp_aurel_footman"_s));
+        QCOMPARE(printed.last(), QDir::toNativeSeparators(dir.path())
+                                     + u": 1 error, 0 warnings in 38 troops, 12 party templates and 8 parties"_s);
+        QVERIFY(result.err.isEmpty());
+    }
+
+    // Counts, summary and one object per finding: file, line (null for the file as a
+    // whole), severity, message and record (null for none); --quiet leaves out the list.
+    void writesFindingsAsJson_data()
+    {
+        QTest::addColumn<Fault>("fault");
+        QTest::addColumn<QString>("removed");
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<QJsonObject>("finding"); // empty: no list of findings
+        QTest::newRow("record") << kBrokenUpgradePath << QString() << QStringList{}
+                                << QJsonObject{{u"file"_s, u"troops.txt"_s}, {u"line"_s, 17}, {u"severity"_s, u"error"_s},
+                                               {u"message"_s, u"upgrade path B of trp_aurel_footman names troop 9999, which does not exist"_s},
+                                               {u"record"_s, 2}};
+        QTest::newRow("whole file") << Fault{} << u"factions.txt"_s << QStringList{}
+                                    << QJsonObject{{u"file"_s, u"factions.txt"_s}, {u"line"_s, QJsonValue()}, {u"severity"_s, u"error"_s},
+                                                   {u"message"_s, u"the file does not exist"_s}, {u"record"_s, QJsonValue()}};
+        QTest::newRow("quiet") << kBrokenUpgradePath << QString() << QStringList{u"--quiet"_s} << QJsonObject{};
+    }
+    void writesFindingsAsJson()
+    {
+        QFETCH(Fault, fault);
+        QFETCH(QString, removed);
+        QFETCH(QStringList, options);
+        QFETCH(QJsonObject, finding);
+        QTemporaryDir dir;
+        QVERIFY(prepare(dir.path(), fault, removed));
+        const Run result = run(options << u"--json"_s << u"%1"_s, dir.path());
+        QJsonParseError error;
+        const QJsonObject root = QJsonDocument::fromJson(result.out.toUtf8(), &error).object();
+        QCOMPARE(error.error, QJsonParseError::NoError);
+        QCOMPARE(root.value(u"errors"_s).toInt(), 1);
+        QCOMPARE(root.value(u"warnings"_s).toInt(), 0);
+        QVERIFY(root.value(u"summary"_s).toString().startsWith(u"1 error, 0 warnings"_s));
+        if (finding.isEmpty())
+            QVERIFY(!root.contains(u"findings"_s));
+        else
+            QCOMPARE(root.value(u"findings"_s).toArray(), QJsonArray{finding});
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCheckCommand)
+#include "tst_check_command.moc"

@@ -1,0 +1,117 @@
+#include "editor_fixture.h"
+#include "support/planted_fault.h"
+#include "ui/check_report.h"
+#include "ui_check_report.h"
+#include "ui_main_window.h"
+
+#include <QAction>
+#include <QTemporaryDir>
+#include <QTreeWidget>
+#include <QUndoStack>
+
+using namespace lancefall;
+using namespace lancefall::testing;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Presses F7 in the window and gives the report that opened.
+CheckReport *checkWithF7(Editor &editor)
+{
+    QTest::keyClick(&editor.window, Qt::Key_F7);
+    CheckReport *report = editor.window.findChild<CheckReport *>();
+    return report && report->isVisible() ? report : nullptr;
+}
+
+QStringList listed(CheckReport &report)
+{
+    QStringList rows;
+    QTreeWidget *list = report.form().lstFindings;
+    for (int i = 0; i < list->topLevelItemCount(); ++i) {
+        const QTreeWidgetItem *item = list->topLevelItem(i);
+        rows.append(item->text(1) + u':' + item->text(2) + u' ' + item->text(0) + u' ' + item->text(3));
+    }
+    return rows;
+}
+
+} // namespace
+
+class TestCheckReport : public QObject {
+    Q_OBJECT
+
+private slots:
+    void checkingNeedsAModule()
+    {
+        Editor editor;
+        QVERIFY(!editor.window.findChild<QAction *>(u"actionCheckModule"_s)->isEnabled());
+        QVERIFY(!checkWithF7(editor));
+    }
+
+    // F7 lists the findings; activating one shows its record in its view, or the view of
+    // its file when it belongs to no record.
+    void activatingAFindingShowsItsRecord_data()
+    {
+        QTest::addColumn<Fault>("fault");
+        QTest::addColumn<QString>("finding"); // the listed row starts so
+        QTest::addColumn<QString>("view");
+        QTest::addColumn<int>("row"); // selected in the view's list, -1 for none
+        QTest::newRow("troop") << Fault{u"troops.txt"_s, Plant::Field, 21, 3, "192"}
+                               << u"troops.txt:21 warning trp_aurel_footman has skill levels above 10"_s << u"troops.txt"_s << 2;
+        QTest::newRow("template") << Fault{u"party_templates.txt"_s, Plant::Field, 6, 7, "12"}
+                                  << u"party_templates.txt:6 error member 1 of pt_sunmarch_column has a maximum of 9"_s << u"party_templates.txt"_s << 3;
+        QTest::newRow("party") << Fault{u"parties.txt"_s, Plant::Field, 9, 4, "p_main_party"}
+                               << u"parties.txt:9 error p_main_party is already"_s << u"parties.txt"_s << 3;
+        QTest::newRow("summary row") << Fault{u"parties.txt"_s, Plant::Line, 2, 0, " 7 7"}
+                                     << u"parties.txt:2 error the summary row says 7 parties"_s << u"parties.txt"_s << -1;
+    }
+    void activatingAFindingShowsItsRecord()
+    {
+        QFETCH(Fault, fault);
+        QFETCH(QString, finding);
+        QFETCH(QString, view);
+        QFETCH(int, row);
+        QTemporaryDir dir;
+        QVERIFY(plantFault(sampleModuleFolder(), dir.path(), fault));
+        Editor editor;
+        editor.load(dir.path());
+        CheckReport *report = checkWithF7(editor);
+        QVERIFY(report);
+        const QStringList rows = listed(*report);
+        QCOMPARE(rows.size(), 1);
+        QVERIFY2(rows.first().startsWith(finding), qPrintable(rows.first()));
+
+        report->form().cmdShowFinding->click();
+        QCOMPARE(editor.ui.cmbChooseFile->currentText(), view);
+        const QHash<QString, QAbstractItemView *> lists{{u"troops.txt"_s, editor.ui.ListTroops},
+                                                        {u"party_templates.txt"_s, editor.ui.lstPartyTemplates},
+                                                        {u"parties.txt"_s, editor.ui.lstParties}};
+        QAbstractItemView *list = lists.value(view);
+        const QModelIndexList selected = list->selectionModel()->selectedIndexes();
+        QCOMPARE(selected.isEmpty() ? -1 : selected.first().row(), row);
+        QVERIFY(editor.messages.shown.isEmpty());
+    }
+
+    // The report checks the module as it stands in the editor and follows updates and undo.
+    void reportFollowsUnsavedUpdates()
+    {
+        QTemporaryDir dir;
+        QVERIFY(plantFault(sampleModuleFolder(), dir.path(), {u"party_templates.txt"_s, Plant::Field, 3, 7, "12"}));
+        Editor editor;
+        editor.load(dir.path());
+        CheckReport *report = checkWithF7(editor);
+        QVERIFY(report);
+        QCOMPARE(listed(*report).size(), 1);
+        report->form().cmdShowFinding->click();
+        QCOMPARE(editor.ui.txtPTMin_0->text(), u"12"_s);
+
+        editor.ui.txtPTMin_0->setText(u"4"_s);
+        editor.ui.cmdUpdate->click();
+        QCOMPARE(listed(*report), QStringList{});
+        QCOMPARE(report->form().lblCheckSummary->text(), u"0 errors, 0 warnings in 38 troops, 12 party templates and 8 parties"_s);
+        editor.window.undoStack().undo();
+        QCOMPARE(listed(*report).size(), 1);
+    }
+};
+
+QTEST_MAIN(TestCheckReport)
+#include "tst_check_report.moc"
