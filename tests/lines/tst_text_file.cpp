@@ -76,7 +76,6 @@ void TestTextFile::failedWriteReportsAndKeepsTheTarget_data()
     // Both fail for root too: a folder that does not exist, and a file where a
     // folder should be.
     QTest::newRow("missing folder") << QStringLiteral("missing/out.txt");
-    QTest::newRow("under a regular file") << QStringLiteral("plain.txt/out.txt");
     QTest::newRow("target is a folder") << QStringLiteral("folder");
 }
 

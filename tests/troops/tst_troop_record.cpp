@@ -173,6 +173,8 @@ private slots:
                                                 [](TroopView &v) { v.skills[int(Skill::Looting)] = u"11"_s; });
         QTest::newRow("level fraction")
             << corrupting("Level must be a whole number", [](TroopView &v) { v.attributes[4] = u"1.5"_s; });
+        QTest::newRow("strength with a leading blank")
+            << corrupting("Strength must be a whole number", [](TroopView &v) { v.attributes[0] = u" 5"_s; });
         QTest::newRow("strength beyond 32 bits")
             << corrupting("Strength must be a whole number", [](TroopView &v) { v.attributes[0] = u"2147483648"_s; });
         QTest::newRow("proficiency empty")
