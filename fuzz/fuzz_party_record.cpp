@@ -10,13 +10,13 @@ using namespace lancefall::fuzz;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
-    const LineTable lines = splitLines(bytesOf(data, size));
     constexpr int kTemplates = 12;
     constexpr int kFactions = 8;
-    const Result<PartyView> shown = decodeParty(lines, 1, kTemplates, kFactions);
-    if (!shown)
-        return 0;
-    const Result<QByteArray> encoded = encodeParty(*shown, lines, 1, kTemplates, kFactions);
-    require(encoded.ok() && *encoded == lines.line(1), "an unchanged party gives back its stored line");
+    requireUnchangedLine(
+        splitLines(bytesOf(data, size)),
+        [](const LineTable &lines) { return decodeParty(lines, 1, kTemplates, kFactions); },
+        [](const PartyView &view, const LineTable &lines) {
+            return encodeParty(view, lines, 1, kTemplates, kFactions);
+        });
     return 0;
 }

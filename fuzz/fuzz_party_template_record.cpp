@@ -10,13 +10,13 @@ using namespace lancefall::fuzz;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
-    const LineTable lines = splitLines(bytesOf(data, size));
     constexpr int kFactions = 8;
     constexpr int kTroops = 30;
-    const Result<PartyTemplateView> shown = decodePartyTemplate(lines, 1, kFactions, kTroops);
-    if (!shown)
-        return 0;
-    const Result<QByteArray> encoded = encodePartyTemplate(*shown, lines, 1, kFactions, kTroops);
-    require(encoded.ok() && *encoded == lines.line(1), "an unchanged template gives back its stored line");
+    requireUnchangedLine(
+        splitLines(bytesOf(data, size)),
+        [](const LineTable &lines) { return decodePartyTemplate(lines, 1, kFactions, kTroops); },
+        [](const PartyTemplateView &view, const LineTable &lines) {
+            return encodePartyTemplate(view, lines, 1, kFactions, kTroops);
+        });
     return 0;
 }

@@ -19,14 +19,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     if (!file)
         return 0;
     const RecordIndex &records = file->records;
-    require(file->listLabels.size() == records.count() && file->slotLabels.size() == records.count()
-                && file->upgradeLabels.size() == records.count(),
+    require(file->slotLabels.size() == records.count() && file->upgradeLabels.size() == records.count(),
             "one label of each list per troop");
-    for (qsizetype k = 0; k < records.count(); ++k) {
-        require(lines.contains(records.line(k)) && lines.line(records.line(k)).startsWith("trp_"),
-                "a troop begins at a line that begins with trp_");
-        require(k == 0 || records.line(k) > records.line(k - 1), "troops are listed in file order");
-    }
+    requireRecordsInOrder(lines, records, file->listLabels.size(),
+                          [](const QByteArray &line) { return line.startsWith("trp_"); });
     for (const qsizetype k : records.unplaced.keys())
         require(records.contains(k), "only listed troops are unplaced");
     require(file->lines.lastIndex() == lines.lastIndex(), "the reader keeps every line");
