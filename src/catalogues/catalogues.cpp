@@ -10,11 +10,14 @@ namespace lancefall {
 
 Result<QStringList> readItemCatalogue(const QString &path)
 {
-    Result<LineTable> read = readTextFile(path, kItemsFileName);
+    const Result<LineTable> read = readTextFile(path, kItemsFileName);
     if (!read)
         return read.error();
-    const LineTable &lines = *read;
+    return readItemCatalogue(*read);
+}
 
+Result<QStringList> readItemCatalogue(const LineTable &lines)
+{
     QStringList labels;
     qsizetype item = 0;
     for (qsizetype n = 1; n <= lines.lastIndex(); ++n) {
@@ -36,11 +39,14 @@ Result<QStringList> readItemCatalogue(const QString &path)
 
 Result<QStringList> readFactionCatalogue(const QString &path, bool playerFactionFirst)
 {
-    Result<LineTable> read = readTextFile(path, kFactionsFileName);
+    const Result<LineTable> read = readTextFile(path, kFactionsFileName);
     if (!read)
         return read.error();
-    const LineTable &lines = *read;
+    return readFactionCatalogue(*read, playerFactionFirst);
+}
 
+Result<QStringList> readFactionCatalogue(const LineTable &lines, bool playerFactionFirst)
+{
     QStringList labels{playerFactionFirst ? QStringLiteral("0 - Player_Faction") : QStringLiteral("0 - No_Faction")};
     for (qsizetype n = 1; n <= lines.lastIndex(); ++n) {
         const QByteArray &line = lines.line(n);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "lines/error.h"
+#include "lines/line_table.h"
 
 #include <QStringList>
 
@@ -13,10 +14,13 @@ inline const QString kFactionsFileName = QStringLiteral("factions.txt");
 // the first item line (item 0) is not listed. An entry reads
 // "n - name  (itm_id)". A missing file gives FileNotFound.
 Result<QStringList> readItemCatalogue(const QString &path);
+// The same on lines already read.
+Result<QStringList> readItemCatalogue(const LineTable &lines);
 
 // The faction choosers' entries from factions.txt. Entry p is faction number p;
 // entry 0 names the player's faction (game version 0.90x) or no faction (any other
 // version). A missing file gives FileNotFound.
 Result<QStringList> readFactionCatalogue(const QString &path, bool playerFactionFirst);
+Result<QStringList> readFactionCatalogue(const LineTable &lines, bool playerFactionFirst);
 
 } // namespace lancefall

@@ -312,9 +312,10 @@ private:
     bool troopReferences(qsizetype k, qsizetype line, const QString &id, const TroopView &view)
     {
         bool missing = factionReference(ModuleFile::Troops, k, line, id, view.faction);
-        for (const auto &[path, troop] : {std::pair(u'A', view.upgradeA), std::pair(u'B', view.upgradeB)}) {
-            missing = troopReference(ModuleFile::Troops, k, line, troop,
-                                     [&] { return QStringLiteral("upgrade path %1 of %2").arg(QChar(path), id); })
+        for (const auto &upgrade : {std::pair(u'A', view.upgradeA), std::pair(u'B', view.upgradeB)}) {
+            missing
+                = troopReference(ModuleFile::Troops, k, line, upgrade.second,
+                                 [&] { return QStringLiteral("upgrade path %1 of %2").arg(QChar(upgrade.first), id); })
                 || missing;
         }
         return missing;

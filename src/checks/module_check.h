@@ -19,6 +19,8 @@ namespace lancefall {
 // - names are not empty, numbers shown as numbers are whole 32-bit numbers, a member's
 //   maximum is not below its minimum, an inventory holds 64 slots;
 // - a skill level above 10 is a warning, as are references of -1 (nothing chosen).
+// The module keeps no summary row of its catalogues, and its troops.txt row as corrected
+// at load; those rows are read again from the module's folder, as they stand on disk.
 QList<Finding> checkModule(const Module &module);
 
 // One finding per file that a load could not read, at the line its reader stopped at.

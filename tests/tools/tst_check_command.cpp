@@ -61,7 +61,7 @@ private slots:
         QTest::newRow("clean") << Fault{} << QString() << plain << 0;
         QTest::newRow("only a warning") << kHighSkill << QString() << plain << 0;
         QTest::newRow("an error") << kBrokenUpgradePath << QString() << plain << 1;
-        QTest::newRow("a file malformed") << Fault{u"troops.txt"_s, Plant::Delete, 2} << QString() << plain << 1;
+        QTest::newRow("a file malformed") << Fault{u"troops.txt"_s, Plant::Delete, 2, 0, {}} << QString() << plain << 1;
         QTest::newRow("a file missing") << Fault{} << u"parties.txt"_s << plain << 2;
         QTest::newRow("no such folder") << Fault{} << QString() << QStringList{u"%1/none"_s} << 2;
         QTest::newRow("no folder given") << Fault{} << QString() << QStringList{} << 2;
