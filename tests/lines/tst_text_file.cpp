@@ -16,8 +16,6 @@ private slots:
     void splitsEveryKindOfLineEnd_data();
     void splitsEveryKindOfLineEnd();
     void refusesAFileFarLargerThanAnyModule();
-    void failedWriteReportsAndKeepsTheTarget_data();
-    void failedWriteReportsAndKeepsTheTarget();
     void decodesNamesFromAChineseSystem_data();
     void decodesNamesFromAChineseSystem();
     void keepsUntouchedBytesAndEncodesEditsAlike();
@@ -68,37 +66,6 @@ void TestTextFile::refusesAFileFarLargerThanAnyModule()
     QCOMPARE(read.error().code, ErrorCode::FileTooLarge);
     QVERIFY2(read.error().description.startsWith(QStringLiteral("troops.txt: the file is 64.0 MB (67108865 bytes)")),
              qPrintable(read.error().description));
-}
-
-void TestTextFile::failedWriteReportsAndKeepsTheTarget_data()
-{
-    QTest::addColumn<QString>("relativePath");
-    // Both fail for root too: a folder that does not exist, and a file where a
-    // folder should be.
-    QTest::newRow("missing folder") << QStringLiteral("missing/out.txt");
-    QTest::newRow("target is a folder") << QStringLiteral("folder");
-}
-
-void TestTextFile::failedWriteReportsAndKeepsTheTarget()
-{
-    QFETCH(QString, relativePath);
-    QTemporaryDir dir;
-    QFile plain(dir.filePath(QStringLiteral("plain.txt")));
-    QVERIFY(plain.open(QIODevice::WriteOnly));
-    plain.write("old content\r\n");
-    plain.close();
-    QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("folder/inside")));
-
-    const Result<qsizetype> written =
-        writeTextFile(dir.filePath(relativePath), QStringLiteral("out.txt"), splitLines("new\n"));
-    QVERIFY(!written.ok());
-    QCOMPARE(written.error().code, ErrorCode::FileWrite);
-    QVERIFY(written.error().message().startsWith(QStringLiteral("Error #4: out.txt: ")));
-
-    QVERIFY(plain.open(QIODevice::ReadOnly));
-    QCOMPARE(plain.readAll(), QByteArray("old content\r\n"));
-    QVERIFY(QFileInfo(dir.filePath(QStringLiteral("folder/inside"))).isDir());
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::NoDotAndDotDot), QStringList{QStringLiteral("plain.txt")});
 }
 
 void TestTextFile::decodesNamesFromAChineseSystem_data()
