@@ -94,7 +94,7 @@ QByteArray joinLines(const LineTable &lines)
     return content;
 }
 
-Result<LineTable> readTextFile(const QString &path, const QString &fileName)
+Result<LineTable> readTextFile(const QString &path, const QString &fileName, FileState *state)
 {
     const QFileInfo info(path);
     if (!info.exists() || info.isDir())
@@ -114,6 +114,8 @@ Result<LineTable> readTextFile(const QString &path, const QString &fileName)
         return fileError(ErrorCode::FileTooLarge, fileName,
                          QStringLiteral("the file is larger than %1, the most a module file may hold")
                              .arg(sizeText(kMaxModuleFileBytes)));
+    if (state)
+        *state = contentState(content, info.lastModified());
     return splitLines(content);
 }
 

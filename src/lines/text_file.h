@@ -1,6 +1,7 @@
 #pragma once
 
 #include "lines/error.h"
+#include "lines/file_state.h"
 #include "lines/line_table.h"
 
 #include <QString>
@@ -27,8 +28,9 @@ QByteArray joinLines(const LineTable &lines);
 
 // Reads the file at path into a line table. A missing file gives
 // ErrorCode::FileNotFound, a file above kMaxModuleFileBytes ErrorCode::FileTooLarge;
-// fileName is the bare name used in messages.
-Result<LineTable> readTextFile(const QString &path, const QString &fileName);
+// fileName is the bare name used in messages. `state`, when given, receives the state
+// of the very bytes that were read.
+Result<LineTable> readTextFile(const QString &path, const QString &fileName, FileState *state = nullptr);
 
 // Writes the table to a temporary file beside path and renames it over path, so a
 // failed write leaves the old file as it was. Returns the number of lines written.

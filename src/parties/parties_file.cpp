@@ -18,14 +18,6 @@ QString partyLabelFromLine(qsizetype k, const QByteArray &line)
     return recordLabel(k, displayText(fields.value(kNameField)), displayText(fields.value(kIdField)));
 }
 
-Result<PartiesFile> readPartiesFile(const QString &path)
-{
-    Result<LineTable> read = readTextFile(path, kPartiesFileName);
-    if (!read)
-        return read.error();
-    return readParties(std::move(read).value());
-}
-
 Result<PartiesFile> readParties(LineTable lines)
 {
     PartiesFile file;

@@ -30,10 +30,8 @@ inline bool isPartyLine(const QByteArray &line)
 QString partyLabelFromLine(qsizetype k, const QByteArray &line);
 
 // Reads parties.txt and lists every record line in file order, wherever it stands; each
-// party's second line is never read or changed. Errors: FileNotFound, FileTooLarge,
-// MissingField for a record line with fewer than six fields. A file without parties is no
-// error.
-Result<PartiesFile> readPartiesFile(const QString &path);
+// party's second line is never read or changed. Error: MissingField for a record line with
+// fewer than six fields. A file without parties is no error.
 Result<PartiesFile> readParties(LineTable lines);
 
 } // namespace lancefall

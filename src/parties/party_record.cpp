@@ -38,7 +38,8 @@ Result<PartyView> decodeParty(const LineTable &lines, qsizetype n, int templateC
     const QByteArray &line = lines.line(n);
     if (!isPartyLine(line))
         return partyError(ErrorCode::InvalidValue, n, QStringLiteral("the line holds no identifier beginning with p_"));
-    const QList<QByteArray> fields = splitFields(line);
+    // Only the first ten fields are shown: a long line is not split further.
+    const QList<QByteArray> fields = leadingFields(line, kFieldsNeeded);
     if (fields.size() < kFieldsNeeded)
         return partyError(ErrorCode::MissingField, n,
                           QStringLiteral("a party line needs at least %1 fields").arg(kFieldsNeeded));

@@ -33,14 +33,6 @@ QString partyTemplateLabelFromLine(qsizetype k, const QByteArray &line)
     return recordLabel(k, displayText(name), displayText(id));
 }
 
-Result<PartyTemplatesFile> readPartyTemplatesFile(const QString &path)
-{
-    Result<LineTable> read = readTextFile(path, kPartyTemplatesFileName);
-    if (!read)
-        return read.error();
-    return readPartyTemplates(std::move(read).value());
-}
-
 Result<PartyTemplatesFile> readPartyTemplates(LineTable lines)
 {
     PartyTemplatesFile file;

@@ -30,9 +30,8 @@ inline bool isPartyTemplateLine(const QByteArray &line)
 QString partyTemplateLabelFromLine(qsizetype k, const QByteArray &line);
 
 // Reads party_templates.txt and lists every line that begins with "pt_", in file order,
-// wherever it stands. Errors: FileNotFound, FileTooLarge, MissingField for a template line
-// with a single field, NoRecords for a file without any template line.
-Result<PartyTemplatesFile> readPartyTemplatesFile(const QString &path);
+// wherever it stands. Errors: MissingField for a template line with a single field,
+// NoRecords for a file without any template line.
 Result<PartyTemplatesFile> readPartyTemplates(LineTable lines);
 
 } // namespace lancefall

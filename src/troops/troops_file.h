@@ -33,10 +33,7 @@ inline const QString kNoTroopLabel = QStringLiteral("0 - None");
 // stray line or the start of the next troop. When the two readings disagree the
 // summary row decides; where it decides nothing, the troops from that point on
 // are listed but not offered (records.unplaced says why).
-// Errors: FileNotFound, FileTooLarge, MissingField (no summary row, a troop line with
-// a single field), NoRecords.
-Result<TroopsFile> readTroopsFile(const QString &path);
-// The same on lines already read.
+// Errors: MissingField (no summary row, a troop line with a single field), NoRecords.
 Result<TroopsFile> readTroops(LineTable lines);
 
 QString troopUpgradeLabel(qsizetype troop, const QString &name);

@@ -2,8 +2,8 @@
 
 #include "checks/module_check.h"
 #include "ui/main_window.h"
-#include "ui_main_window.h"
 #include "ui_check_report.h"
+#include "ui_main_window.h"
 
 #include <QAction>
 #include <QStyle>

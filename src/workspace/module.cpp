@@ -97,16 +97,28 @@ LoadReport loadModule(const QString &folder)
     LoadReport report;
     Module &module = report.module;
     module.folder = folder;
-    auto failure
-        = [&report](ModuleFile file) -> std::optional<Error> & { return report.failures[static_cast<int>(file)]; };
-
-    take(readTroopsFile(module.path(ModuleFile::Troops)), module.troops, failure(ModuleFile::Troops));
-    take(readItemCatalogue(module.path(ModuleFile::Items)), module.items, failure(ModuleFile::Items));
-    take(readFactionCatalogue(module.path(ModuleFile::Factions), module.troops.layout.gameVersion == kGameVersion090),
-         module.factions, failure(ModuleFile::Factions));
-    take(readPartyTemplatesFile(module.path(ModuleFile::PartyTemplates)), module.partyTemplates,
-         failure(ModuleFile::PartyTemplates));
-    take(readPartiesFile(module.path(ModuleFile::Parties)), module.parties, failure(ModuleFile::Parties));
+    // Each file is read once; its reader works on the lines, its state on the same bytes.
+    const auto load = [&](ModuleFile file, auto read, auto &target) {
+        const int i = static_cast<int>(file);
+        Result<LineTable> lines = readTextFile(module.path(file), moduleFileName(file), &report.states[i]);
+        if (!lines)
+            report.failures[i] = lines.error();
+        else
+            take(read(std::move(lines).value()), target, report.failures[i]);
+    };
+    load(
+        ModuleFile::Troops, [](LineTable lines) { return readTroops(std::move(lines)); }, module.troops);
+    load(
+        ModuleFile::Items, [](const LineTable &lines) { return readItemCatalogue(lines); }, module.items);
+    const bool playerFaction = module.troops.layout.gameVersion == kGameVersion090;
+    load(
+        ModuleFile::Factions, [&](const LineTable &lines) { return readFactionCatalogue(lines, playerFaction); },
+        module.factions);
+    load(
+        ModuleFile::PartyTemplates, [](LineTable lines) { return readPartyTemplates(std::move(lines)); },
+        module.partyTemplates);
+    load(
+        ModuleFile::Parties, [](LineTable lines) { return readParties(std::move(lines)); }, module.parties);
     report.summaryNotice = module.troops.summaryNotice;
     report.placementNotices = module.troops.placementNotices;
     return report;

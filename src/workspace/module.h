@@ -1,6 +1,7 @@
 #pragma once
 
 #include "lines/error.h"
+#include "lines/file_state.h"
 #include "parties/parties_file.h"
 #include "party_templates/party_templates_file.h"
 #include "troops/troops_file.h"
@@ -47,6 +48,9 @@ struct Module {
 struct LoadReport {
     Module module;
     std::array<std::optional<Error>, 5> failures; // by ModuleFile; FileNotFound for a missing file
+    // By ModuleFile: each file as it was read, to tell later whether another program
+    // changed it.
+    std::array<FileState, 5> states;
     // What the user should know of a module that was read: a corrected summary row,
     // records that cannot be placed.
     QString summaryNotice;

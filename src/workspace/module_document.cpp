@@ -82,17 +82,13 @@ ModuleDocument::ModuleDocument(Module module) : mModule(std::move(module)), mLoa
 
 LoadReport ModuleDocument::open(const QString &folder)
 {
-    // Taken before the files are read: a change made while they are read shows as a
-    // change, never the other way round.
-    std::array<FileState, 5> states;
-    for (const ModuleFile file : kModuleFiles)
-        states[int(file)] = readFileState(folder + moduleFileName(file));
     LoadReport report = loadModule(folder);
     if (!report.ok())
         return report;
     *this = ModuleDocument(report.module);
-    mDiskStates = states;
-    mReported = states;
+    // The states of the bytes that were read: any later change on disk differs from them.
+    mDiskStates = report.states;
+    mReported = report.states;
     return report;
 }
 

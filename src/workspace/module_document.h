@@ -1,9 +1,9 @@
 #pragma once
 
+#include "lines/file_state.h"
 #include "parties/party_record.h"
 #include "party_templates/party_template_record.h"
 #include "troops/troop_record.h"
-#include "workspace/file_state.h"
 #include "workspace/module.h"
 
 #include <array>

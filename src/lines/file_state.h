@@ -12,7 +12,7 @@ struct FileState {
     bool exists = false;
     qint64 size = 0;
     QDateTime modified;
-    size_t hash = 0;   // of the content, when it could be read
+    quint64 hash = 0;  // of the content, when it could be read
     QString readError; // why an existing file could not be read
 
     // The same bytes, or the same absence. The time alone does not count: a tool that
@@ -23,6 +23,8 @@ struct FileState {
     }
 };
 
+// The state of a file that held content when it was read, last modified at `modified`.
+FileState contentState(const QByteArray &content, const QDateTime &modified);
 // Reads the file at path; content, when given, receives its bytes.
 FileState readFileState(const QString &path, QByteArray *content = nullptr);
 // The state of a file just written with content, without reading it back.
