@@ -2,19 +2,10 @@
 
 #include "lines/line_table.h"
 #include "lines/text_codec.h"
-#include "lines/text_file.h"
 
 #include <QStringBuilder>
 
 namespace lancefall {
-
-Result<QStringList> readItemCatalogue(const QString &path)
-{
-    const Result<LineTable> read = readTextFile(path, kItemsFileName);
-    if (!read)
-        return read.error();
-    return readItemCatalogue(*read);
-}
 
 Result<QStringList> readItemCatalogue(const LineTable &lines)
 {
@@ -35,14 +26,6 @@ Result<QStringList> readItemCatalogue(const LineTable &lines)
         ++item;
     }
     return labels;
-}
-
-Result<QStringList> readFactionCatalogue(const QString &path, bool playerFactionFirst)
-{
-    const Result<LineTable> read = readTextFile(path, kFactionsFileName);
-    if (!read)
-        return read.error();
-    return readFactionCatalogue(*read, playerFactionFirst);
 }
 
 Result<QStringList> readFactionCatalogue(const LineTable &lines, bool playerFactionFirst)

@@ -13,92 +13,85 @@ class TestTextFile : public QObject {
     Q_OBJECT
 
 private slots:
-    void splitsEveryKindOfLineEnd_data();
-    void splitsEveryKindOfLineEnd();
-    void refusesAFileFarLargerThanAnyModule();
-    void decodesNamesFromAChineseSystem_data();
-    void decodesNamesFromAChineseSystem();
-    void keepsUntouchedBytesAndEncodesEditsAlike();
+    void splitsEveryKindOfLineEnd_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QList<QByteArray>>("lines");
+        QTest::addColumn<QByteArray>("written"); // the bytes written back, empty: the content itself
+        QTest::newRow("crlf") << QByteArray("a\r\nb\r\n") << QList<QByteArray>{"a", "b"} << QByteArray();
+        QTest::newRow("lf") << QByteArray("a\nb\n") << QList<QByteArray>{"a", "b"} << QByteArray();
+        QTest::newRow("lone cr") << QByteArray("a\rb\r") << QList<QByteArray>{"a", "b"} << QByteArray();
+        QTest::newRow("no final end") << QByteArray("a\nb") << QList<QByteArray>{"a", "b"} << QByteArray();
+        QTest::newRow("mixed ends become CR LF")
+            << QByteArray("a\r\n\r\n\nb\r\r\n") << QList<QByteArray>{"a", "", "", "b", ""}
+            << QByteArray("a\r\n\r\n\r\nb\r\n\r\n");
+        QTest::newRow("lf then cr is two ends") << QByteArray("a\n\rb") << QList<QByteArray>{"a", "", "b"}
+                                                << QByteArray("a\r\n\r\nb");
+        QTest::newRow("byte-order mark kept off line 1")
+            << QByteArray("\xef\xbb\xbftroopsfile version 1\n 1\n") << QList<QByteArray>{"troopsfile version 1", " 1"}
+            << QByteArray();
+        QTest::newRow("empty file") << QByteArray() << QList<QByteArray>{} << QByteArray();
+        QTest::newRow("blanks and bytes kept") << QByteArray("  \xce\xc0 x  \r\n") << QList<QByteArray>{"  \xce\xc0 x  "}
+                                               << QByteArray();
+    }
+
+    void splitsEveryKindOfLineEnd()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(QList<QByteArray>, lines);
+        QFETCH(QByteArray, written);
+        const LineTable table = splitLines(content);
+        QCOMPARE(table.lastIndex(), lines.size());
+        QCOMPARE(table.line(0), QByteArray());
+        QCOMPARE(QList<QByteArray>(table.begin(), table.end()), lines);
+        QCOMPARE(joinLines(table), written.isEmpty() ? content : written);
+    }
+
+    void refusesAFileFarLargerThanAnyModule()
+    {
+        QTemporaryDir dir;
+        QFile huge(dir.filePath(QStringLiteral("troops.txt")));
+        QVERIFY(huge.open(QIODevice::WriteOnly) && huge.resize(kMaxModuleFileBytes + 1));
+        huge.close();
+        const Result<LineTable> read = readTextFile(huge.fileName(), QStringLiteral("troops.txt"));
+        QVERIFY(!read);
+        QCOMPARE(read.error().code, ErrorCode::FileTooLarge);
+        QVERIFY2(read.error().description.startsWith(QStringLiteral("troops.txt: the file is 64.0 MB (67108865 bytes)")),
+                 qPrintable(read.error().description));
+    }
+
+    void decodesNamesFromAChineseSystem_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("encoding");
+        QTest::newRow("ascii") << QByteArray("Guard") << QStringLiteral("Guard") << int(TextEncoding::System);
+        QTest::newRow("utf-8") << QByteArray("\xe5\x8d\xab\xe5\x85\xb5") << QStringLiteral("卫兵") << int(TextEncoding::System);
+        QTest::newRow("gb18030") << QByteArray("\xce\xc0\xb1\xf8") << QStringLiteral("卫兵") << int(TextEncoding::Gb18030);
+        QTest::newRow("neither") << QByteArray("\xff\xfe") << QStringLiteral("\u00ff\u00fe") << int(TextEncoding::Latin1);
+    }
+
+    void decodesNamesFromAChineseSystem()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, text);
+        QFETCH(int, encoding);
+        const DecodedText decoded = decodeText(bytes);
+        QCOMPARE(decoded.text, text);
+        QCOMPARE(int(decoded.encoding), encoding);
+    }
+
+    void keepsUntouchedBytesAndEncodesEditsAlike()
+    {
+        const QByteArray gb("\xce\xc0\xb1\xf8");
+        QCOMPARE(encodeEdited(QStringLiteral("卫兵"), gb), gb);
+        // An edit keeps the field's encoding: GB18030 in, GB18030 out.
+        QCOMPARE(encodeEdited(QStringLiteral("卫兵_2"), gb), QByteArray("\xce\xc0\xb1\xf8_2"));
+        QCOMPARE(encodeEdited(QStringLiteral("Guard"), QByteArray("Old")), QByteArray("Guard"));
+        // Latin-1 cannot hold Chinese text: it is written as UTF-8 instead of being lost.
+        QCOMPARE(encodeEdited(QStringLiteral("卫"), QByteArray("\xff")), QStringLiteral("卫").toUtf8());
+    }
 };
-
-void TestTextFile::splitsEveryKindOfLineEnd_data()
-{
-    QTest::addColumn<QByteArray>("content");
-    QTest::addColumn<QList<QByteArray>>("lines");
-    QTest::addColumn<QByteArray>("written"); // the bytes written back, empty: the content itself
-    QTest::newRow("crlf") << QByteArray("a\r\nb\r\n") << QList<QByteArray>{"a", "b"} << QByteArray();
-    QTest::newRow("lf") << QByteArray("a\nb\n") << QList<QByteArray>{"a", "b"} << QByteArray();
-    QTest::newRow("lone cr") << QByteArray("a\rb\r") << QList<QByteArray>{"a", "b"} << QByteArray();
-    QTest::newRow("no final end") << QByteArray("a\nb") << QList<QByteArray>{"a", "b"} << QByteArray();
-    QTest::newRow("mixed ends become CR LF")
-        << QByteArray("a\r\n\r\n\nb\r\r\n") << QList<QByteArray>{"a", "", "", "b", ""}
-        << QByteArray("a\r\n\r\n\r\nb\r\n\r\n");
-    QTest::newRow("lf then cr is two ends") << QByteArray("a\n\rb") << QList<QByteArray>{"a", "", "b"}
-                                            << QByteArray("a\r\n\r\nb");
-    QTest::newRow("byte-order mark kept off line 1")
-        << QByteArray("\xef\xbb\xbftroopsfile version 1\n 1\n") << QList<QByteArray>{"troopsfile version 1", " 1"}
-        << QByteArray();
-    QTest::newRow("empty file") << QByteArray() << QList<QByteArray>{} << QByteArray();
-    QTest::newRow("blanks and bytes kept") << QByteArray("  \xce\xc0 x  \r\n") << QList<QByteArray>{"  \xce\xc0 x  "}
-                                           << QByteArray();
-}
-
-void TestTextFile::splitsEveryKindOfLineEnd()
-{
-    QFETCH(QByteArray, content);
-    QFETCH(QList<QByteArray>, lines);
-    QFETCH(QByteArray, written);
-    const LineTable table = splitLines(content);
-    QCOMPARE(table.lastIndex(), lines.size());
-    QCOMPARE(table.line(0), QByteArray());
-    QCOMPARE(QList<QByteArray>(table.begin(), table.end()), lines);
-    QCOMPARE(joinLines(table), written.isEmpty() ? content : written);
-}
-
-void TestTextFile::refusesAFileFarLargerThanAnyModule()
-{
-    QTemporaryDir dir;
-    QFile huge(dir.filePath(QStringLiteral("troops.txt")));
-    QVERIFY(huge.open(QIODevice::WriteOnly) && huge.resize(kMaxModuleFileBytes + 1));
-    huge.close();
-    const Result<LineTable> read = readTextFile(huge.fileName(), QStringLiteral("troops.txt"));
-    QVERIFY(!read);
-    QCOMPARE(read.error().code, ErrorCode::FileTooLarge);
-    QVERIFY2(read.error().description.startsWith(QStringLiteral("troops.txt: the file is 64.0 MB (67108865 bytes)")),
-             qPrintable(read.error().description));
-}
-
-void TestTextFile::decodesNamesFromAChineseSystem_data()
-{
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("encoding");
-    QTest::newRow("ascii") << QByteArray("Guard") << QStringLiteral("Guard") << int(TextEncoding::System);
-    QTest::newRow("utf-8") << QByteArray("\xe5\x8d\xab\xe5\x85\xb5") << QStringLiteral("卫兵") << int(TextEncoding::System);
-    QTest::newRow("gb18030") << QByteArray("\xce\xc0\xb1\xf8") << QStringLiteral("卫兵") << int(TextEncoding::Gb18030);
-    QTest::newRow("neither") << QByteArray("\xff\xfe") << QStringLiteral("\u00ff\u00fe") << int(TextEncoding::Latin1);
-}
-
-void TestTextFile::decodesNamesFromAChineseSystem()
-{
-    QFETCH(QByteArray, bytes);
-    QFETCH(QString, text);
-    QFETCH(int, encoding);
-    const DecodedText decoded = decodeText(bytes);
-    QCOMPARE(decoded.text, text);
-    QCOMPARE(int(decoded.encoding), encoding);
-}
-
-void TestTextFile::keepsUntouchedBytesAndEncodesEditsAlike()
-{
-    const QByteArray gb("\xce\xc0\xb1\xf8");
-    QCOMPARE(encodeEdited(QStringLiteral("卫兵"), gb), gb);
-    // An edit keeps the field's encoding: GB18030 in, GB18030 out.
-    QCOMPARE(encodeEdited(QStringLiteral("卫兵_2"), gb), QByteArray("\xce\xc0\xb1\xf8_2"));
-    QCOMPARE(encodeEdited(QStringLiteral("Guard"), QByteArray("Old")), QByteArray("Guard"));
-    // Latin-1 cannot hold Chinese text: it is written as UTF-8 instead of being lost.
-    QCOMPARE(encodeEdited(QStringLiteral("卫"), QByteArray("\xff")), QStringLiteral("卫").toUtf8());
-}
 
 QTEST_GUILESS_MAIN(TestTextFile)
 #include "tst_text_file.moc"

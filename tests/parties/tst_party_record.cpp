@@ -51,7 +51,6 @@ private slots:
             failure(OutOfRange, "party template 12 is not in the template list (12 entries)"));
         row("faction as many as factions", kHead + "1 7 ",
             failure(OutOfRange, "faction 7 is not in the faction list (7 entries)"));
-        row("faction -1", kHead + "1 -1 ", failure(OutOfRange, "faction -1 is not in the faction list (7 entries)"));
         row("xp_", "1 0 0 0 xp_x y 256 0 1 1 ",
             failure(InvalidValue, "the line holds no identifier beginning with p_"));
         row("line 7", kHead, failure(RecordBeyondTable, "the line lies beyond the end of the file (6 lines)", 7), 7);
@@ -83,7 +82,6 @@ private slots:
         row("name and faction, double blank and no closing blank kept", "p_x|z|1|2", "1  0 0 p_x z 256 0 1 2",
             "1  0 0 p_x y 256 0 1 5");
         row("no p_", "x|y|1|2", "Error #11: Party ID must begin with p_, not \"x\"");
-        row("empty name", "p_x||1|2", "Error #11: Party name must not be empty");
         row("no template", "p_x|y|-1|2", "Error #11: No party template is chosen");
         row("no faction", "p_x|y|1|-1", "Error #11: No faction is chosen");
         row("stored line that cannot be decoded", "p_x|y|1|2",

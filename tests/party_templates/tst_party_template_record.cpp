@@ -97,7 +97,6 @@ private slots:
             "Escorted Merchant|1 4 10|-|2 2 6 P|-|39 0 1|-");
         row("closing blank missing, Bandit", tpl("-1 -1 -1 -1 -1 5 2 6 1", "312").chopped(1),
             "Bandit|-|-|-|-|-|5 2 6 P");
-        row("filled slot naming troop -1, None", tpl("-1 2 5 0 -1 -1 -1 -1 -1", "0"), "None|-1 2 5|-|-|-|-|-");
         row("filled slot naming troop 0", tpl("0 2 5 0 -1 -1 -1 -1 -1"), "Soldier|0 2 5|-|-|-|-|-");
         row("136 is no preset", tpl(kEmpty, "136"), "Other (keep current value)|-|-|-|-|-|-");
         row("number forms kept, Merchant", tpl("05 02 06 01 -1 -1 -1 -1 -1", "07", "03"),
@@ -116,7 +115,6 @@ private slots:
             failure(OutOfRange, "member slot 3 names troop 40, which is not in the troop list (40 entries)"));
         row("troop below -1", tpl("-2 1 2 0 -1 -1 -1 -1 -1"),
             failure(OutOfRange, "member slot 1 names troop -2, which is not in the troop list (40 entries)"));
-        row("Pt_", "P" + tpl(kEmpty).sliced(1), failure(InvalidValue, "the line does not begin with pt_"));
         row("no line 3", QByteArray(), failure(RecordBeyondTable, "the line lies beyond the end of the file (2 lines)"));
     }
     void decodes()
@@ -156,8 +154,6 @@ private slots:
         row("troop -1 over an empty slot leaves it empty", "Soldier|-1 2 5|-|-|-|-|-", tpl(kEmpty), tpl(kEmpty, "0"));
         row("closing blank missing stays missing", "Bandit|-|-|-|-|-|-", tpl(kEmpty, "312").chopped(1),
             tpl(kEmpty).chopped(1));
-        row("menu empty", "pt_a|b||2|Soldier|-|-|-|-|-|-",
-            refusal("Menu must be a whole number from -2147483648 to 2147483647, not \"\""));
         row("minimum not a number", "Soldier|-|-|5 two 6|-|-|-",
             refusal("Member 3 minimum must be a whole number from -2147483648 to 2147483647, not \"two\""));
         row("maximum with a decimal point", "Soldier|-|-|-|-|-|5 2 6.5",
@@ -165,7 +161,6 @@ private slots:
         row("maximum below minimum", "Soldier|4 6 2|-|-|-|-|-",
             refusal("Member 1 maximum (2) must not be below its minimum (6)"), filled);
         row("no pt_", "a|b|3|2|Soldier|-|-|-|-|-|-", refusal("Template ID must begin with pt_, not \"a\""));
-        row("empty name", "pt_a||3|2|Soldier|-|-|-|-|-|-", refusal("Template name must not be empty"));
         row("no faction", "pt_a|b|3|-1|Soldier|-|-|-|-|-|-", refusal("No faction is chosen"));
         row("stored line that cannot be decoded", "Soldier|-|-|-|-|-|5 2 6 P",
             "Error #13: unknown line in party_templates.txt", tpl("-1 -1 -1 -1 -1 5 2 6 2"));

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 namespace lancefall::testing {
 
@@ -25,6 +26,24 @@ QByteArray readBytes(const QString &path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QString sampleModuleFolder()
+{
+    return QFileInfo(QString::fromUtf8(__FILE__)).dir().absoluteFilePath(QStringLiteral("../../samples/module"));
+}
+
+QString moduleFixture(const QString &name)
+{
+    return QFileInfo(QString::fromUtf8(__FILE__)).dir().absoluteFilePath(QStringLiteral("../data/modules/") + name);
+}
+
+QByteArrayList editedFiles(const QString &folder, const QString &suffix)
+{
+    QByteArrayList contents;
+    for (const char *name : {"troops.txt", "party_templates.txt", "parties.txt"})
+        contents.append(readBytes(QDir(folder).filePath(QString::fromLatin1(name) + suffix)));
+    return contents;
 }
 
 QString writeFile(const QString &dir, const QString &name, const QByteArray &content)

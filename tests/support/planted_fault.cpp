@@ -4,15 +4,9 @@
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QList>
 
 namespace lancefall::testing {
-
-QString sampleModuleFolder()
-{
-    return QFileInfo(QString::fromUtf8(__FILE__)).dir().absoluteFilePath(QStringLiteral("../../samples/module"));
-}
 
 bool plantFault(const QString &source, const QString &target, const Fault &fault)
 {

@@ -20,9 +20,6 @@ struct Fault {
     QByteArray text;
 };
 
-// The sample module of the repository.
-QString sampleModuleFolder();
-
 // Copies the module in `source` into `target` (unless they are the same folder) and plants
 // the fault there.
 bool plantFault(const QString &source, const QString &target, const Fault &fault);

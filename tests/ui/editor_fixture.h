@@ -11,6 +11,7 @@
 #include <QAbstractItemView>
 #include <QDir>
 #include <QFileInfo>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace lancefall::testing {
@@ -45,6 +46,14 @@ struct Editor {
     {
         folders.folder = folder;
         ui.cmdBrowse->click();
+    }
+    // Copies the module in source into dir and loads the copy.
+    bool loadCopy(const QTemporaryDir &dir, const QString &source = sampleModule())
+    {
+        if (!copyFolder(source, dir.path()))
+            return false;
+        load(dir.path());
+        return true;
     }
     QWidget *visibleView() const
     {

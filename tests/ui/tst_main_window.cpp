@@ -15,11 +15,6 @@ using namespace lancefall::testing;
 
 namespace {
 
-QString fixture(const QString &name)
-{
-    return QFINDTESTDATA(QStringLiteral("../data/modules/") + name);
-}
-
 // The bytes of a file with some of its lines replaced (1-based), every line ending in CR LF.
 QByteArray withLines(const QByteArray &content, const QMap<int, QByteArray> &replaced)
 {
@@ -44,506 +39,375 @@ class TestMainWindow : public QObject {
     Q_OBJECT
 
 private slots:
-    void startsOnInstructionsWithCommandsDisabled();
-    void loadsAModuleChosenWithBrowse();
-    void showsExactlyOneViewPerChooserValue_data();
-    void showsExactlyOneViewPerChooserValue();
-    void cancelledBrowseChangesNothing_data();
-    void cancelledBrowseChangesNothing();
-    void failedLoadAfterSuccessLeavesNothingToSave();
-    void typicalEditReachesTheFiles();
-    void updateWithoutAShownRecordChangesNothing();
-    void undoAndRedoPutRecordsBack();
-    void ctrlZInAFieldUndoesItsTypingFirst();
-    void reloadingForgetsTheShownRecord();
-    void updateAfterARecordFailedToShowChangesNothing();
-    void raceFollowsEachTroopShown();
-    void focusStartsOnBrowseAndFollowsRemove();
-    void oneMistakeGivesOneMessage();
-    void troopsThatCannotBePlacedAreNotShown();
-    void closingAsksOnlyAfterUnsavedUpdates_data();
-    void closingAsksOnlyAfterUnsavedUpdates();
-};
-
-void TestMainWindow::startsOnInstructionsWithCommandsDisabled()
-{
-    Editor editor;
-    QCOMPARE(editor.visibleView(), editor.ui.frmInstructions);
-    QVERIFY(commandsDisabled(editor));
-    QVERIFY(editor.ui.cmdBrowse->isEnabled());
-    QStringList chooser;
-    for (int i = 0; i < editor.ui.cmbChooseFile->count(); ++i)
-        chooser.append(editor.ui.cmbChooseFile->itemText(i));
-    QCOMPARE(chooser, (QStringList{QStringLiteral("Instructions"), QStringLiteral("parties.txt"),
-                                   QStringLiteral("party_templates.txt"), QStringLiteral("troops.txt")}));
-    QVERIFY(!editor.ui.cmbChooseFile->isEditable());
-    QVERIFY(editor.ui.txtFolder->isReadOnly());
-    QVERIFY(editor.ui.txtFolder->text().endsWith(QDir::separator()));
-    QCOMPARE(editor.ui.CmbRace->count(), 16);
-    QCOMPARE(editor.ui.CmbRace->itemText(15), QStringLiteral("Skin 15"));
-    QCOMPARE(editor.ui.cmbPTCourage->itemText(15), QStringLiteral("15"));
-    QCOMPARE(editor.ui.cmbPTPersonality->currentText(), QStringLiteral("Soldier"));
-    QCOMPARE(editor.ui.cmbPTAgressiveness->currentText(), QStringLiteral("8"));
-    QVERIFY(editor.messages.shown.isEmpty());
-}
-
-void TestMainWindow::loadsAModuleChosenWithBrowse()
-{
-    Editor editor;
-    const QString start = editor.ui.txtFolder->text();
-    editor.load(sampleModule());
-    QCOMPARE(editor.folders.lastStart, start);
-    QCOMPARE(editor.folders.lastTitle, QStringLiteral("Select a Lancefall module folder to modify:"));
-    QCOMPARE(editor.messages.texts(), QStringList());
-    QVERIFY(commandsEnabled(editor));
-    // After a load the troop view is shown.
-    QCOMPARE(editor.visibleView(), editor.ui.frmTroops);
-    QCOMPARE(editor.ui.txtFolder->text(), withSeparator(QDir(sampleModule()).absolutePath()));
-    QCOMPARE(editor.ui.ListTroops->model()->rowCount(), 38);
-    QCOMPARE(editor.ui.cmbPTTroops_5->itemText(0), QStringLiteral("0 - None"));
-    QCOMPARE(editor.ui.cmbPTTroops_5->currentIndex(), 0);
-    QCOMPARE(editor.ui.cmbUpgradePathA->itemText(1), editor.ui.cmbUpgradePathB->itemText(1));
-    QCOMPARE(editor.ui.cmbItems->count(), 40);
-    QCOMPARE(editor.ui.cmbPFactions->count(), 7);
-    QCOMPARE(editor.ui.cmbPFactions->itemText(0), QStringLiteral("0 - No_Faction"));
-    QCOMPARE(editor.ui.lstPartyTemplates->model()->rowCount(), 12);
-    QCOMPARE(editor.ui.cmbPTemplates->count(), 12);
-    QCOMPARE(editor.ui.lstParties->model()->rowCount(), 8);
-}
-
-void TestMainWindow::showsExactlyOneViewPerChooserValue_data()
-{
-    QTest::addColumn<QString>("value");
-    QTest::addColumn<QString>("view");
-    QTest::newRow("troops") << QStringLiteral("troops.txt") << QStringLiteral("frmTroops");
-    QTest::newRow("templates") << QStringLiteral("party_templates.txt") << QStringLiteral("frmParty_Templates");
-    QTest::newRow("parties") << QStringLiteral("parties.txt") << QStringLiteral("frmParties");
-    QTest::newRow("instructions") << QStringLiteral("Instructions") << QStringLiteral("frmInstructions");
-}
-
-void TestMainWindow::showsExactlyOneViewPerChooserValue()
-{
-    QFETCH(QString, value);
-    QFETCH(QString, view);
-    Editor editor;
-    editor.load(sampleModule());
-    for (const QString &before : {QStringLiteral("parties.txt"), QStringLiteral("troops.txt")}) {
-        editor.ui.cmbChooseFile->setCurrentText(before);
-        editor.ui.cmbChooseFile->setCurrentText(value);
-        QVERIFY(editor.visibleView());
-        QCOMPARE(editor.visibleView()->objectName(), view);
+    void loadsAModuleChosenWithBrowse()
+    {
+        Editor editor;
+        QCOMPARE(editor.visibleView(), editor.ui.frmInstructions);
+        QVERIFY(commandsDisabled(editor));
+        const QString start = editor.ui.txtFolder->text();
+        editor.load(sampleModule());
+        QCOMPARE(editor.folders.lastStart, start);
+        QCOMPARE(editor.folders.lastTitle, QStringLiteral("Select a Lancefall module folder to modify:"));
+        QVERIFY(commandsEnabled(editor));
+        // After a load the troop view is shown.
+        QCOMPARE(editor.visibleView(), editor.ui.frmTroops);
+        QCOMPARE(editor.ui.txtFolder->text(), withSeparator(QDir(sampleModule()).absolutePath()));
+        QCOMPARE(editor.ui.ListTroops->model()->rowCount(), 38);
+        QCOMPARE(editor.ui.cmbItems->count(), 40);
+        QCOMPARE(editor.ui.cmbPFactions->itemText(0), QStringLiteral("0 - No_Faction"));
+        QCOMPARE(editor.ui.lstParties->model()->rowCount(), 8);
     }
-    // Update on the Instructions view does nothing.
-    editor.ui.cmbChooseFile->setCurrentText(QStringLiteral("Instructions"));
-    editor.ui.cmdUpdate->click();
-    QVERIFY(editor.messages.shown.isEmpty());
-}
 
-void TestMainWindow::cancelledBrowseChangesNothing_data()
-{
-    QTest::addColumn<std::optional<QString>>("answer");
-    QTest::newRow("cancel") << std::optional<QString>();
-    QTest::newRow("a choice without a path") << std::optional<QString>(QStringLiteral("  "));
-}
-
-void TestMainWindow::cancelledBrowseChangesNothing()
-{
-    QFETCH(std::optional<QString>, answer);
-    Editor editor;
-    editor.load(sampleModule());
-    editor.ui.cmbChooseFile->setCurrentText(QStringLiteral("troops.txt"));
-    editor.select(editor.ui.ListTroops, 2);
-    const QString folder = editor.ui.txtFolder->text();
-    const LineTable lines = editor.window.module().troops.lines;
-
-    editor.folders.folder = answer;
-    editor.ui.cmdBrowse->click();
-    QCOMPARE(editor.ui.txtFolder->text(), folder);
-    QVERIFY(commandsEnabled(editor));
-    QCOMPARE(editor.visibleView(), editor.ui.frmTroops);
-    QCOMPARE(editor.ui.ListTroops->currentIndex().row(), 2);
-    QCOMPARE(editor.ui.ListTroops->model()->rowCount(), 38);
-    QVERIFY(editor.window.module().troops.lines == lines);
-    QVERIFY(editor.messages.shown.isEmpty());
-}
-
-void TestMainWindow::failedLoadAfterSuccessLeavesNothingToSave()
-{
-    QTemporaryDir dir;
-    QVERIFY(copyFolder(fixture(QStringLiteral("crlf_ascii")), dir.path()));
-    QVERIFY(QFile::remove(dir.filePath(QStringLiteral("parties.txt"))));
-    Editor editor;
-    editor.load(sampleModule());
-    editor.ui.cmbChooseFile->setCurrentText(QStringLiteral("parties.txt"));
-
-    editor.load(dir.path());
-    QCOMPARE(editor.messages.shown.size(), 1);
-    QCOMPARE(editor.messages.shown[0].text, QStringLiteral("Unable to open the following files in ")
-                                                + withSeparator(dir.path()) + QStringLiteral("\n\n  parties.txt"));
-    QCOMPARE(editor.messages.shown[0].look, MessageLook::Critical);
-    // The module loaded before stays, with its folder, its lists and its commands.
-    QVERIFY(commandsEnabled(editor));
-    QCOMPARE(editor.visibleView(), editor.ui.frmParties);
-    QCOMPARE(editor.ui.txtFolder->text(), withSeparator(sampleModule()));
-    QCOMPARE(editor.ui.ListTroops->model()->rowCount(), 38);
-    QCOMPARE(editor.ui.lstParties->model()->rowCount(), 8);
-}
-
-void TestMainWindow::typicalEditReachesTheFiles()
-{
-    QTemporaryDir dir;
-    QVERIFY(copyFolder(sampleModule(), dir.path()));
-    Editor editor;
-    editor.load(dir.path());
-    Ui::MainWindow &ui = editor.ui;
-
-    // A troop: names, a flag, the inventory order and a skill.
-    ui.cmbChooseFile->setCurrentText(QStringLiteral("troops.txt"));
-    editor.select(ui.ListTroops, 3);
-    QCOMPARE(ui.txtID->text(), QStringLiteral("trp_aurel_man_at_arms"));
-    QVERIFY(ui.chkArmor->isChecked());
-    QVERIFY(!ui.chkHero->isChecked());
-    QCOMPARE(ui.txtShield->text(), QStringLiteral("4"));
-    ui.txtName1->clear();
-    QTest::keyClicks(ui.txtName1, QStringLiteral("Aurel Veteran"));
-    ui.chkHero->click();
-    editor.select(ui.ListItems, 1);
-    ui.cmdUp->click();
-    ui.txtRiding->setText(QStringLiteral("5"));
-    ui.cmdUpdate->click();
-    QCOMPARE(editor.messages.texts(),
-             QStringList{QStringLiteral("Information on Aurel_Veteran (trp_aurel_man_at_arms) has been updated.")});
-    QCOMPARE(ui.ListTroops->model()->index(3, 0).data().toString(),
-             QStringLiteral("3 - Aurel_Veteran (trp_aurel_man_at_arms)"));
-    QCOMPARE(ui.cmbPTTroops_4->itemText(3), QStringLiteral("3 - Aurel_Veteran (trp_aurel_man_at_arms)"));
-    QCOMPARE(ui.cmbUpgradePathB->itemText(3), QStringLiteral("3 - Aurel_Veteran"));
-    QVERIFY(editor.window.isWindowModified());
-
-    // A template: personality and a member slot.
-    ui.cmbChooseFile->setCurrentText(QStringLiteral("party_templates.txt"));
-    editor.select(ui.lstPartyTemplates, 0);
-    QCOMPARE(ui.cmbPTPersonality->currentText(), QStringLiteral("Soldier"));
-    ui.cmbPTPersonality->setCurrentText(QStringLiteral("Bandit"));
-    QCOMPARE(ui.cmbPTCourage->currentText(), QStringLiteral("8"));
-    QVERIFY(ui.chkPTBanditness->isChecked());
-    ui.txtPTName->setText(QStringLiteral("Aurel_Watch"));
-    ui.cmbPTTroops_3->setCurrentIndex(12);
-    ui.txtPTMin_3->setText(QStringLiteral("2"));
-    ui.txtPTMax_3->setText(QStringLiteral("4"));
-    ui.chkPTPrisoner_3->setChecked(true);
-    ui.cmdUpdate->click();
-    QCOMPARE(editor.label(ui.lstPartyTemplates, 0), QStringLiteral("0 - Aurel_Watch (pt_aurel_patrol)"));
-    QCOMPARE(ui.cmbPTemplates->itemText(0), QStringLiteral("0 - Aurel_Watch (pt_aurel_patrol)"));
-
-    // A party: template and faction.
-    ui.cmbChooseFile->setCurrentText(QStringLiteral("parties.txt"));
-    editor.select(ui.lstParties, 1);
-    QCOMPARE(ui.txtPartiesID->text(), QStringLiteral("p_town_aurelhold"));
-    QCOMPARE(ui.cmbPTemplates->currentIndex(), 9);
-    ui.cmbPTemplates->setCurrentIndex(4);
-    ui.cmbPFactions->setCurrentIndex(2);
-    ui.cmdUpdate->click();
-
-    editor.messages.shown.clear();
-    QVERIFY(editor.window.cmdSave_Click());
-    QVERIFY(!editor.window.isWindowModified());
-    QCOMPARE(editor.messages.texts(),
-             QStringList{QStringLiteral("The following files in ") + withSeparator(dir.path())
-                         + QStringLiteral(" were updated:\n\ntroops.txt (268 lines)\n"
-                                          "party_templates.txt (14 lines)\nparties.txt (18 lines)\n\n"
-                                          "The versions they replaced are kept beside them as troops.txt.bak, "
-                                          "party_templates.txt.bak, parties.txt.bak.")});
-
-    const QDir sample(sampleModule());
-    QByteArray inventory = "  9 0 4 0 21 0 25 0 29 0 33 0 30 0 ";
-    for (int i = 0; i < 57; ++i)
-        inventory += "-1 0 ";
-    QCOMPARE(readBytes(dir.filePath(QStringLiteral("troops.txt"))),
-             withLines(readBytes(sample.filePath(QStringLiteral("troops.txt"))),
-                       {{24, "trp_aurel_man_at_arms Aurel_Veteran Aurel_Men_at_Arms 0 40894480 0 0 1 4 0"},
-                        {25, inventory},
-                        {28, "0 0 0 9269 278528 0"}}));
-    QCOMPARE(readBytes(dir.filePath(QStringLiteral("party_templates.txt"))),
-             withLines(readBytes(sample.filePath(QStringLiteral("party_templates.txt"))),
-                       {{3, "pt_aurel_patrol Aurel_Watch 0 0 1 312 1 4 10 0 2 2 6 0 5 2 5 0 12 2 4 1 -1 -1 "}}));
-    QCOMPARE(readBytes(dir.filePath(QStringLiteral("parties.txt"))),
-             withLines(readBytes(sample.filePath(QStringLiteral("parties.txt"))),
-                       {{5, "1 1 1 0 p_town_aurelhold Aurelhold 5376 3 4 2 1 0 0 0 1 0 0 0 40.000000 22.500000 "
-                            "40.000000 22.500000 40.000000 22.500000 0.0 0 "}}));
-
-    // One more update, then closing asks before the work is lost.
-    ui.cmdUpdate->click();
-    editor.questions.answer = CloseAnswer::Cancel;
-    QVERIFY(!editor.window.close());
-    QCOMPARE(editor.questions.asked, 1);
-}
-
-void TestMainWindow::updateWithoutAShownRecordChangesNothing()
-{
-    Editor editor;
-    editor.load(sampleModule());
-    for (const QString &view : {QStringLiteral("troops.txt"), QStringLiteral("party_templates.txt"),
-                                QStringLiteral("parties.txt")}) {
-        editor.ui.cmbChooseFile->setCurrentText(view);
-        QVERIFY(!editor.ui.cmdUpdate->isEnabled());
+    void cancelledBrowseChangesNothing_data()
+    {
+        QTest::addColumn<std::optional<QString>>("answer");
+        QTest::newRow("cancel") << std::optional<QString>();
+        QTest::newRow("a choice without a path") << std::optional<QString>(QStringLiteral("  "));
     }
-    QVERIFY(!editor.window.isWindowModified());
-}
 
-void TestMainWindow::closingAsksOnlyAfterUnsavedUpdates_data()
-{
-    QTest::addColumn<bool>("update");
-    QTest::addColumn<int>("answer");
-    QTest::addColumn<bool>("saveFails");
-    QTest::addColumn<int>("asked");
-    QTest::addColumn<bool>("closed");
-    QTest::addColumn<bool>("saved");
-    QTest::newRow("nothing updated") << false << int(CloseAnswer::Cancel) << false << 0 << true << false;
-    QTest::newRow("cancel") << true << int(CloseAnswer::Cancel) << false << 1 << false << false;
-    QTest::newRow("discard") << true << int(CloseAnswer::Discard) << false << 1 << true << false;
-    QTest::newRow("save") << true << int(CloseAnswer::Save) << false << 1 << true << true;
-    // troops.txt cannot be written, so none is, and the window stays.
-    QTest::newRow("save fails") << true << int(CloseAnswer::Save) << true << 1 << false << false;
-}
+    void cancelledBrowseChangesNothing()
+    {
+        QFETCH(std::optional<QString>, answer);
+        Editor editor;
+        editor.load(sampleModule());
+        editor.ui.cmbChooseFile->setCurrentText(QStringLiteral("troops.txt"));
+        editor.select(editor.ui.ListTroops, 2);
+        const QString folder = editor.ui.txtFolder->text();
+        const LineTable lines = editor.window.module().troops.lines;
 
-void TestMainWindow::closingAsksOnlyAfterUnsavedUpdates()
-{
-    QFETCH(bool, update);
-    QFETCH(int, answer);
-    QFETCH(bool, saveFails);
-    QFETCH(int, asked);
-    QFETCH(bool, closed);
-    QFETCH(bool, saved);
-    QTemporaryDir dir;
-    QVERIFY(copyFolder(sampleModule(), dir.path()));
-    Editor editor;
-    editor.load(dir.path());
-    if (update) {
-        editor.ui.cmbChooseFile->setCurrentText(QStringLiteral("parties.txt"));
-        editor.select(editor.ui.lstParties, 0);
-        editor.ui.txtPartiesName->setText(QStringLiteral("Renamed"));
-        editor.ui.cmdUpdate->click();
+        editor.folders.folder = answer;
+        editor.ui.cmdBrowse->click();
+        QCOMPARE(editor.ui.txtFolder->text(), folder);
+        QVERIFY(commandsEnabled(editor));
+        QCOMPARE(editor.ui.ListTroops->currentIndex().row(), 2);
+        QVERIFY(editor.window.module().troops.lines == lines);
+        QVERIFY(editor.messages.shown.isEmpty());
+    }
+
+    void typicalEditReachesTheFiles()
+    {
+        QTemporaryDir dir;
+        Editor editor;
+        QVERIFY(editor.loadCopy(dir));
+        Ui::MainWindow &ui = editor.ui;
+
+        // A troop: names, a flag, the inventory order and a skill.
+        ui.cmbChooseFile->setCurrentText(QStringLiteral("troops.txt"));
+        editor.select(ui.ListTroops, 3);
+        QCOMPARE(ui.txtID->text(), QStringLiteral("trp_aurel_man_at_arms"));
+        QVERIFY(ui.chkArmor->isChecked());
+        QCOMPARE(ui.txtShield->text(), QStringLiteral("4"));
+        ui.txtName1->clear();
+        QTest::keyClicks(ui.txtName1, QStringLiteral("Aurel Veteran"));
+        ui.chkHero->click();
+        editor.select(ui.ListItems, 1);
+        ui.cmdUp->click();
+        ui.txtRiding->setText(QStringLiteral("5"));
+        ui.cmdUpdate->click();
+        QCOMPARE(editor.messages.texts(),
+                 QStringList{QStringLiteral("Information on Aurel_Veteran (trp_aurel_man_at_arms) has been updated.")});
+        QCOMPARE(ui.ListTroops->model()->index(3, 0).data().toString(),
+                 QStringLiteral("3 - Aurel_Veteran (trp_aurel_man_at_arms)"));
+        QCOMPARE(ui.cmbPTTroops_4->itemText(3), QStringLiteral("3 - Aurel_Veteran (trp_aurel_man_at_arms)"));
+        QCOMPARE(ui.cmbUpgradePathB->itemText(3), QStringLiteral("3 - Aurel_Veteran"));
         QVERIFY(editor.window.isWindowModified());
+
+        // A template: personality and a member slot.
+        ui.cmbChooseFile->setCurrentText(QStringLiteral("party_templates.txt"));
+        editor.select(ui.lstPartyTemplates, 0);
+        QCOMPARE(ui.cmbPTPersonality->currentText(), QStringLiteral("Soldier"));
+        ui.cmbPTPersonality->setCurrentText(QStringLiteral("Bandit"));
+        QCOMPARE(ui.cmbPTCourage->currentText(), QStringLiteral("8"));
+        QVERIFY(ui.chkPTBanditness->isChecked());
+        ui.txtPTName->setText(QStringLiteral("Aurel_Watch"));
+        ui.cmbPTTroops_3->setCurrentIndex(12);
+        ui.txtPTMin_3->setText(QStringLiteral("2"));
+        ui.txtPTMax_3->setText(QStringLiteral("4"));
+        ui.chkPTPrisoner_3->setChecked(true);
+        ui.cmdUpdate->click();
+        QCOMPARE(editor.label(ui.lstPartyTemplates, 0), QStringLiteral("0 - Aurel_Watch (pt_aurel_patrol)"));
+        QCOMPARE(ui.cmbPTemplates->itemText(0), QStringLiteral("0 - Aurel_Watch (pt_aurel_patrol)"));
+
+        // A party: template and faction.
+        ui.cmbChooseFile->setCurrentText(QStringLiteral("parties.txt"));
+        editor.select(ui.lstParties, 1);
+        QCOMPARE(ui.txtPartiesID->text(), QStringLiteral("p_town_aurelhold"));
+        QCOMPARE(ui.cmbPTemplates->currentIndex(), 9);
+        ui.cmbPTemplates->setCurrentIndex(4);
+        ui.cmbPFactions->setCurrentIndex(2);
+        ui.cmdUpdate->click();
+
+        editor.messages.shown.clear();
+        QVERIFY(editor.window.cmdSave_Click());
+        QVERIFY(!editor.window.isWindowModified());
+        QCOMPARE(editor.messages.texts(),
+                 QStringList{QStringLiteral("The following files in ") + withSeparator(dir.path())
+                             + QStringLiteral(" were updated:\n\ntroops.txt (268 lines)\n"
+                                              "party_templates.txt (14 lines)\nparties.txt (18 lines)\n\n"
+                                              "The versions they replaced are kept beside them as troops.txt.bak, "
+                                              "party_templates.txt.bak, parties.txt.bak.")});
+
+        const QDir sample(sampleModule());
+        QByteArray inventory = "  9 0 4 0 21 0 25 0 29 0 33 0 30 0 ";
+        for (int i = 0; i < 57; ++i)
+            inventory += "-1 0 ";
+        QCOMPARE(readBytes(dir.filePath(QStringLiteral("troops.txt"))),
+                 withLines(readBytes(sample.filePath(QStringLiteral("troops.txt"))),
+                           {{24, "trp_aurel_man_at_arms Aurel_Veteran Aurel_Men_at_Arms 0 40894480 0 0 1 4 0"},
+                            {25, inventory},
+                            {28, "0 0 0 9269 278528 0"}}));
+        QCOMPARE(readBytes(dir.filePath(QStringLiteral("party_templates.txt"))),
+                 withLines(readBytes(sample.filePath(QStringLiteral("party_templates.txt"))),
+                           {{3, "pt_aurel_patrol Aurel_Watch 0 0 1 312 1 4 10 0 2 2 6 0 5 2 5 0 12 2 4 1 -1 -1 "}}));
+        QCOMPARE(readBytes(dir.filePath(QStringLiteral("parties.txt"))),
+                 withLines(readBytes(sample.filePath(QStringLiteral("parties.txt"))),
+                           {{5, "1 1 1 0 p_town_aurelhold Aurelhold 5376 3 4 2 1 0 0 0 1 0 0 0 40.000000 22.500000 "
+                                "40.000000 22.500000 40.000000 22.500000 0.0 0 "}}));
     }
-    if (saveFails) {
-        QVERIFY(QFile::remove(dir.filePath(QStringLiteral("troops.txt"))));
-        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("troops.txt")));
+
+    void undoAndRedoPutRecordsBack()
+    {
+        QTemporaryDir dir;
+        QVERIFY(copyFolder(sampleModule(), dir.path()));
+        const QByteArray troops = readBytes(dir.filePath(QStringLiteral("troops.txt")));
+        Editor editor;
+        editor.load(dir.path());
+        Ui::MainWindow &ui = editor.ui;
+        QUndoStack &history = editor.window.undoStack();
+        const auto undoKey = [&](QWidget *focus, QKeyCombination key) {
+            focus->setFocus();
+            QTest::keyClick(focus, key.key(), key.keyboardModifiers());
+        };
+
+        editor.choose(QStringLiteral("troops.txt"));
+        editor.select(ui.ListTroops, 4);
+        ui.txtName1->setText(QStringLiteral("Lancer_Two"));
+        ui.cmdUpdate->click();
+        editor.choose(QStringLiteral("party_templates.txt"));
+        editor.select(ui.lstPartyTemplates, 1);
+        ui.txtPTName->setText(QStringLiteral("Lances"));
+        ui.cmdUpdate->click();
+        editor.choose(QStringLiteral("parties.txt"));
+        editor.select(ui.lstParties, 1);
+        ui.cmbPFactions->setCurrentIndex(2);
+        ui.cmdUpdate->click();
+        QCOMPARE(history.count(), 3);
+        QCOMPARE(history.undoText(), QStringLiteral("Update p_town_aurelhold"));
+
+        // Each undo puts the record's lines and labels back and shows the record in its view.
+        undoKey(ui.lstParties, Qt::CTRL | Qt::Key_Z);
+        QCOMPARE(ui.cmbPFactions->currentIndex(), 1);
+        undoKey(ui.lstParties, Qt::CTRL | Qt::Key_Z);
+        QCOMPARE(editor.visibleView(), ui.frmParty_Templates);
+        QCOMPARE(ui.cmbPTemplates->itemText(1), QStringLiteral("1 - Aurel_Lancers (pt_aurel_lancers)"));
+        QCOMPARE(ui.txtPTName->text(), QStringLiteral("Aurel_Lancers"));
+        QVERIFY(editor.window.isWindowModified());
+        undoKey(ui.lstPartyTemplates, Qt::CTRL | Qt::Key_Z);
+        QCOMPARE(editor.visibleView(), ui.frmTroops);
+        QCOMPARE(ui.ListTroops->currentIndex().row(), 4);
+        QCOMPARE(editor.label(ui.ListTroops, 4), QStringLiteral("4 - Aurel_Lancer (trp_aurel_lancer)"));
+        QCOMPARE(ui.cmbUpgradePathA->itemText(4), QStringLiteral("4 - Aurel_Lancer"));
+        // Back where it was saved: nothing to ask on closing.
+        QVERIFY(!editor.window.isWindowModified());
+
+        undoKey(ui.ListTroops, Qt::CTRL | Qt::Key_Y);
+        QCOMPARE(editor.label(ui.ListTroops, 4), QStringLiteral("4 - Lancer_Two (trp_aurel_lancer)"));
+        QCOMPARE(ui.txtName1->text(), QStringLiteral("Lancer_Two"));
+        undoKey(ui.ListTroops, Qt::CTRL | Qt::SHIFT | Qt::Key_Z);
+        QCOMPARE(editor.label(ui.lstPartyTemplates, 1), QStringLiteral("1 - Lances (pt_aurel_lancers)"));
+        QVERIFY(editor.window.cmdSave_Click());
+        QVERIFY(readBytes(dir.filePath(QStringLiteral("troops.txt"))).contains("trp_aurel_lancer Lancer_Two "));
+        QVERIFY(readBytes(dir.filePath(QStringLiteral("party_templates.txt"))).contains("pt_aurel_lancers Lances "));
+        QCOMPARE(history.index(), 2);
+
+        // Undone to the start and saved, the files are as loaded; a new load forgets the history.
+        history.undo();
+        history.undo();
+        QVERIFY(editor.window.isWindowModified());
+        QVERIFY(editor.window.cmdSave_Click());
+        QCOMPARE(readBytes(dir.filePath(QStringLiteral("troops.txt"))), troops);
+        editor.load(dir.path());
+        QCOMPARE(history.count(), 0);
+        QVERIFY(!editor.window.isWindowModified());
     }
-    editor.questions.answer = CloseAnswer(answer);
-    editor.questions.overwrite = true; // where troops.txt was replaced by a folder
-    QCOMPARE(editor.window.close(), closed);
-    QCOMPARE(editor.questions.asked, asked);
-    QCOMPARE(editor.window.isVisible(), !closed);
-    QCOMPARE(readBytes(dir.filePath(QStringLiteral("parties.txt"))).contains("Renamed"), saved);
-}
 
-void TestMainWindow::undoAndRedoPutRecordsBack()
-{
-    QTemporaryDir dir;
-    QVERIFY(copyFolder(sampleModule(), dir.path()));
-    const QByteArray troops = readBytes(dir.filePath(QStringLiteral("troops.txt")));
-    Editor editor;
-    editor.load(dir.path());
-    Ui::MainWindow &ui = editor.ui;
-    QUndoStack &history = editor.window.undoStack();
-    const auto undoKey = [&](QWidget *focus, QKeyCombination key) {
-        focus->setFocus();
-        QTest::keyClick(focus, key.key(), key.keyboardModifiers());
-    };
+    void ctrlZInAFieldUndoesItsTypingFirst()
+    {
+        Editor editor;
+        editor.load(sampleModule());
+        Ui::MainWindow &ui = editor.ui;
+        editor.choose(QStringLiteral("troops.txt"));
+        editor.select(ui.ListTroops, 3);
+        ui.txtName1->setFocus();
+        QTest::keyClicks(ui.txtName1, QStringLiteral("X"));
+        QTest::keyClick(ui.txtName1, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(ui.txtName1->text(), QStringLiteral("Aurel_Man_at_Arms"));
+        QCOMPARE(editor.window.undoStack().count(), 0);
 
-    editor.choose(QStringLiteral("troops.txt"));
-    editor.select(ui.ListTroops, 4);
-    ui.txtName1->setText(QStringLiteral("Lancer_Two"));
-    ui.cmdUpdate->click();
-    editor.choose(QStringLiteral("party_templates.txt"));
-    editor.select(ui.lstPartyTemplates, 1);
-    ui.txtPTName->setText(QStringLiteral("Lances"));
-    ui.cmdUpdate->click();
-    editor.choose(QStringLiteral("parties.txt"));
-    editor.select(ui.lstParties, 1);
-    ui.cmbPFactions->setCurrentIndex(2);
-    ui.cmdUpdate->click();
-    QCOMPARE(history.count(), 3);
-    QCOMPARE(history.undoText(), QStringLiteral("Update p_town_aurelhold"));
+        QTest::keyClicks(ui.txtName1, QStringLiteral("X"));
+        ui.cmdUpdate->click();
+        QCOMPARE(editor.label(ui.ListTroops, 3), QStringLiteral("3 - Aurel_Man_at_ArmsX (trp_aurel_man_at_arms)"));
+        // The typing is stored now: Ctrl+Z in the field undoes the update.
+        ui.txtName1->setFocus();
+        QTest::keyClick(ui.txtName1, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(editor.label(ui.ListTroops, 3), QStringLiteral("3 - Aurel_Man_at_Arms (trp_aurel_man_at_arms)"));
+        QCOMPARE(ui.txtName1->text(), QStringLiteral("Aurel_Man_at_Arms"));
+    }
 
-    // Each undo puts the record's lines and labels back and shows the record in its view.
-    undoKey(ui.lstParties, Qt::CTRL | Qt::Key_Z);
-    QCOMPARE(ui.cmbPFactions->currentIndex(), 1);
-    undoKey(ui.lstParties, Qt::CTRL | Qt::Key_Z);
-    QCOMPARE(editor.visibleView(), ui.frmParty_Templates);
-    QCOMPARE(ui.cmbPTemplates->itemText(1), QStringLiteral("1 - Aurel_Lancers (pt_aurel_lancers)"));
-    QCOMPARE(ui.txtPTName->text(), QStringLiteral("Aurel_Lancers"));
-    QVERIFY(editor.window.isWindowModified());
-    undoKey(ui.lstPartyTemplates, Qt::CTRL | Qt::Key_Z);
-    QCOMPARE(editor.visibleView(), ui.frmTroops);
-    QCOMPARE(ui.ListTroops->currentIndex().row(), 4);
-    QCOMPARE(editor.label(ui.ListTroops, 4), QStringLiteral("4 - Aurel_Lancer (trp_aurel_lancer)"));
-    QCOMPARE(ui.cmbUpgradePathA->itemText(4), QStringLiteral("4 - Aurel_Lancer"));
-    // Back where it was saved: nothing to ask on closing.
-    QVERIFY(!editor.window.isWindowModified());
+    void reloadingForgetsTheShownRecord()
+    {
+        Editor editor;
+        editor.load(sampleModule());
+        editor.choose(QStringLiteral("troops.txt"));
+        editor.select(editor.ui.ListTroops, 5);
+        QVERIFY(editor.ui.cmdUpdate->isEnabled());
+        editor.load(sampleModule());
+        editor.choose(QStringLiteral("troops.txt"));
+        QVERIFY(!editor.ui.cmdUpdate->isEnabled());
+        // Even if Update were pressed, the values shown before the load reach no record.
+        editor.window.cmdUpdate_Click();
+        QCOMPARE(editor.messages.texts(), QStringList{QStringLiteral("Please select a troop from the list")});
+        QCOMPARE(editor.window.undoStack().count(), 0);
+    }
 
-    undoKey(ui.ListTroops, Qt::CTRL | Qt::Key_Y);
-    QCOMPARE(editor.label(ui.ListTroops, 4), QStringLiteral("4 - Lancer_Two (trp_aurel_lancer)"));
-    QCOMPARE(ui.txtName1->text(), QStringLiteral("Lancer_Two"));
-    undoKey(ui.ListTroops, Qt::CTRL | Qt::SHIFT | Qt::Key_Z);
-    QCOMPARE(editor.label(ui.lstPartyTemplates, 1), QStringLiteral("1 - Lances (pt_aurel_lancers)"));
-    QVERIFY(editor.window.cmdSave_Click());
-    QVERIFY(readBytes(dir.filePath(QStringLiteral("troops.txt"))).contains("trp_aurel_lancer Lancer_Two "));
-    QVERIFY(readBytes(dir.filePath(QStringLiteral("party_templates.txt"))).contains("pt_aurel_lancers Lances "));
-    QCOMPARE(history.index(), 2);
+    void updateAfterARecordFailedToShowChangesNothing()
+    {
+        QTemporaryDir dir;
+        QVERIFY(copyFolder(sampleModule(), dir.path()));
+        QByteArray troops = readBytes(dir.filePath(QStringLiteral("troops.txt")));
+        troops.replace("trp_aurel_footman Aurel_Footman Aurel_Footmen 0 3145728 0 0 1",
+                       "trp_aurel_footman Aurel_Footman Aurel_Footmen 0 3145728 0 0 x");
+        writeFile(dir.path(), QStringLiteral("troops.txt"), troops);
+        Editor editor;
+        editor.load(dir.path());
+        editor.choose(QStringLiteral("troops.txt"));
+        editor.select(editor.ui.ListTroops, 1);
+        editor.select(editor.ui.ListTroops, 2);
+        QCOMPARE(editor.messages.texts(),
+                 QStringList{QStringLiteral("Error #6: troops.txt line 17: the faction number \"x\" is not a number")});
+        QVERIFY(!editor.ui.cmdUpdate->isEnabled());
+        editor.window.cmdUpdate_Click();
+        QVERIFY(editor.messages.texts().last().startsWith(
+            QStringLiteral("Error #16: the troop shown is not the one selected")));
+        QCOMPARE(editor.window.module().troops.lines, splitLines(troops));
+        QVERIFY(!editor.window.isWindowModified());
+    }
 
-    // Undone to the start and saved, the files are as loaded; a new load forgets the history.
-    history.undo();
-    history.undo();
-    QVERIFY(editor.window.isWindowModified());
-    QVERIFY(editor.window.cmdSave_Click());
-    QCOMPARE(readBytes(dir.filePath(QStringLiteral("troops.txt"))), troops);
-    editor.load(dir.path());
-    QCOMPARE(history.count(), 0);
-    QVERIFY(!editor.window.isWindowModified());
-}
+    void raceFollowsEachTroopShown()
+    {
+        Editor editor;
+        editor.load(sampleModule());
+        editor.choose(QStringLiteral("troops.txt"));
+        const LineTable stored = editor.window.module().troops.lines;
+        // Troop and race: 3 is race 0, 7 race 2, 34 race 15, 9 race 1.
+        for (const auto &[troop, race] : {std::pair{3, 0}, {7, 2}, {34, 15}, {9, 1}}) {
+            editor.select(editor.ui.ListTroops, troop);
+            QCOMPARE(editor.ui.CmbRace->currentIndex(), race);
+            QCOMPARE(editor.ui.CmbRace->isEnabled(), race > 1);
+            QVERIFY(editor.window.findChild<QRadioButton *>(QStringLiteral("optGender_%1").arg(qMin(race, 2)))->isChecked());
+            editor.ui.cmdUpdate->click();
+        }
+        QCOMPARE(editor.window.module().troops.lines, stored);
+    }
 
-void TestMainWindow::ctrlZInAFieldUndoesItsTypingFirst()
-{
-    Editor editor;
-    editor.load(sampleModule());
-    Ui::MainWindow &ui = editor.ui;
-    editor.choose(QStringLiteral("troops.txt"));
-    editor.select(ui.ListTroops, 3);
-    ui.txtName1->setFocus();
-    QTest::keyClicks(ui.txtName1, QStringLiteral("X"));
-    QTest::keyClick(ui.txtName1, Qt::Key_Z, Qt::ControlModifier);
-    QCOMPARE(ui.txtName1->text(), QStringLiteral("Aurel_Man_at_Arms"));
-    QCOMPARE(editor.window.undoStack().count(), 0);
+    void focusStartsOnBrowseAndFollowsRemove()
+    {
+        Editor editor;
+        QCOMPARE(QApplication::focusWidget(), editor.ui.cmdBrowse);
+        editor.load(sampleModule());
+        editor.choose(QStringLiteral("troops.txt"));
+        editor.select(editor.ui.ListTroops, 3);
+        editor.select(editor.ui.ListItems, 1);
+        editor.ui.cmdRemove->click();
+        QCOMPARE(QApplication::focusWidget(), editor.ui.ListItems);
+        QCOMPARE(editor.ui.ListItems->model()->rowCount(), 6);
+        QCOMPARE(editor.ui.ListItems->currentIndex().row(), 5);
+    }
 
-    QTest::keyClicks(ui.txtName1, QStringLiteral("X"));
-    ui.cmdUpdate->click();
-    QCOMPARE(editor.label(ui.ListTroops, 3), QStringLiteral("3 - Aurel_Man_at_ArmsX (trp_aurel_man_at_arms)"));
-    // The typing is stored now: Ctrl+Z in the field undoes the update.
-    ui.txtName1->setFocus();
-    QTest::keyClick(ui.txtName1, Qt::Key_Z, Qt::ControlModifier);
-    QCOMPARE(editor.label(ui.ListTroops, 3), QStringLiteral("3 - Aurel_Man_at_Arms (trp_aurel_man_at_arms)"));
-    QCOMPARE(ui.txtName1->text(), QStringLiteral("Aurel_Man_at_Arms"));
-}
+    void oneMistakeGivesOneMessage()
+    {
+        Editor editor;
+        editor.load(sampleModule());
+        Ui::MainWindow &ui = editor.ui;
+        editor.choose(QStringLiteral("troops.txt"));
+        editor.select(ui.ListTroops, 3);
+        ui.TxtAttrStr->setFocus();
+        ui.TxtAttrStr->selectAll();
+        QTest::keyClicks(ui.TxtAttrStr, QStringLiteral("12a"));
+        QTest::mouseClick(ui.cmdUpdate, Qt::LeftButton);
+        QTRY_COMPARE(editor.messages.texts(),
+                     QStringList{QStringLiteral(
+                         "Strength must be a whole number from -2147483648 to 2147483647, not \"12a\"")});
+        QTRY_COMPARE(QApplication::focusWidget(), ui.TxtAttrStr);
+        // A value checked only by Update, with the focus left where it is.
+        ui.TxtAttrStr->setText(QStringLiteral("12"));
+        ui.txtName2->clear();
+        ui.cmdUpdate->click();
+        QCOMPARE(editor.messages.texts().size(), 2);
+        QCOMPARE(editor.messages.texts().last(), QStringLiteral("Name 2 must not be empty"));
+        QCOMPARE(editor.window.undoStack().count(), 0);
+    }
 
-void TestMainWindow::reloadingForgetsTheShownRecord()
-{
-    Editor editor;
-    editor.load(sampleModule());
-    editor.choose(QStringLiteral("troops.txt"));
-    editor.select(editor.ui.ListTroops, 5);
-    QVERIFY(editor.ui.cmdUpdate->isEnabled());
-    editor.load(sampleModule());
-    editor.choose(QStringLiteral("troops.txt"));
-    QVERIFY(!editor.ui.cmdUpdate->isEnabled());
-    // Even if Update were pressed, the values shown before the load reach no record.
-    editor.window.cmdUpdate_Click();
-    QCOMPARE(editor.messages.texts(), QStringList{QStringLiteral("Please select a troop from the list")});
-    QCOMPARE(editor.window.undoStack().count(), 0);
-}
-
-void TestMainWindow::updateAfterARecordFailedToShowChangesNothing()
-{
-    QTemporaryDir dir;
-    QVERIFY(copyFolder(sampleModule(), dir.path()));
-    QByteArray troops = readBytes(dir.filePath(QStringLiteral("troops.txt")));
-    troops.replace("trp_aurel_footman Aurel_Footman Aurel_Footmen 0 3145728 0 0 1",
-                   "trp_aurel_footman Aurel_Footman Aurel_Footmen 0 3145728 0 0 x");
-    writeFile(dir.path(), QStringLiteral("troops.txt"), troops);
-    Editor editor;
-    editor.load(dir.path());
-    editor.choose(QStringLiteral("troops.txt"));
-    editor.select(editor.ui.ListTroops, 1);
-    editor.select(editor.ui.ListTroops, 2);
-    QCOMPARE(editor.messages.texts(),
-             QStringList{QStringLiteral("Error #6: troops.txt line 17: the faction number \"x\" is not a number")});
-    QVERIFY(!editor.ui.cmdUpdate->isEnabled());
-    editor.window.cmdUpdate_Click();
-    QVERIFY(editor.messages.texts().last().startsWith(
-        QStringLiteral("Error #16: the troop shown is not the one selected")));
-    QCOMPARE(editor.window.module().troops.lines, splitLines(troops));
-    QVERIFY(!editor.window.isWindowModified());
-}
-
-void TestMainWindow::raceFollowsEachTroopShown()
-{
-    Editor editor;
-    editor.load(sampleModule());
-    editor.choose(QStringLiteral("troops.txt"));
-    const LineTable stored = editor.window.module().troops.lines;
-    // Troop and race: 3 is race 0, 7 race 2, 34 race 15, 9 race 1.
-    for (const auto &[troop, race] : {std::pair{3, 0}, {7, 2}, {34, 15}, {9, 1}}) {
-        editor.select(editor.ui.ListTroops, troop);
-        QCOMPARE(editor.ui.CmbRace->currentIndex(), race);
-        QCOMPARE(editor.ui.CmbRace->isEnabled(), race > 1);
-        QVERIFY(editor.window.findChild<QRadioButton *>(QStringLiteral("optGender_%1").arg(qMin(race, 2)))->isChecked());
+    void troopsThatCannotBePlacedAreNotShown()
+    {
+        QTemporaryDir dir;
+        QVERIFY(copyFolder(sampleModule(), dir.path()));
+        QList<QByteArray> lines = readBytes(dir.filePath(QStringLiteral("troops.txt"))).split('\n');
+        lines.insert(18, "trp_stray Stray Strays 0 0 0 0 0 0 0\r"); // inside troop 2's record
+        const QByteArray stray = lines.join('\n');
+        writeFile(dir.path(), QStringLiteral("troops.txt"), stray);
+        Editor editor;
+        editor.load(dir.path());
+        const QString notice = QStringLiteral(
+            "troops.txt line 19: a line inside the record of troop 2 begins with trp_; troop 2 is not shown or updated");
+        QCOMPARE(editor.messages.texts(), QStringList{notice});
+        QCOMPARE(editor.messages.shown.first().look, MessageLook::Exclamation);
+        QCOMPARE(editor.ui.ListTroops->model()->rowCount(), 38);
+        editor.choose(QStringLiteral("troops.txt"));
+        editor.select(editor.ui.ListTroops, 2);
+        QCOMPARE(editor.messages.texts().last(), QStringLiteral("Error #15: ") + notice);
+        editor.select(editor.ui.ListTroops, 3);
+        QCOMPARE(editor.ui.txtID->text(), QStringLiteral("trp_aurel_man_at_arms"));
         editor.ui.cmdUpdate->click();
+        QVERIFY(editor.window.cmdSave_Click());
+        QCOMPARE(readBytes(dir.filePath(QStringLiteral("troops.txt"))), stray);
     }
-    QCOMPARE(editor.window.module().troops.lines, stored);
-}
 
-void TestMainWindow::focusStartsOnBrowseAndFollowsRemove()
-{
-    Editor editor;
-    QCOMPARE(QApplication::focusWidget(), editor.ui.cmdBrowse);
-    editor.load(sampleModule());
-    editor.choose(QStringLiteral("troops.txt"));
-    editor.select(editor.ui.ListTroops, 3);
-    editor.select(editor.ui.ListItems, 1);
-    editor.ui.cmdRemove->click();
-    QCOMPARE(QApplication::focusWidget(), editor.ui.ListItems);
-    QCOMPARE(editor.ui.ListItems->model()->rowCount(), 6);
-    QCOMPARE(editor.ui.ListItems->currentIndex().row(), 5);
-}
+    void closingAsksOnlyAfterUnsavedUpdates_data()
+    {
+        // Whether party 0 is updated, the answer, whether the save fails, and then: asked, closed, saved.
+        QTest::addColumn<QList<int>>("c");
+        QTest::newRow("nothing updated") << QList<int>{false, int(CloseAnswer::Cancel), false, 0, true, false};
+        QTest::newRow("cancel") << QList<int>{true, int(CloseAnswer::Cancel), false, 1, false, false};
+        QTest::newRow("save") << QList<int>{true, int(CloseAnswer::Save), false, 1, true, true};
+        // troops.txt cannot be written, so none is, and the window stays.
+        QTest::newRow("save fails") << QList<int>{true, int(CloseAnswer::Save), true, 1, false, false};
+    }
 
-void TestMainWindow::oneMistakeGivesOneMessage()
-{
-    Editor editor;
-    editor.load(sampleModule());
-    Ui::MainWindow &ui = editor.ui;
-    editor.choose(QStringLiteral("troops.txt"));
-    editor.select(ui.ListTroops, 3);
-    ui.TxtAttrStr->setFocus();
-    ui.TxtAttrStr->selectAll();
-    QTest::keyClicks(ui.TxtAttrStr, QStringLiteral("12a"));
-    QTest::mouseClick(ui.cmdUpdate, Qt::LeftButton);
-    QTRY_COMPARE(editor.messages.texts(),
-                 QStringList{QStringLiteral(
-                     "Strength must be a whole number from -2147483648 to 2147483647, not \"12a\"")});
-    QTRY_COMPARE(QApplication::focusWidget(), ui.TxtAttrStr);
-    // A value checked only by Update, with the focus left where it is.
-    ui.TxtAttrStr->setText(QStringLiteral("12"));
-    ui.txtName2->clear();
-    ui.cmdUpdate->click();
-    QCOMPARE(editor.messages.texts().size(), 2);
-    QCOMPARE(editor.messages.texts().last(), QStringLiteral("Name 2 must not be empty"));
-    QCOMPARE(editor.window.undoStack().count(), 0);
-}
-
-void TestMainWindow::troopsThatCannotBePlacedAreNotShown()
-{
-    QTemporaryDir dir;
-    QVERIFY(copyFolder(sampleModule(), dir.path()));
-    QList<QByteArray> lines = readBytes(dir.filePath(QStringLiteral("troops.txt"))).split('\n');
-    lines.insert(18, "trp_stray Stray Strays 0 0 0 0 0 0 0\r"); // inside troop 2's record
-    const QByteArray stray = lines.join('\n');
-    writeFile(dir.path(), QStringLiteral("troops.txt"), stray);
-    Editor editor;
-    editor.load(dir.path());
-    const QString notice = QStringLiteral(
-        "troops.txt line 19: a line inside the record of troop 2 begins with trp_; troop 2 is not shown or updated");
-    QCOMPARE(editor.messages.texts(), QStringList{notice});
-    QCOMPARE(editor.messages.shown.first().look, MessageLook::Exclamation);
-    QCOMPARE(editor.ui.ListTroops->model()->rowCount(), 38);
-    editor.choose(QStringLiteral("troops.txt"));
-    editor.select(editor.ui.ListTroops, 2);
-    QCOMPARE(editor.messages.texts().last(), QStringLiteral("Error #15: ") + notice);
-    editor.select(editor.ui.ListTroops, 3);
-    QCOMPARE(editor.ui.txtID->text(), QStringLiteral("trp_aurel_man_at_arms"));
-    editor.ui.cmdUpdate->click();
-    QVERIFY(editor.window.cmdSave_Click());
-    QCOMPARE(readBytes(dir.filePath(QStringLiteral("troops.txt"))), stray);
-}
+    void closingAsksOnlyAfterUnsavedUpdates()
+    {
+        QFETCH(QList<int>, c);
+        QTemporaryDir dir;
+        Editor editor;
+        QVERIFY(editor.loadCopy(dir));
+        if (c[0]) {
+            editor.ui.cmbChooseFile->setCurrentText(QStringLiteral("parties.txt"));
+            editor.select(editor.ui.lstParties, 0);
+            editor.ui.txtPartiesName->setText(QStringLiteral("Renamed"));
+            editor.ui.cmdUpdate->click();
+        }
+        if (c[2]) {
+            QVERIFY(QFile::remove(dir.filePath(QStringLiteral("troops.txt"))));
+            QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("troops.txt")));
+        }
+        editor.questions.answer = CloseAnswer(c[1]);
+        editor.questions.overwrite = true; // where troops.txt was replaced by a folder
+        QCOMPARE(editor.window.close(), bool(c[4]));
+        QCOMPARE(editor.questions.asked, c[3]);
+        QCOMPARE(editor.window.isVisible(), !c[4]);
+        QCOMPARE(readBytes(dir.filePath(QStringLiteral("parties.txt"))).contains("Renamed"), bool(c[5]));
+    }
+};
 
 QTEST_MAIN(TestMainWindow)
 #include "tst_main_window.moc"

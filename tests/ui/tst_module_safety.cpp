@@ -19,21 +19,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QStringList kEditedNames{u"troops.txt"_s, u"party_templates.txt"_s, u"parties.txt"_s};
-
-QString fixture(const QString &name)
-{
-    return QFINDTESTDATA(u"../data/modules/"_s + name);
-}
-
-QByteArrayList editedFiles(const QString &folder, const QString &suffix = {})
-{
-    QByteArrayList contents;
-    for (const QString &name : kEditedNames)
-        contents.append(readBytes(QDir(folder).filePath(name + suffix)));
-    return contents;
-}
-
 // Renames party k as a user would: choose the view, click the entry, type, Update.
 void renameParty(Editor &editor, int k, const QString &name)
 {
@@ -50,329 +35,308 @@ class TestModuleSafety : public QObject {
     Q_OBJECT
 
 private slots:
-    void browseOverUnsavedUpdatesAsksFirst_data();
-    void browseOverUnsavedUpdatesAsksFirst();
-    void failedBrowseKeepsTheModuleAndItsUpdates();
-    void leavingAnEditedRecordAsksToApply_data();
-    void leavingAnEditedRecordAsksToApply();
-    void fileRewrittenOnDiskIsNotOverwrittenUnasked_data();
-    void fileRewrittenOnDiskIsNotOverwrittenUnasked();
-    void changeOnDiskOffersReloadWhenNothingIsUnsaved();
-    void changeOnDiskWithUnsavedUpdatesIsOnlyNamed();
-    void firstSaveOfALoadKeepsTheReplacedFiles();
-    void lfModuleStaysLf();
+    void browseOverUnsavedUpdatesAsksFirst_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("saved");
+        QTest::addColumn<bool>("loaded");
+        QTest::newRow("save") << int(CloseAnswer::Save) << true << true;
+        QTest::newRow("discard") << int(CloseAnswer::Discard) << false << true;
+        QTest::newRow("cancel") << int(CloseAnswer::Cancel) << false << false;
+    }
+
+    void browseOverUnsavedUpdatesAsksFirst()
+    {
+        QFETCH(int, answer);
+        QFETCH(bool, saved);
+        QFETCH(bool, loaded);
+        QTemporaryDir first;
+        Editor editor;
+        QVERIFY(editor.loadCopy(first));
+        renameParty(editor, 0, u"Renamed"_s);
+
+        editor.questions.answer = CloseAnswer(answer);
+        editor.load(moduleFixture(u"crlf_ascii"_s));
+        QCOMPARE(editor.questions.moments, QList<SaveMoment>{SaveMoment::OpeningFolder});
+        QCOMPARE(readBytes(first.filePath(u"parties.txt"_s)).contains("Renamed"), saved);
+        QCOMPARE(editor.ui.txtFolder->text(), withSeparator(loaded ? moduleFixture(u"crlf_ascii"_s) : first.path()));
+        QCOMPARE(editor.window.isWindowModified(), !loaded);
+        QCOMPARE(editor.label(editor.ui.lstParties, 0).contains(u"Renamed"_s), !loaded);
+    }
+
+    void failedBrowseKeepsTheModuleAndItsUpdates()
+    {
+        QTemporaryDir first;
+        QTemporaryDir broken;
+        QVERIFY(copyFolder(sampleModule(), first.path()));
+        QVERIFY(copyFolder(moduleFixture(u"crlf_ascii"_s), broken.path()));
+        QVERIFY(QFile::remove(broken.filePath(u"parties.txt"_s)));
+        Editor editor;
+        editor.load(first.path());
+        renameParty(editor, 0, u"Renamed"_s);
+        editor.messages.shown.clear();
+
+        editor.questions.answer = CloseAnswer::Discard;
+        editor.load(broken.path());
+        QCOMPARE(editor.messages.texts(), QStringList{u"Unable to open the following files in "_s
+                                                      + withSeparator(broken.path()) + u"\n\n  parties.txt"_s});
+        QCOMPARE(editor.ui.txtFolder->text(), withSeparator(first.path()));
+        QVERIFY(editor.window.isWindowModified());
+        QVERIFY(editor.ui.cmdSave->isEnabled() && editor.ui.cmdUpdate->isEnabled());
+        QCOMPARE(editor.label(editor.ui.lstParties, 0), u"0 - Renamed (p_main_party)"_s);
+        QVERIFY(editor.window.cmdSave_Click());
+        QVERIFY(readBytes(first.filePath(u"parties.txt"_s)).contains("p_main_party Renamed "));
+    }
+
+    void leavingAnEditedRecordAsksToApply_data()
+    {
+        QTest::addColumn<QString>("edit");  // what the user does to troop 3
+        QTest::addColumn<QString>("leave"); // how the user leaves it
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("asked");
+        QTest::addColumn<bool>("stayed");
+        QTest::addColumn<bool>("updated");
+        const int apply = int(ApplyAnswer::Apply);
+        const int discard = int(ApplyAnswer::Discard);
+        const int cancel = int(ApplyAnswer::Cancel);
+        QTest::newRow("no edit") << u""_s << u"record"_s << cancel << false << false << false;
+        QTest::newRow("typed, apply") << u"name"_s << u"record"_s << apply << true << false << true;
+        QTest::newRow("typed, discard") << u"name"_s << u"record"_s << discard << true << false << false;
+        QTest::newRow("typed, cancel") << u"name"_s << u"record"_s << cancel << true << true << false;
+        QTest::newRow("refused update") << u"used id"_s << u"record"_s << apply << true << true << false;
+        QTest::newRow("refused field value") << u"skill"_s << u"record"_s << apply << false << true << false;
+        QTest::newRow("check box, view, apply") << u"check box"_s << u"view"_s << apply << true << false << true;
+        QTest::newRow("chooser, view, cancel") << u"chooser"_s << u"view"_s << cancel << true << true << false;
+        QTest::newRow("option, view, discard") << u"option"_s << u"view"_s << discard << true << false << false;
+        QTest::newRow("inventory, browse, apply") << u"inventory"_s << u"browse"_s << apply << true << false << true;
+        QTest::newRow("typed, close, apply") << u"name"_s << u"close"_s << apply << true << false << true;
+    }
+
+    void leavingAnEditedRecordAsksToApply()
+    {
+        QFETCH(QString, edit);
+        QFETCH(QString, leave);
+        QFETCH(int, answer);
+        QFETCH(bool, asked);
+        QFETCH(bool, stayed);
+        QFETCH(bool, updated);
+        QTemporaryDir dir;
+        Editor editor;
+        Ui::MainWindow &ui = editor.ui;
+        QVERIFY(editor.loadCopy(dir));
+        editor.choose(u"troops.txt"_s);
+        editor.select(ui.ListTroops, 3);
+        const QString label = editor.label(ui.ListTroops, 3);
+        if (edit == u"name") {
+            QTest::keyClicks(ui.txtName1, u"X"_s);
+        } else if (edit == u"used id") {
+            ui.txtID->selectAll();
+            QTest::keyClicks(ui.txtID, u"trp_player"_s);
+        } else if (edit == u"skill") {
+            ui.txtRiding->setFocus();
+            ui.txtRiding->selectAll();
+            QTest::keyClicks(ui.txtRiding, u"99"_s);
+        } else if (edit == u"check box") {
+            ui.chkHero->click();
+        } else if (edit == u"chooser") {
+            QTest::keyClick(ui.cmbFactions, Qt::Key_Down);
+        } else if (edit == u"option") {
+            ui.optGender_1->click();
+        } else if (edit == u"inventory") {
+            ui.cmdAdd->click();
+        }
+
+        editor.questions.applyAnswer = ApplyAnswer(answer);
+        editor.questions.answer = CloseAnswer::Discard; // the save question that an applied edit brings
+        if (leave == u"record")
+            editor.select(ui.ListTroops, 5);
+        else if (leave == u"view")
+            editor.choose(u"parties.txt"_s);
+        else if (leave == u"browse")
+            editor.load(moduleFixture(u"crlf_ascii"_s));
+        else
+            editor.window.close();
+
+        QCOMPARE(editor.questions.applyAsked, asked ? QStringList{label} : QStringList());
+        // An applied edit is an update: on the undo stack, and asked about as unsaved when leaving the module.
+        const bool leftModule = leave == u"browse" || leave == u"close";
+        QCOMPARE(leftModule ? editor.questions.asked : editor.window.undoStack().count(), int(updated));
+        if (updated && leave != u"browse") // the record left, not the one selected next
+            QCOMPARE(editor.window.undoStack().text(0), u"Update trp_aurel_man_at_arms"_s);
+        if (leave == u"record" || leave == u"view") {
+            QCOMPARE(editor.visibleView(), stayed || leave == u"record" ? ui.frmTroops : ui.frmParties);
+            QCOMPARE(ui.ListTroops->selectionModel()->selectedRows().value(0).row(), stayed || leave == u"view" ? 3 : 5);
+            QCOMPARE(ui.cmdUpdate->isEnabled(), stayed || leave == u"record");
+        } else if (leave == u"browse") {
+            QCOMPARE(ui.txtFolder->text(), withSeparator(stayed ? dir.path() : moduleFixture(u"crlf_ascii"_s)));
+        } else {
+            QCOMPARE(editor.window.isVisible(), stayed);
+        }
+        if (stayed && edit == u"name")
+            QCOMPARE(ui.txtName1->text(), u"Aurel_Man_at_ArmsX"_s);
+        if (edit == u"used id")
+            QCOMPARE(editor.messages.texts().value(0), u"Troop ID trp_player is already used by troop 0"_s);
+        if (edit == u"skill") // the field's own message, and the question once the value is mended
+            QTRY_COMPARE(editor.messages.shown.size(), 1);
+        if (answer == int(ApplyAnswer::Discard) && leave == u"view")
+            QCOMPARE(ui.CmbRace->currentIndex(), 0); // the troop as stored is shown again
+    }
+
+    void fileRewrittenOnDiskIsNotOverwrittenUnasked_data()
+    {
+        QTest::addColumn<bool>("overwrite");
+        QTest::newRow("overwrite") << true;
+        QTest::newRow("cancel") << false;
+    }
+
+    void fileRewrittenOnDiskIsNotOverwrittenUnasked()
+    {
+        QFETCH(bool, overwrite);
+        QTemporaryDir dir;
+        QVERIFY(copyFolder(sampleModule(), dir.path()));
+        const QByteArrayList loaded = editedFiles(dir.path());
+        Editor editor;
+        editor.load(dir.path());
+        renameParty(editor, 0, u"Renamed"_s);
+        const QByteArray rebuilt = loaded[0] + "trp_rebuilt\r\n";
+        writeFile(dir.path(), u"troops.txt"_s, rebuilt);
+
+        editor.questions.overwrite = overwrite;
+        QCOMPARE(editor.window.cmdSave_Click(), overwrite);
+        QCOMPARE(editor.questions.overwriteAsked, QList<QStringList>{{u"troops.txt"_s}});
+        QCOMPARE(editor.window.isWindowModified(), !overwrite);
+        if (overwrite) {
+            QCOMPARE(readBytes(dir.filePath(u"troops.txt"_s)), loaded[0]);
+            QCOMPARE(readBytes(dir.filePath(u"troops.txt.bak"_s)), rebuilt);
+            QVERIFY(readBytes(dir.filePath(u"parties.txt"_s)).contains("Renamed"));
+        } else {
+            QCOMPARE(editedFiles(dir.path()), (QByteArrayList{rebuilt, loaded[1], loaded[2]}));
+            QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 5);
+            // Asked again at the next save: the change is still there.
+            QVERIFY(!editor.window.cmdSave_Click());
+            QCOMPARE(editor.questions.overwriteAsked.size(), 2);
+        }
+    }
+
+    void changeOnDiskOffersReloadWhenNothingIsUnsaved()
+    {
+        QTemporaryDir dir;
+        Editor editor;
+        QVERIFY(editor.loadCopy(dir));
+        renameParty(editor, 0, u"Renamed"_s);
+        QVERIFY(editor.window.cmdSave_Click());
+        editor.select(editor.ui.lstParties, 1);
+        // The editor's own save, its temporary files and backups are no outside change.
+        QTest::qWait(800);
+        QVERIFY(editor.questions.reloadAsked.isEmpty());
+
+        QByteArray parties = readBytes(dir.filePath(u"parties.txt"_s));
+        parties.replace("Aurelhold", "Newhold");
+        editor.questions.reload = true;
+        writeFile(dir.path(), u"parties.txt"_s, parties);
+        QTRY_COMPARE(editor.questions.reloadAsked, QList<QStringList>{{u"parties.txt"_s}});
+        QCOMPARE(editor.visibleView(), editor.ui.frmParties);
+        QCOMPARE(editor.label(editor.ui.lstParties, 1), u"1 - Newhold (p_town_aurelhold)"_s);
+        QCOMPARE(editor.ui.txtPartiesName->text(), u"Newhold"_s);
+        QVERIFY(!editor.window.isWindowModified());
+    }
+
+    void changeOnDiskWithUnsavedUpdatesIsOnlyNamed()
+    {
+        QTemporaryDir dir;
+        Editor editor;
+        QVERIFY(editor.loadCopy(dir));
+        renameParty(editor, 0, u"Renamed"_s);
+        editor.messages.shown.clear();
+        writeFile(dir.path(), u"factions.txt"_s, readBytes(dir.filePath(u"factions.txt"_s)) + "x\r\n");
+
+        QTRY_COMPARE(editor.messages.shown.size(), 1);
+        QVERIFY(editor.messages.shown[0].text.startsWith(u"These files in "_s + withSeparator(dir.path())
+                                                         + u" were changed on disk by another program:\n\n  factions.txt"_s));
+        QVERIFY(editor.questions.reloadAsked.isEmpty());
+        QCOMPARE(editor.label(editor.ui.lstParties, 0), u"0 - Renamed (p_main_party)"_s);
+        // Said once, and only the edited files are asked about when saving.
+        QTest::qWait(500);
+        QCOMPARE(editor.messages.shown.size(), 1);
+        QVERIFY(editor.window.cmdSave_Click());
+        QVERIFY(editor.questions.overwriteAsked.isEmpty());
+    }
+
+    void firstSaveOfALoadKeepsTheReplacedFiles()
+    {
+        QTemporaryDir dir;
+        QVERIFY(copyFolder(sampleModule(), dir.path()));
+        const QByteArrayList loaded = editedFiles(dir.path());
+        Editor editor;
+        editor.load(dir.path());
+        renameParty(editor, 0, u"One"_s);
+        QVERIFY(editor.window.cmdSave_Click());
+        QCOMPARE(editedFiles(dir.path(), u".bak"_s), loaded);
+        renameParty(editor, 0, u"Two"_s);
+        QVERIFY(editor.window.cmdSave_Click());
+        QCOMPARE(editedFiles(dir.path(), u".bak"_s), loaded);
+        QVERIFY(editor.messages.texts().last().endsWith(u"parties.txt (18 lines)"_s));
+
+        // A new load starts again: its first save keeps what the last one wrote.
+        const QByteArrayList saved = editedFiles(dir.path());
+        editor.load(dir.path());
+        renameParty(editor, 0, u"Three"_s);
+        QVERIFY(editor.window.cmdSave_Click());
+        QCOMPARE(editedFiles(dir.path(), u".bak"_s), saved);
+    }
+
+    void lfModuleStaysLf()
+    {
+        QTemporaryDir dir;
+        QVERIFY(copyFolder(moduleFixture(u"lf_only"_s), dir.path()));
+        const QByteArrayList loaded = editedFiles(dir.path());
+        Editor editor;
+        editor.load(dir.path());
+        renameParty(editor, 0, u"Camp"_s);
+        QVERIFY(editor.window.cmdSave_Click());
+
+        QByteArray expected = loaded[2];
+        expected.replace("p_camp Player ", "p_camp Camp ");
+        QCOMPARE(editedFiles(dir.path()), (QByteArrayList{loaded[0], loaded[1], expected}));
+        QVERIFY(!expected.contains('\r'));
+    }
+
 #ifdef Q_OS_UNIX
-    void saveFailingMidwayWritesNothing();
+    void saveFailingMidwayWritesNothing()
+    {
+        QTemporaryDir dir;
+        QVERIFY(copyFolder(sampleModule(), dir.path()));
+        const QByteArrayList loaded = editedFiles(dir.path());
+        Editor editor;
+        editor.load(dir.path());
+        QVERIFY(editor.window.cmdSave_Click()); // the backups: now only the three files are written
+        renameParty(editor, 0, u"Renamed"_s);
+        editor.messages.shown.clear();
+
+        // The process may write no file larger than troops.txt (23 kB); the others would fit.
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit old{};
+        QCOMPARE(getrlimit(RLIMIT_FSIZE, &old), 0);
+        rlimit limited = old;
+        limited.rlim_cur = 8192;
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &limited), 0);
+        const bool saved = editor.window.cmdSave_Click();
+        setrlimit(RLIMIT_FSIZE, &old);
+
+        QVERIFY(!saved);
+        QCOMPARE(editedFiles(dir.path()), loaded);
+        QVERIFY(editor.window.isWindowModified());
+        QCOMPARE(editor.messages.shown.size(), 1);
+        const QString message = editor.messages.shown[0].text;
+        QCOMPARE(editor.messages.shown[0].look, MessageLook::Critical);
+        QVERIFY2(message.startsWith(u"The following files in "_s + withSeparator(dir.path())
+                                    + u" could not be written:\n\nError #4: troops.txt: "_s),
+                 qPrintable(message));
+        QVERIFY2(message.endsWith(u"These files were left as they were: troops.txt, party_templates.txt, parties.txt"_s),
+                 qPrintable(message));
+    }
 #endif
 };
-
-void TestModuleSafety::browseOverUnsavedUpdatesAsksFirst_data()
-{
-    QTest::addColumn<int>("answer");
-    QTest::addColumn<bool>("saved");
-    QTest::addColumn<bool>("loaded");
-    QTest::newRow("save") << int(CloseAnswer::Save) << true << true;
-    QTest::newRow("discard") << int(CloseAnswer::Discard) << false << true;
-    QTest::newRow("cancel") << int(CloseAnswer::Cancel) << false << false;
-}
-
-void TestModuleSafety::browseOverUnsavedUpdatesAsksFirst()
-{
-    QFETCH(int, answer);
-    QFETCH(bool, saved);
-    QFETCH(bool, loaded);
-    QTemporaryDir first;
-    QVERIFY(copyFolder(sampleModule(), first.path()));
-    Editor editor;
-    editor.load(first.path());
-    renameParty(editor, 0, u"Renamed"_s);
-
-    editor.questions.answer = CloseAnswer(answer);
-    editor.load(fixture(u"crlf_ascii"_s));
-    QCOMPARE(editor.questions.moments, QList<SaveMoment>{SaveMoment::OpeningFolder});
-    QCOMPARE(readBytes(first.filePath(u"parties.txt"_s)).contains("Renamed"), saved);
-    QCOMPARE(editor.ui.txtFolder->text(), withSeparator(loaded ? fixture(u"crlf_ascii"_s) : first.path()));
-    QCOMPARE(editor.window.isWindowModified(), !loaded);
-    QCOMPARE(editor.label(editor.ui.lstParties, 0).contains(u"Renamed"_s), !loaded);
-}
-
-void TestModuleSafety::failedBrowseKeepsTheModuleAndItsUpdates()
-{
-    QTemporaryDir first;
-    QTemporaryDir broken;
-    QVERIFY(copyFolder(sampleModule(), first.path()));
-    QVERIFY(copyFolder(fixture(u"crlf_ascii"_s), broken.path()));
-    QVERIFY(QFile::remove(broken.filePath(u"parties.txt"_s)));
-    Editor editor;
-    editor.load(first.path());
-    renameParty(editor, 0, u"Renamed"_s);
-    editor.messages.shown.clear();
-
-    editor.questions.answer = CloseAnswer::Discard;
-    editor.load(broken.path());
-    QCOMPARE(editor.messages.texts(), QStringList{u"Unable to open the following files in "_s
-                                                  + withSeparator(broken.path()) + u"\n\n  parties.txt"_s});
-    QCOMPARE(editor.ui.txtFolder->text(), withSeparator(first.path()));
-    QVERIFY(editor.window.isWindowModified());
-    QVERIFY(editor.ui.cmdSave->isEnabled() && editor.ui.cmdUpdate->isEnabled());
-    QCOMPARE(editor.label(editor.ui.lstParties, 0), u"0 - Renamed (p_main_party)"_s);
-    QVERIFY(editor.window.cmdSave_Click());
-    QVERIFY(readBytes(first.filePath(u"parties.txt"_s)).contains("p_main_party Renamed "));
-}
-
-void TestModuleSafety::leavingAnEditedRecordAsksToApply_data()
-{
-    QTest::addColumn<QString>("edit");  // what the user does to troop 3
-    QTest::addColumn<QString>("leave"); // how the user leaves it
-    QTest::addColumn<int>("answer");
-    QTest::addColumn<bool>("asked");
-    QTest::addColumn<bool>("stayed");
-    QTest::addColumn<bool>("updated");
-    const int apply = int(ApplyAnswer::Apply);
-    const int discard = int(ApplyAnswer::Discard);
-    const int cancel = int(ApplyAnswer::Cancel);
-    QTest::newRow("no edit") << u""_s << u"record"_s << cancel << false << false << false;
-    QTest::newRow("typed, apply") << u"name"_s << u"record"_s << apply << true << false << true;
-    QTest::newRow("typed, discard") << u"name"_s << u"record"_s << discard << true << false << false;
-    QTest::newRow("typed, cancel") << u"name"_s << u"record"_s << cancel << true << true << false;
-    QTest::newRow("refused update") << u"used id"_s << u"record"_s << apply << true << true << false;
-    QTest::newRow("refused field value") << u"skill"_s << u"record"_s << apply << false << true << false;
-    QTest::newRow("check box, view, apply") << u"check box"_s << u"view"_s << apply << true << false << true;
-    QTest::newRow("chooser, view, cancel") << u"chooser"_s << u"view"_s << cancel << true << true << false;
-    QTest::newRow("option, view, discard") << u"option"_s << u"view"_s << discard << true << false << false;
-    QTest::newRow("inventory, browse, apply") << u"inventory"_s << u"browse"_s << apply << true << false << true;
-    QTest::newRow("typed, browse, cancel") << u"name"_s << u"browse"_s << cancel << true << true << false;
-    QTest::newRow("typed, close, apply") << u"name"_s << u"close"_s << apply << true << false << true;
-    QTest::newRow("typed, close, discard") << u"name"_s << u"close"_s << discard << true << false << false;
-}
-
-void TestModuleSafety::leavingAnEditedRecordAsksToApply()
-{
-    QFETCH(QString, edit);
-    QFETCH(QString, leave);
-    QFETCH(int, answer);
-    QFETCH(bool, asked);
-    QFETCH(bool, stayed);
-    QFETCH(bool, updated);
-    QTemporaryDir dir;
-    QVERIFY(copyFolder(sampleModule(), dir.path()));
-    Editor editor;
-    Ui::MainWindow &ui = editor.ui;
-    editor.load(dir.path());
-    editor.choose(u"troops.txt"_s);
-    editor.select(ui.ListTroops, 3);
-    const QString label = editor.label(ui.ListTroops, 3);
-    if (edit == u"name") {
-        QTest::keyClicks(ui.txtName1, u"X"_s);
-    } else if (edit == u"used id") {
-        ui.txtID->selectAll();
-        QTest::keyClicks(ui.txtID, u"trp_player"_s);
-    } else if (edit == u"skill") {
-        ui.txtRiding->setFocus();
-        ui.txtRiding->selectAll();
-        QTest::keyClicks(ui.txtRiding, u"99"_s);
-    } else if (edit == u"check box") {
-        ui.chkHero->click();
-    } else if (edit == u"chooser") {
-        QTest::keyClick(ui.cmbFactions, Qt::Key_Down);
-    } else if (edit == u"option") {
-        ui.optGender_1->click();
-    } else if (edit == u"inventory") {
-        ui.cmdAdd->click();
-    }
-
-    editor.questions.applyAnswer = ApplyAnswer(answer);
-    editor.questions.answer = CloseAnswer::Discard; // the save question that an applied edit brings
-    if (leave == u"record")
-        editor.select(ui.ListTroops, 5);
-    else if (leave == u"view")
-        editor.choose(u"parties.txt"_s);
-    else if (leave == u"browse")
-        editor.load(fixture(u"crlf_ascii"_s));
-    else
-        editor.window.close();
-
-    QCOMPARE(editor.questions.applyAsked, asked ? QStringList{label} : QStringList());
-    // An applied edit is an update: on the undo stack, and asked about as unsaved when leaving the module.
-    const bool leftModule = leave == u"browse" || leave == u"close";
-    QCOMPARE(leftModule ? editor.questions.asked : editor.window.undoStack().count(), int(updated));
-    if (updated && leave != u"browse") // the record left, not the one selected next
-        QCOMPARE(editor.window.undoStack().text(0), u"Update trp_aurel_man_at_arms"_s);
-    if (leave == u"record" || leave == u"view") {
-        QCOMPARE(editor.visibleView(), stayed || leave == u"record" ? ui.frmTroops : ui.frmParties);
-        QCOMPARE(ui.ListTroops->selectionModel()->selectedRows().value(0).row(), stayed || leave == u"view" ? 3 : 5);
-        QCOMPARE(ui.cmdUpdate->isEnabled(), stayed || leave == u"record");
-    } else if (leave == u"browse") {
-        QCOMPARE(ui.txtFolder->text(), withSeparator(stayed ? dir.path() : fixture(u"crlf_ascii"_s)));
-    } else {
-        QCOMPARE(editor.window.isVisible(), stayed);
-    }
-    if (stayed && edit == u"name")
-        QCOMPARE(ui.txtName1->text(), u"Aurel_Man_at_ArmsX"_s);
-    if (edit == u"used id")
-        QCOMPARE(editor.messages.texts().value(0), u"Troop ID trp_player is already used by troop 0"_s);
-    if (edit == u"skill") // the field's own message, and the question once the value is mended
-        QTRY_COMPARE(editor.messages.shown.size(), 1);
-    if (answer == int(ApplyAnswer::Discard) && leave == u"view")
-        QCOMPARE(ui.CmbRace->currentIndex(), 0); // the troop as stored is shown again
-}
-
-void TestModuleSafety::fileRewrittenOnDiskIsNotOverwrittenUnasked_data()
-{
-    QTest::addColumn<bool>("overwrite");
-    QTest::newRow("overwrite") << true;
-    QTest::newRow("cancel") << false;
-}
-
-void TestModuleSafety::fileRewrittenOnDiskIsNotOverwrittenUnasked()
-{
-    QFETCH(bool, overwrite);
-    QTemporaryDir dir;
-    QVERIFY(copyFolder(sampleModule(), dir.path()));
-    const QByteArrayList loaded = editedFiles(dir.path());
-    Editor editor;
-    editor.load(dir.path());
-    renameParty(editor, 0, u"Renamed"_s);
-    const QByteArray rebuilt = loaded[0] + "trp_rebuilt\r\n";
-    writeFile(dir.path(), u"troops.txt"_s, rebuilt);
-
-    editor.questions.overwrite = overwrite;
-    QCOMPARE(editor.window.cmdSave_Click(), overwrite);
-    QCOMPARE(editor.questions.overwriteAsked, QList<QStringList>{{u"troops.txt"_s}});
-    QCOMPARE(editor.window.isWindowModified(), !overwrite);
-    if (overwrite) {
-        QCOMPARE(readBytes(dir.filePath(u"troops.txt"_s)), loaded[0]);
-        QCOMPARE(readBytes(dir.filePath(u"troops.txt.bak"_s)), rebuilt);
-        QVERIFY(readBytes(dir.filePath(u"parties.txt"_s)).contains("Renamed"));
-    } else {
-        QCOMPARE(editedFiles(dir.path()), (QByteArrayList{rebuilt, loaded[1], loaded[2]}));
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 5);
-        // Asked again at the next save: the change is still there.
-        QVERIFY(!editor.window.cmdSave_Click());
-        QCOMPARE(editor.questions.overwriteAsked.size(), 2);
-    }
-}
-
-void TestModuleSafety::changeOnDiskOffersReloadWhenNothingIsUnsaved()
-{
-    QTemporaryDir dir;
-    QVERIFY(copyFolder(sampleModule(), dir.path()));
-    Editor editor;
-    editor.load(dir.path());
-    renameParty(editor, 0, u"Renamed"_s);
-    QVERIFY(editor.window.cmdSave_Click());
-    editor.select(editor.ui.lstParties, 1);
-    // The editor's own save, its temporary files and backups are no outside change.
-    QTest::qWait(800);
-    QVERIFY(editor.questions.reloadAsked.isEmpty());
-
-    QByteArray parties = readBytes(dir.filePath(u"parties.txt"_s));
-    parties.replace("Aurelhold", "Newhold");
-    editor.questions.reload = true;
-    writeFile(dir.path(), u"parties.txt"_s, parties);
-    QTRY_COMPARE(editor.questions.reloadAsked, QList<QStringList>{{u"parties.txt"_s}});
-    QCOMPARE(editor.visibleView(), editor.ui.frmParties);
-    QCOMPARE(editor.label(editor.ui.lstParties, 1), u"1 - Newhold (p_town_aurelhold)"_s);
-    QCOMPARE(editor.ui.txtPartiesName->text(), u"Newhold"_s);
-    QVERIFY(!editor.window.isWindowModified());
-}
-
-void TestModuleSafety::changeOnDiskWithUnsavedUpdatesIsOnlyNamed()
-{
-    QTemporaryDir dir;
-    QVERIFY(copyFolder(sampleModule(), dir.path()));
-    Editor editor;
-    editor.load(dir.path());
-    renameParty(editor, 0, u"Renamed"_s);
-    editor.messages.shown.clear();
-    writeFile(dir.path(), u"factions.txt"_s, readBytes(dir.filePath(u"factions.txt"_s)) + "x\r\n");
-
-    QTRY_COMPARE(editor.messages.shown.size(), 1);
-    QVERIFY(editor.messages.shown[0].text.startsWith(u"These files in "_s + withSeparator(dir.path())
-                                                     + u" were changed on disk by another program:\n\n  factions.txt"_s));
-    QVERIFY(editor.questions.reloadAsked.isEmpty());
-    QCOMPARE(editor.label(editor.ui.lstParties, 0), u"0 - Renamed (p_main_party)"_s);
-    // Said once, and only the edited files are asked about when saving.
-    QTest::qWait(500);
-    QCOMPARE(editor.messages.shown.size(), 1);
-    QVERIFY(editor.window.cmdSave_Click());
-    QVERIFY(editor.questions.overwriteAsked.isEmpty());
-}
-
-void TestModuleSafety::firstSaveOfALoadKeepsTheReplacedFiles()
-{
-    QTemporaryDir dir;
-    QVERIFY(copyFolder(sampleModule(), dir.path()));
-    const QByteArrayList loaded = editedFiles(dir.path());
-    Editor editor;
-    editor.load(dir.path());
-    renameParty(editor, 0, u"One"_s);
-    QVERIFY(editor.window.cmdSave_Click());
-    QCOMPARE(editedFiles(dir.path(), u".bak"_s), loaded);
-    renameParty(editor, 0, u"Two"_s);
-    QVERIFY(editor.window.cmdSave_Click());
-    QCOMPARE(editedFiles(dir.path(), u".bak"_s), loaded);
-    QVERIFY(editor.messages.texts().last().endsWith(u"parties.txt (18 lines)"_s));
-
-    // A new load starts again: its first save keeps what the last one wrote.
-    const QByteArrayList saved = editedFiles(dir.path());
-    editor.load(dir.path());
-    renameParty(editor, 0, u"Three"_s);
-    QVERIFY(editor.window.cmdSave_Click());
-    QCOMPARE(editedFiles(dir.path(), u".bak"_s), saved);
-}
-
-void TestModuleSafety::lfModuleStaysLf()
-{
-    QTemporaryDir dir;
-    QVERIFY(copyFolder(fixture(u"lf_only"_s), dir.path()));
-    const QByteArrayList loaded = editedFiles(dir.path());
-    Editor editor;
-    editor.load(dir.path());
-    renameParty(editor, 0, u"Camp"_s);
-    QVERIFY(editor.window.cmdSave_Click());
-
-    QByteArray expected = loaded[2];
-    expected.replace("p_camp Player ", "p_camp Camp ");
-    QCOMPARE(editedFiles(dir.path()), (QByteArrayList{loaded[0], loaded[1], expected}));
-    QVERIFY(!expected.contains('\r'));
-}
-
-#ifdef Q_OS_UNIX
-void TestModuleSafety::saveFailingMidwayWritesNothing()
-{
-    QTemporaryDir dir;
-    QVERIFY(copyFolder(sampleModule(), dir.path()));
-    const QByteArrayList loaded = editedFiles(dir.path());
-    Editor editor;
-    editor.load(dir.path());
-    QVERIFY(editor.window.cmdSave_Click()); // the backups: now only the three files are written
-    renameParty(editor, 0, u"Renamed"_s);
-    editor.messages.shown.clear();
-
-    // The process may write no file larger than troops.txt (23 kB); the others would fit.
-    std::signal(SIGXFSZ, SIG_IGN);
-    rlimit old{};
-    QCOMPARE(getrlimit(RLIMIT_FSIZE, &old), 0);
-    rlimit limited = old;
-    limited.rlim_cur = 8192;
-    QCOMPARE(setrlimit(RLIMIT_FSIZE, &limited), 0);
-    const bool saved = editor.window.cmdSave_Click();
-    setrlimit(RLIMIT_FSIZE, &old);
-
-    QVERIFY(!saved);
-    QCOMPARE(editedFiles(dir.path()), loaded);
-    QVERIFY(editor.window.isWindowModified());
-    QCOMPARE(editor.messages.shown.size(), 1);
-    const QString message = editor.messages.shown[0].text;
-    QCOMPARE(editor.messages.shown[0].look, MessageLook::Critical);
-    QVERIFY2(message.startsWith(u"The following files in "_s + withSeparator(dir.path())
-                                + u" could not be written:\n\nError #4: troops.txt: "_s),
-             qPrintable(message));
-    QVERIFY2(message.endsWith(u"These files were left as they were: troops.txt, party_templates.txt, parties.txt"_s),
-             qPrintable(message));
-}
-#endif
 
 QTEST_MAIN(TestModuleSafety)
 #include "tst_module_safety.moc"

@@ -8,7 +8,6 @@
 #include <QSettings>
 #include <QStatusBar>
 #include <QTemporaryDir>
-#include <QToolTip>
 #include <QUndoStack>
 
 using namespace lancefall;
@@ -46,402 +45,321 @@ class TestNavigation : public QObject {
     Q_OBJECT
 
 private slots:
-    void filterHidesRowsAndKeepsRecordNumbers_data();
-    void filterHidesRowsAndKeepsRecordNumbers();
-    void filteredRowStaysItsRecordThroughAnUpdate();
-    void chooserPicksAnEntryByTypedText_data();
-    void chooserPicksAnEntryByTypedText();
-    void usedByNamesWhatRefersToTheRecord_data();
-    void usedByNamesWhatRefersToTheRecord();
-    void usedByEntryJumpsToItsRecord_data();
-    void usedByEntryJumpsToItsRecord();
-    void usedByFollowsUpdatesAndUndo();
-    void commandLineFolderIsOpened_data();
-    void commandLineFolderIsOpened();
-    void shortcutsReachTheirCommands_data();
-    void shortcutsReachTheirCommands();
-    void enlargedWindowGrowsListsNotFields_data();
-    void enlargedWindowGrowsListsNotFields();
-    void narrowControlsShowTheirFullText_data();
-    void narrowControlsShowTheirFullText();
-    void confirmationCanBeDismissedStatusStillTells();
-    void storedModifierIsShown();
-    void lastFolderIsRememberedBetweenRuns();
-};
-
-void TestNavigation::filterHidesRowsAndKeepsRecordNumbers_data()
-{
-    QTest::addColumn<QString>("view");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QList<int>>("rows");
-    QTest::newRow("a name, in any case") << u"troops.txt"_s << u"AUREL_"_s << QList<int>{1, 2, 3, 4, 5, 6};
-    QTest::newRow("a number, from the instructions") << u"Instructions"_s << u"37"_s << QList<int>{37};
-    QTest::newRow("templates") << u"party_templates.txt"_s << u"caravan"_s << QList<int>{4, 5};
-    QTest::newRow("parties") << u"parties.txt"_s << u"p_village"_s << QList<int>{3};
-}
-
-void TestNavigation::filterHidesRowsAndKeepsRecordNumbers()
-{
-    QFETCH(QString, view);
-    QFETCH(QString, text);
-    QFETCH(QList<int>, rows);
-    Editor editor;
-    editor.load(sampleModule());
-    editor.choose(view);
-    if (editor.visibleView() != editor.ui.frmInstructions)
-        editor.select(recordListOf(editor), 0);
-    QTest::keySequence(QApplication::focusWidget(), QKeySequence::Find);
-    auto *filter = qobject_cast<QLineEdit *>(QApplication::focusWidget());
-    QVERIFY(filter && filter->isVisible() && filter->objectName().startsWith(u"txtFilter"_s));
-    QTest::keyClicks(filter, text);
-    QListView *list = recordListOf(editor);
-    QCOMPARE(shownRows(list), rows);
-    // The last match, clicked, is the record its number names; typing a filter is no edit.
-    editor.select(list, rows.last());
-    QCOMPARE(editor.questions.applyAsked, QStringList());
-    const ModuleFile file = view == u"parties.txt"_s ? ModuleFile::Parties
-        : view == u"party_templates.txt"_s            ? ModuleFile::PartyTemplates
-                                                      : ModuleFile::Troops;
-    QCOMPARE(editor.window.document().shownRecord(file), qsizetype(rows.last()));
-    QTest::keyClick(filter, Qt::Key_Escape);
-    QCOMPARE(filter->text(), QString());
-    QCOMPARE(shownRows(list).size(), list->model()->rowCount());
-}
-
-void TestNavigation::filteredRowStaysItsRecordThroughAnUpdate()
-{
-    Editor editor;
-    editor.load(sampleModule());
-    editor.select(editor.ui.ListTroops, 12);
-    QTest::keyClicks(editor.ui.txtFilterTroops, u"sunmarch_p"_s);
-    // The record shown stays selected while it matches, and Update still acts on it.
-    QCOMPARE(shownRows(editor.ui.ListTroops), QList<int>{12});
-    editor.ui.txtName1->setText(u"Pikeman_Elite"_s);
-    editor.ui.cmdUpdate->click();
-    QCOMPARE(editor.window.document().labels(RecordList::Troops).at(12), u"12 - Pikeman_Elite (trp_sunmarch_pikeman)"_s);
-    QCOMPARE(shownRows(editor.ui.ListTroops), QList<int>{12});
-    editor.ui.txtFilterTroops->clear();
-    QCOMPARE(editor.label(editor.ui.ListTroops, 11), u"11 - Sunmarch_Militia (trp_sunmarch_militia)"_s);
-    QCOMPARE(editor.label(editor.ui.ListTroops, 12), u"12 - Pikeman_Elite (trp_sunmarch_pikeman)"_s);
-    QCOMPARE(editor.label(editor.ui.cmbPTTroops_0->view(), 12), u"12 - Pikeman_Elite (trp_sunmarch_pikeman)"_s);
-}
-
-void TestNavigation::chooserPicksAnEntryByTypedText_data()
-{
-    QTest::addColumn<QString>("chooser");
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<int>("chosen"); // -1: typed text that names no entry keeps the entry chosen before
-    QTest::newRow("an item by part of its name") << u"cmbItems"_s << u"halb"_s << 8;
-    QTest::newRow("an upgrade path by the troop's identifier") << u"cmbUpgradePathB"_s << u"p_sunmarch_c"_s << 13;
-    QTest::newRow("a faction in another case") << u"cmbFactions"_s << u"GREYWATER"_s << 4;
-    QTest::newRow("free text is refused") << u"cmbItems"_s << u"Laser"_s << -1;
-}
-
-void TestNavigation::chooserPicksAnEntryByTypedText()
-{
-    QFETCH(QString, chooser);
-    QFETCH(QString, typed);
-    QFETCH(int, chosen);
-    Editor editor;
-    editor.load(sampleModule());
-    editor.select(editor.ui.ListTroops, 3);
-    auto *combo = editor.window.findChild<QComboBox *>(chooser);
-    const int before = combo->currentIndex();
-    combo->lineEdit()->setFocus();
-    combo->lineEdit()->selectAll();
-    QTest::keyClicks(combo->lineEdit(), typed);
-    // The matches drop down; keys go to them as to any open popup.
-    QWidget *popup = combo->completer()->popup();
-    QTRY_COMPARE(popup->isVisible(), chosen >= 0);
-    if (popup->isVisible())
-        QTest::keyClick(popup, Qt::Key_Down);
-    QTest::keyClick(popup->isVisible() ? popup : combo->lineEdit(), Qt::Key_Return);
-    QCOMPARE(combo->currentIndex(), chosen >= 0 ? chosen : before);
-    QTRY_COMPARE(combo->lineEdit()->text(), combo->itemText(combo->currentIndex()));
-}
-
-void TestNavigation::usedByNamesWhatRefersToTheRecord_data()
-{
-    QTest::addColumn<QString>("view");
-    QTest::addColumn<int>("record");
-    QTest::addColumn<QStringList>("entries");
-    QTest::addColumn<QString>("faction");
-    QTest::newRow("a troop") << u"troops.txt"_s << 4
-                             << QStringList{u"Troops that upgrade to it (1)"_s, u"3 - Aurel_Man_at_Arms (trp_aurel_man_at_arms)"_s,
-                                            u"Templates with it as a member (2)"_s, u"1 - Aurel_Lancers (pt_aurel_lancers)"_s,
-                                            u"10 - Kingdom_Hero_Party (pt_kingdom_hero_party)"_s, u"Parties using those templates (2)"_s,
-                                            u"0 - Main_Party (p_main_party)"_s, u"2 - Greyspire_Castle (p_castle_greyspire)"_s}
-                             << u"Faction 1 - Kingdom_of_Aurel: 9 troops, 4 templates, 2 parties"_s;
-    QTest::newRow("a template") << u"party_templates.txt"_s << 8
-                                << QStringList{u"Parties using it (1)"_s, u"3 - Millbrook (p_village_millbrook)"_s}
-                                << u"Faction 3 - Sunmarch_League: 7 troops, 2 templates, 2 parties"_s;
-    QTest::newRow("a party") << u"parties.txt"_s << 7 << QStringList{u"Nothing refers to a party."_s}
-                             << u"Faction 6 - Ashborn_Horde: 5 troops, 2 templates, 1 party"_s;
-}
-
-void TestNavigation::usedByNamesWhatRefersToTheRecord()
-{
-    QFETCH(QString, view);
-    QFETCH(int, record);
-    QFETCH(QStringList, entries);
-    QFETCH(QString, faction);
-    Editor editor;
-    editor.load(sampleModule());
-    editor.choose(view);
-    editor.select(recordListOf(editor), record);
-    QCOMPARE(::entries(editor.ui.lstUsedBy), entries);
-    QCOMPARE(editor.ui.lblFactionUse->text(), faction);
-}
-
-void TestNavigation::usedByEntryJumpsToItsRecord_data()
-{
-    QTest::addColumn<bool>("doubleClick");
-    QTest::addColumn<bool>("stay"); // edits not applied, and the user chooses to stay with them
-    QTest::newRow("double-click") << true << false;
-    QTest::newRow("Enter") << false << false;
-    QTest::newRow("staying with edits not applied") << false << true;
-}
-
-void TestNavigation::usedByEntryJumpsToItsRecord()
-{
-    QFETCH(bool, doubleClick);
-    QFETCH(bool, stay);
-    Editor editor;
-    editor.load(sampleModule());
-    editor.ui.txtFilterParties->setText(u"Millbrook"_s); // hides the party jumped to
-    editor.select(editor.ui.ListTroops, 4);
-    if (stay)
-        QTest::keyClicks(editor.ui.txtName2, u"s"_s);
-    QListWidget *usedBy = editor.ui.lstUsedBy;
-    QListWidgetItem *party = usedBy->findItems(u"2 - Greyspire_Castle"_s, Qt::MatchContains).value(0);
-    QVERIFY(party);
-    usedBy->setCurrentItem(party);
-    if (doubleClick) {
-        QTest::mouseClick(usedBy->viewport(), Qt::LeftButton, {}, usedBy->visualItemRect(party).center());
-        QTest::mouseDClick(usedBy->viewport(), Qt::LeftButton, {}, usedBy->visualItemRect(party).center());
-    } else {
-        QTest::keyClick(usedBy, Qt::Key_Return);
+    void filterHidesRowsAndKeepsRecordNumbers_data()
+    {
+        QTest::addColumn<QString>("view");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QList<int>>("rows");
+        QTest::newRow("a name, in any case") << u"troops.txt"_s << u"AUREL_"_s << QList<int>{1, 2, 3, 4, 5, 6};
+        QTest::newRow("a number, from the instructions") << u"Instructions"_s << u"37"_s << QList<int>{37};
+        QTest::newRow("templates") << u"party_templates.txt"_s << u"caravan"_s << QList<int>{4, 5};
+        QTest::newRow("parties") << u"parties.txt"_s << u"p_village"_s << QList<int>{3};
     }
-    QCOMPARE(editor.questions.applyAsked.size(), stay ? 1 : 0);
-    QCOMPARE(editor.visibleView(), stay ? editor.ui.frmTroops : editor.ui.frmParties);
-    QCOMPARE(editor.window.document().shownRecord(ModuleFile::Parties), stay ? -1 : 2);
-    if (!stay) {
-        QCOMPARE(shownRows(editor.ui.lstParties).size(), 8);
-        QCOMPARE(editor.ui.lstParties->selectionModel()->selectedRows().value(0).row(), 2);
-        QCOMPARE(editor.ui.txtPartiesID->text(), u"p_castle_greyspire"_s);
-        QVERIFY(editor.ui.cmdUpdate->isEnabled());
+
+    void filterHidesRowsAndKeepsRecordNumbers()
+    {
+        QFETCH(QString, view);
+        QFETCH(QString, text);
+        QFETCH(QList<int>, rows);
+        Editor editor;
+        editor.load(sampleModule());
+        editor.choose(view);
+        if (editor.visibleView() != editor.ui.frmInstructions)
+            editor.select(recordListOf(editor), 0);
+        QTest::keySequence(QApplication::focusWidget(), QKeySequence::Find);
+        auto *filter = qobject_cast<QLineEdit *>(QApplication::focusWidget());
+        QVERIFY(filter && filter->isVisible() && filter->objectName().startsWith(u"txtFilter"_s));
+        QTest::keyClicks(filter, text);
+        QListView *list = recordListOf(editor);
+        QCOMPARE(shownRows(list), rows);
+        // The last match, clicked, is the record its number names; typing a filter is no edit.
+        editor.select(list, rows.last());
+        QCOMPARE(editor.questions.applyAsked, QStringList());
+        const ModuleFile file = view == u"parties.txt"_s ? ModuleFile::Parties
+            : view == u"party_templates.txt"_s            ? ModuleFile::PartyTemplates
+                                                          : ModuleFile::Troops;
+        QCOMPARE(editor.window.document().shownRecord(file), qsizetype(rows.last()));
+        QTest::keyClick(filter, Qt::Key_Escape);
+        QCOMPARE(filter->text(), QString());
+        QCOMPARE(shownRows(list).size(), list->model()->rowCount());
     }
-}
 
-void TestNavigation::usedByFollowsUpdatesAndUndo()
-{
-    Editor editor;
-    editor.load(sampleModule());
-    editor.select(editor.ui.ListTroops, 1);
-    editor.ui.cmbUpgradePathA->setCurrentIndex(4); // troop 1 upgrades to 4 instead of 2
-    editor.ui.cmdUpdate->click();
-    editor.select(editor.ui.ListTroops, 4);
-    QCOMPARE(entries(editor.ui.lstUsedBy).at(0), u"Troops that upgrade to it (2)"_s);
-    editor.window.undoStack().undo();
-    editor.select(editor.ui.ListTroops, 2);
-    QCOMPARE(entries(editor.ui.lstUsedBy).mid(0, 2),
-             (QStringList{u"Troops that upgrade to it (1)"_s, u"1 - Aurel_Recruit (trp_aurel_recruit)"_s}));
-}
-
-void TestNavigation::commandLineFolderIsOpened_data()
-{
-    QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<QString>("message");
-    QTest::newRow("relative to the current folder") << QStringList{u"module"_s} << QString();
-    QTest::newRow("none") << QStringList{} << QString();
-    QTest::newRow("a folder that does not exist") << QStringList{u"none"_s} << u"The folder %1 does not exist."_s;
-}
-
-void TestNavigation::commandLineFolderIsOpened()
-{
-    QFETCH(QStringList, arguments);
-    QFETCH(QString, message);
-    const QString current = QDir::currentPath();
-    QDir::setCurrent(sampleModule() + u"/.."_s);
-    QCommandLineParser parser;
-    describeCommandLine(parser);
-    QVERIFY(parser.parse(QStringList{u"lancefall-editor"_s} + arguments));
-    const std::optional<QString> folder = startFolder(parser);
-    QDir::setCurrent(current);
-    QCOMPARE(folder.has_value(), !arguments.isEmpty());
-
-    Editor editor;
-    if (folder)
-        editor.window.openFolder(*folder);
-    QCOMPARE(editor.window.document().isLoaded(), folder && message.isEmpty());
-    QCOMPARE(editor.messages.texts().value(0), folder ? message.arg(withSeparator(*folder)) : message);
-    if (editor.window.document().isLoaded()) {
-        QCOMPARE(editor.ui.txtFolder->text(), withSeparator(sampleModule()));
-        QCOMPARE(editor.visibleView(), editor.ui.frmTroops);
-        QVERIFY(editor.window.windowTitle().startsWith(u"module[*] - Lancefall Module Editor"_s));
-    }
-}
-
-void TestNavigation::shortcutsReachTheirCommands_data()
-{
-    QTest::addColumn<QKeySequence>("keys");
-    QTest::addColumn<QString>("field");  // typed into, then Update clicked unless the keys are Ctrl+Return
-    QTest::addColumn<QString>("status"); // what the status bar says afterwards; empty when the window closed
-    QTest::addColumn<int>("updates");    // updates in effect afterwards
-    const QKeySequence update(u"Ctrl+Return"_s);
-    QTest::newRow("Ctrl+Return updates from a field") << update << u"txtName1"_s << u"Updated trp_aurel_footman"_s << 1;
-    QTest::newRow("Ctrl+Return checks the field first") << update << u"txtRiding"_s << u"Opened "_s << 0;
-    QTest::newRow("Ctrl+S saves") << QKeySequence(u"Ctrl+S"_s) << u"txtName1"_s << u"Saved 3 files"_s << 1;
-    QTest::newRow("Ctrl+Z undoes from a list") << QKeySequence(u"Ctrl+Z"_s) << u"txtName1"_s << u"Undid Update trp_aurel_footman"_s << 0;
-    QTest::newRow("Ctrl+O opens again") << QKeySequence(u"Ctrl+O"_s) << u"txtName1"_s << u"Opened "_s << 0;
-    QTest::newRow("Ctrl+Q quits") << QKeySequence(u"Ctrl+Q"_s) << u"txtName1"_s << QString() << 1;
-}
-
-void TestNavigation::shortcutsReachTheirCommands()
-{
-    QFETCH(QKeySequence, keys);
-    QFETCH(QString, field);
-    QFETCH(QString, status);
-    QFETCH(int, updates);
-    QTemporaryDir dir;
-    QVERIFY(copyFolder(sampleModule(), dir.path()));
-    Editor editor;
-    editor.load(dir.path());
-    editor.select(editor.ui.ListTroops, 2);
-    auto *typed = editor.window.findChild<QLineEdit *>(field);
-    typed->setFocus();
-    // Refused once the field is left; in a name the blank becomes "_".
-    typed->setText(typed == editor.ui.txtRiding ? u"11"_s : u"Aurel Guard"_s);
-    if (keys != QKeySequence(u"Ctrl+Return"_s)) {
+    void filteredRowStaysItsRecordThroughAnUpdate()
+    {
+        Editor editor;
+        editor.load(sampleModule());
+        editor.select(editor.ui.ListTroops, 12);
+        QTest::keyClicks(editor.ui.txtFilterTroops, u"sunmarch_p"_s);
+        // The record shown stays selected while it matches, and Update still acts on it.
+        QCOMPARE(shownRows(editor.ui.ListTroops), QList<int>{12});
+        editor.ui.txtName1->setText(u"Pikeman_Elite"_s);
         editor.ui.cmdUpdate->click();
-        editor.ui.ListTroops->setFocus();
+        QCOMPARE(editor.window.document().labels(RecordList::Troops).at(12), u"12 - Pikeman_Elite (trp_sunmarch_pikeman)"_s);
+        QCOMPARE(shownRows(editor.ui.ListTroops), QList<int>{12});
+        editor.ui.txtFilterTroops->clear();
+        QCOMPARE(editor.label(editor.ui.ListTroops, 11), u"11 - Sunmarch_Militia (trp_sunmarch_militia)"_s);
+        QCOMPARE(editor.label(editor.ui.ListTroops, 12), u"12 - Pikeman_Elite (trp_sunmarch_pikeman)"_s);
+        QCOMPARE(editor.label(editor.ui.cmbPTTroops_0->view(), 12), u"12 - Pikeman_Elite (trp_sunmarch_pikeman)"_s);
     }
-    editor.questions.answer = CloseAnswer::Discard;
-    QTest::keySequence(QApplication::focusWidget(), keys);
-    QVERIFY(editor.window.statusBar()->currentMessage().startsWith(status));
-    QCOMPARE(editor.window.isVisible(), !status.isEmpty());
-    QCOMPARE(editor.window.undoStack().index(), updates);
-    if (status.startsWith(u"Updated"_s)) {
-        QVERIFY(editor.window.module().troops.lines.line(17).startsWith("trp_aurel_footman Aurel_Guard "));
-        QCOMPARE(QApplication::focusWidget(), typed);
+
+    void chooserPicksAnEntryByTypedText_data()
+    {
+        QTest::addColumn<QString>("chooser");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("chosen"); // -1: typed text that names no entry keeps the entry chosen before
+        QTest::newRow("an item by part of its name") << u"cmbItems"_s << u"halb"_s << 8;
+        QTest::newRow("an upgrade path by the troop's identifier") << u"cmbUpgradePathB"_s << u"p_sunmarch_c"_s << 13;
+        QTest::newRow("a faction in another case") << u"cmbFactions"_s << u"GREYWATER"_s << 4;
+        QTest::newRow("free text is refused") << u"cmbItems"_s << u"Laser"_s << -1;
     }
-    if (status.startsWith(u"Saved"_s))
-        QVERIFY(readBytes(dir.filePath(u"troops.txt"_s)).contains("trp_aurel_footman Aurel_Guard "));
-}
 
-void TestNavigation::enlargedWindowGrowsListsNotFields_data()
-{
-    QTest::addColumn<QString>("view");
-    QTest::addColumn<QString>("control");
-    QTest::addColumn<bool>("grows");
-    QTest::newRow("troop list") << u"troops.txt"_s << u"ListTroops"_s << true;
-    QTest::newRow("inventory") << u"troops.txt"_s << u"ListItems"_s << true;
-    QTest::newRow("template list") << u"party_templates.txt"_s << u"lstPartyTemplates"_s << true;
-    QTest::newRow("party list") << u"parties.txt"_s << u"lstParties"_s << true;
-    QTest::newRow("instructions") << u"Instructions"_s << u"Text1"_s << true;
-    QTest::newRow("identifier") << u"troops.txt"_s << u"txtID"_s << false;
-    QTest::newRow("face code") << u"troops.txt"_s << u"txtFace1"_s << false;
-    QTest::newRow("item chooser") << u"troops.txt"_s << u"cmbItems"_s << false;
-    QTest::newRow("member chooser") << u"party_templates.txt"_s << u"cmbPTTroops_5"_s << false;
-}
-
-void TestNavigation::enlargedWindowGrowsListsNotFields()
-{
-    QFETCH(QString, view);
-    QFETCH(QString, control);
-    QFETCH(bool, grows);
-    Editor editor;
-    const QSize startSize = editor.window.size();
-    editor.load(sampleModule());
-    editor.choose(view);
-    QCOMPARE(editor.window.size(), startSize); // switching views does not grow the window
-    auto *widget = editor.window.findChild<QWidget *>(control);
-    const QSize start = widget->size();
-    editor.window.resize(startSize + QSize(400, 300));
-    QTRY_COMPARE(widget->height() > start.height(), grows);
-    if (!grows)
-        QCOMPARE(widget->size(), start);
-}
-
-void TestNavigation::narrowControlsShowTheirFullText_data()
-{
-    QTest::addColumn<QString>("control");
-    QTest::addColumn<int>("row");
-    QTest::addColumn<bool>("tip");
-    QTest::newRow("a cut list entry") << u"ListTroops"_s << 3 << true;
-    QTest::newRow("an entry that fits") << u"ListTroops"_s << 0 << false;
-    QTest::newRow("a face code") << u"txtFace1"_s << -1 << true;
-    QTest::newRow("a chooser") << u"cmbFactions"_s << -1 << true;
-}
-
-void TestNavigation::narrowControlsShowTheirFullText()
-{
-    QFETCH(QString, control);
-    QFETCH(int, row);
-    QFETCH(bool, tip);
-    Editor editor;
-    editor.load(sampleModule());
-    editor.select(editor.ui.ListTroops, 3);
-    QWidget *widget = editor.window.findChild<QWidget *>(control);
-    QPoint at = widget->rect().center();
-    QString text;
-    if (auto *list = qobject_cast<QListView *>(widget)) {
-        at = list->visualRect(list->model()->index(row, 0)).center();
-        text = editor.label(list, row);
-        widget = list->viewport();
-    } else {
-        if (auto *chooser = qobject_cast<QComboBox *>(widget))
-            widget = chooser->lineEdit();
-        text = static_cast<QLineEdit *>(widget)->text();
+    void chooserPicksAnEntryByTypedText()
+    {
+        QFETCH(QString, chooser);
+        QFETCH(QString, typed);
+        QFETCH(int, chosen);
+        Editor editor;
+        editor.load(sampleModule());
+        editor.select(editor.ui.ListTroops, 3);
+        auto *combo = editor.window.findChild<QComboBox *>(chooser);
+        const int before = combo->currentIndex();
+        combo->lineEdit()->setFocus();
+        combo->lineEdit()->selectAll();
+        QTest::keyClicks(combo->lineEdit(), typed);
+        // The matches drop down; keys go to them as to any open popup.
+        QWidget *popup = combo->completer()->popup();
+        QTRY_COMPARE(popup->isVisible(), chosen >= 0);
+        if (popup->isVisible())
+            QTest::keyClick(popup, Qt::Key_Down);
+        QTest::keyClick(popup->isVisible() ? popup : combo->lineEdit(), Qt::Key_Return);
+        QCOMPARE(combo->currentIndex(), chosen >= 0 ? chosen : before);
+        QTRY_COMPARE(combo->lineEdit()->text(), combo->itemText(combo->currentIndex()));
     }
-    QToolTip::hideText();
-    QHelpEvent help(QEvent::ToolTip, at, widget->mapToGlobal(at));
-    QApplication::sendEvent(widget, &help);
-    QCOMPARE(QToolTip::isVisible() ? QToolTip::text() : QString(), tip ? text : QString());
-}
 
-void TestNavigation::confirmationCanBeDismissedStatusStillTells()
-{
-    Editor editor;
-    editor.load(sampleModule());
-    editor.select(editor.ui.ListTroops, 5);
-    editor.messages.dismiss = true;
-    editor.ui.cmdUpdate->click();
-    editor.ui.cmdUpdate->click();
-    QCOMPARE(editor.messages.texts(), QStringList{u"Information on Aurel_Bowman (trp_aurel_bowman) has been updated."_s});
-    QCOMPARE(editor.window.statusBar()->currentMessage(), u"Updated trp_aurel_bowman"_s);
-    editor.ui.actionConfirmUpdates->trigger(); // on again
-    editor.ui.cmdUpdate->click();
-    QCOMPARE(editor.messages.shown.size(), 2);
-}
+    void usedByNamesWhatRefersToTheRecord_data()
+    {
+        QTest::addColumn<QString>("view");
+        QTest::addColumn<int>("record");
+        QTest::addColumn<QStringList>("entries");
+        QTest::addColumn<QString>("faction");
+        QTest::newRow("a troop") << u"troops.txt"_s << 4
+                                 << QStringList{u"Troops that upgrade to it (1)"_s, u"3 - Aurel_Man_at_Arms (trp_aurel_man_at_arms)"_s,
+                                                u"Templates with it as a member (2)"_s, u"1 - Aurel_Lancers (pt_aurel_lancers)"_s,
+                                                u"10 - Kingdom_Hero_Party (pt_kingdom_hero_party)"_s, u"Parties using those templates (2)"_s,
+                                                u"0 - Main_Party (p_main_party)"_s, u"2 - Greyspire_Castle (p_castle_greyspire)"_s}
+                                 << u"Faction 1 - Kingdom_of_Aurel: 9 troops, 4 templates, 2 parties"_s;
+        QTest::newRow("a template") << u"party_templates.txt"_s << 8
+                                    << QStringList{u"Parties using it (1)"_s, u"3 - Millbrook (p_village_millbrook)"_s}
+                                    << u"Faction 3 - Sunmarch_League: 7 troops, 2 templates, 2 parties"_s;
+    }
 
-void TestNavigation::storedModifierIsShown()
-{
-    QTemporaryDir dir;
-    QVERIFY(copyFolder(sampleModule(), dir.path()));
-    writeFile(dir.path(), u"troops.txt"_s, readBytes(dir.filePath(u"troops.txt"_s)).replace("  4 0 9 0 21 0", "  4 0 9 12 21 0"));
-    Editor editor;
-    editor.load(dir.path());
-    editor.select(editor.ui.ListTroops, 3);
-    QCOMPARE(editor.label(editor.ui.ListItems, 0), u"4 - Arming_Sword  (itm_arming_sword)"_s);
-    QCOMPARE(editor.label(editor.ui.ListItems, 1), u"9 - Halberd  (itm_halberd)   [modifier 12]"_s);
-}
+    void usedByNamesWhatRefersToTheRecord()
+    {
+        QFETCH(QString, view);
+        QFETCH(int, record);
+        QFETCH(QStringList, entries);
+        QFETCH(QString, faction);
+        Editor editor;
+        editor.load(sampleModule());
+        editor.choose(view);
+        editor.select(recordListOf(editor), record);
+        QCOMPARE(::entries(editor.ui.lstUsedBy), entries);
+        QCOMPARE(editor.ui.lblFactionUse->text(), faction);
+    }
 
-void TestNavigation::lastFolderIsRememberedBetweenRuns()
-{
-    QTemporaryDir settings;
-    QSettings::setDefaultFormat(QSettings::IniFormat);
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path());
-    QCoreApplication::setOrganizationName(u"lancefall-tests"_s);
-    Editor().load(sampleModule());
-    Editor next;
-    next.ui.cmdBrowse->click(); // cancelled
-    QCOMPARE(next.folders.lastStart, withSeparator(sampleModule()));
-    QCOMPARE(next.ui.menuRecentFolders->actions().size(), 1);
-    next.window.findChild<QAction *>(u"actionRecentFolder_0"_s)->trigger();
-    QCOMPARE(next.window.document().folder(), withSeparator(sampleModule()));
-    QCoreApplication::setOrganizationName(QString());
-}
+    // Double-click or Enter on an entry shows its record, even one the list's filter hides.
+    void usedByEntryJumpsToItsRecord()
+    {
+        for (const bool doubleClick : {true, false}) {
+            Editor editor;
+            editor.load(sampleModule());
+            editor.ui.txtFilterParties->setText(u"Millbrook"_s);
+            editor.select(editor.ui.ListTroops, 4);
+            QListWidget *usedBy = editor.ui.lstUsedBy;
+            QListWidgetItem *party = usedBy->findItems(u"2 - Greyspire_Castle"_s, Qt::MatchContains).value(0);
+            QVERIFY(party);
+            usedBy->setCurrentItem(party);
+            const QPoint at = usedBy->visualItemRect(party).center();
+            if (doubleClick) {
+                QTest::mouseClick(usedBy->viewport(), Qt::LeftButton, {}, at);
+                QTest::mouseDClick(usedBy->viewport(), Qt::LeftButton, {}, at);
+            } else {
+                QTest::keyClick(usedBy, Qt::Key_Return);
+            }
+            QCOMPARE(editor.visibleView(), editor.ui.frmParties);
+            QCOMPARE(shownRows(editor.ui.lstParties).size(), 8);
+            QCOMPARE(editor.ui.lstParties->selectionModel()->selectedRows().value(0).row(), 2);
+            QCOMPARE(editor.ui.txtPartiesID->text(), u"p_castle_greyspire"_s);
+        }
+    }
+
+    void usedByFollowsUpdatesAndUndo()
+    {
+        Editor editor;
+        editor.load(sampleModule());
+        editor.select(editor.ui.ListTroops, 1);
+        editor.ui.cmbUpgradePathA->setCurrentIndex(4); // troop 1 upgrades to 4 instead of 2
+        editor.ui.cmdUpdate->click();
+        editor.select(editor.ui.ListTroops, 4);
+        QCOMPARE(entries(editor.ui.lstUsedBy).at(0), u"Troops that upgrade to it (2)"_s);
+        editor.window.undoStack().undo();
+        editor.select(editor.ui.ListTroops, 2);
+        QCOMPARE(entries(editor.ui.lstUsedBy).mid(0, 2),
+                 (QStringList{u"Troops that upgrade to it (1)"_s, u"1 - Aurel_Recruit (trp_aurel_recruit)"_s}));
+    }
+
+    void commandLineFolderIsOpened_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("relative to the current folder") << QStringList{u"module"_s} << QString();
+        QTest::newRow("a folder that does not exist") << QStringList{u"none"_s} << u"The folder %1 does not exist."_s;
+    }
+
+    void commandLineFolderIsOpened()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, message);
+        const QString current = QDir::currentPath();
+        QDir::setCurrent(sampleModule() + u"/.."_s);
+        QCommandLineParser parser;
+        describeCommandLine(parser);
+        QVERIFY(parser.parse(QStringList{u"lancefall-editor"_s} + arguments));
+        const std::optional<QString> folder = startFolder(parser);
+        QDir::setCurrent(current);
+        QCOMPARE(folder.has_value(), !arguments.isEmpty());
+
+        Editor editor;
+        if (folder)
+            editor.window.openFolder(*folder);
+        QCOMPARE(editor.window.document().isLoaded(), folder && message.isEmpty());
+        QCOMPARE(editor.messages.texts().value(0), folder ? message.arg(withSeparator(*folder)) : message);
+        if (editor.window.document().isLoaded()) {
+            QCOMPARE(editor.ui.txtFolder->text(), withSeparator(sampleModule()));
+            QCOMPARE(editor.visibleView(), editor.ui.frmTroops);
+            QVERIFY(editor.window.windowTitle().startsWith(u"module[*] - Lancefall Module Editor"_s));
+        }
+    }
+
+    void shortcutsReachTheirCommands_data()
+    {
+        QTest::addColumn<QKeySequence>("keys");
+        QTest::addColumn<QString>("field");  // typed into, then Update clicked unless the keys are Ctrl+Return
+        QTest::addColumn<QString>("status"); // what the status bar says afterwards; empty when the window closed
+        QTest::addColumn<int>("updates");    // updates in effect afterwards
+        const QKeySequence update(u"Ctrl+Return"_s);
+        QTest::newRow("Ctrl+Return updates from a field") << update << u"txtName1"_s << u"Updated trp_aurel_footman"_s << 1;
+        QTest::newRow("Ctrl+Return checks the field first") << update << u"txtRiding"_s << u"Opened "_s << 0;
+        QTest::newRow("Ctrl+S saves") << QKeySequence(u"Ctrl+S"_s) << u"txtName1"_s << u"Saved 3 files"_s << 1;
+        QTest::newRow("Ctrl+O opens again") << QKeySequence(u"Ctrl+O"_s) << u"txtName1"_s << u"Opened "_s << 0;
+        QTest::newRow("Ctrl+Q quits") << QKeySequence(u"Ctrl+Q"_s) << u"txtName1"_s << QString() << 1;
+    }
+
+    void shortcutsReachTheirCommands()
+    {
+        QFETCH(QKeySequence, keys);
+        QFETCH(QString, field);
+        QFETCH(QString, status);
+        QFETCH(int, updates);
+        QTemporaryDir dir;
+        Editor editor;
+        QVERIFY(editor.loadCopy(dir));
+        editor.select(editor.ui.ListTroops, 2);
+        auto *typed = editor.window.findChild<QLineEdit *>(field);
+        typed->setFocus();
+        // Refused once the field is left; in a name the blank becomes "_".
+        typed->setText(typed == editor.ui.txtRiding ? u"11"_s : u"Aurel Guard"_s);
+        if (keys != QKeySequence(u"Ctrl+Return"_s)) {
+            editor.ui.cmdUpdate->click();
+            editor.ui.ListTroops->setFocus();
+        }
+        editor.questions.answer = CloseAnswer::Discard;
+        QTest::keySequence(QApplication::focusWidget(), keys);
+        QVERIFY(editor.window.statusBar()->currentMessage().startsWith(status));
+        QCOMPARE(editor.window.isVisible(), !status.isEmpty());
+        QCOMPARE(editor.window.undoStack().index(), updates);
+        if (status.startsWith(u"Updated"_s)) {
+            QVERIFY(editor.window.module().troops.lines.line(17).startsWith("trp_aurel_footman Aurel_Guard "));
+            QCOMPARE(QApplication::focusWidget(), typed);
+        }
+        if (status.startsWith(u"Saved"_s))
+            QVERIFY(readBytes(dir.filePath(u"troops.txt"_s)).contains("trp_aurel_footman Aurel_Guard "));
+    }
+
+    void enlargedWindowGrowsListsNotFields_data()
+    {
+        QTest::addColumn<QString>("view");
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<bool>("grows");
+        QTest::newRow("troop list") << u"troops.txt"_s << u"ListTroops"_s << true;
+        QTest::newRow("inventory") << u"troops.txt"_s << u"ListItems"_s << true;
+        QTest::newRow("instructions") << u"Instructions"_s << u"Text1"_s << true;
+        QTest::newRow("identifier") << u"troops.txt"_s << u"txtID"_s << false;
+        QTest::newRow("face code") << u"troops.txt"_s << u"txtFace1"_s << false;
+        QTest::newRow("item chooser") << u"troops.txt"_s << u"cmbItems"_s << false;
+    }
+
+    void enlargedWindowGrowsListsNotFields()
+    {
+        QFETCH(QString, view);
+        QFETCH(QString, control);
+        QFETCH(bool, grows);
+        Editor editor;
+        const QSize startSize = editor.window.size();
+        editor.load(sampleModule());
+        editor.choose(view);
+        QCOMPARE(editor.window.size(), startSize); // switching views does not grow the window
+        auto *widget = editor.window.findChild<QWidget *>(control);
+        const QSize start = widget->size();
+        editor.window.resize(startSize + QSize(400, 300));
+        QTRY_COMPARE(widget->height() > start.height(), grows);
+        if (!grows)
+            QCOMPARE(widget->size(), start);
+    }
+
+    void confirmationCanBeDismissedStatusStillTells()
+    {
+        Editor editor;
+        editor.load(sampleModule());
+        editor.select(editor.ui.ListTroops, 5);
+        editor.messages.dismiss = true;
+        editor.ui.cmdUpdate->click();
+        editor.ui.cmdUpdate->click();
+        QCOMPARE(editor.messages.texts(), QStringList{u"Information on Aurel_Bowman (trp_aurel_bowman) has been updated."_s});
+        QCOMPARE(editor.window.statusBar()->currentMessage(), u"Updated trp_aurel_bowman"_s);
+        editor.ui.actionConfirmUpdates->trigger(); // on again
+        editor.ui.cmdUpdate->click();
+        QCOMPARE(editor.messages.shown.size(), 2);
+    }
+
+    void storedModifierIsShown()
+    {
+        QTemporaryDir dir;
+        QVERIFY(copyFolder(sampleModule(), dir.path()));
+        writeFile(dir.path(), u"troops.txt"_s, readBytes(dir.filePath(u"troops.txt"_s)).replace("  4 0 9 0 21 0", "  4 0 9 12 21 0"));
+        Editor editor;
+        editor.load(dir.path());
+        editor.select(editor.ui.ListTroops, 3);
+        QCOMPARE(editor.label(editor.ui.ListItems, 0), u"4 - Arming_Sword  (itm_arming_sword)"_s);
+        QCOMPARE(editor.label(editor.ui.ListItems, 1), u"9 - Halberd  (itm_halberd)   [modifier 12]"_s);
+    }
+
+    void lastFolderIsRememberedBetweenRuns()
+    {
+        QTemporaryDir settings;
+        QSettings::setDefaultFormat(QSettings::IniFormat);
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path());
+        QCoreApplication::setOrganizationName(u"lancefall-tests"_s);
+        Editor().load(sampleModule());
+        Editor next;
+        next.ui.cmdBrowse->click(); // cancelled
+        QCOMPARE(next.folders.lastStart, withSeparator(sampleModule()));
+        QCOMPARE(next.ui.menuRecentFolders->actions().size(), 1);
+        next.window.findChild<QAction *>(u"actionRecentFolder_0"_s)->trigger();
+        QCOMPARE(next.window.document().folder(), withSeparator(sampleModule()));
+        QCoreApplication::setOrganizationName(QString());
+    }
+};
 
 QTEST_MAIN(TestNavigation)
 #include "tst_navigation.moc"
