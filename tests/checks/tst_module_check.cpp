@@ -63,7 +63,6 @@ private slots:
         QTest::newRow("65 items") << line(troops, Plant::Line, 18, fullInventory) << QStringList{u"troops.txt:18: error: the inventory of trp_aurel_footman holds 65 items"_s} << 2;
         QTest::newRow("attribute") << field(troops, 19, 3, "abc") << QStringList{u"troops.txt:19: error: Agility of trp_aurel_footman must be a whole number"_s} << 2;
         QTest::newRow("skill above 10") << field(troops, 21, 3, "192") << QStringList{u"troops.txt:21: warning: trp_aurel_footman has skill levels above 10: Athletics 12"_s} << 2;
-        QTest::newRow("face word") << field(troops, 22, 3, "x1") << QStringList{u"troops.txt:22: error: the face word 2 \"x1\" is not a number"_s} << 2;
         QTest::newRow("troop summary") << line(troops, Plant::Line, 2, " 37") << QStringList{u"troops.txt:2: error: the summary row says 37 troops, but the file holds 38"_s} << -1;
         QTest::newRow("stray trp_ line") << line(troops, Plant::Insert, 20, "trp_stray Stray Strays 0 0 0 0 0 0 0") << QStringList{u"troops.txt:20: error: a line inside the record of troop 2 begins with trp_"_s} << 2;
         QTest::newRow("blank line between troops") << line(troops, Plant::Insert, 38, "") << QStringList{u"troops.txt:38: error: troop 5 (trp_aurel_bowman) begins at line 39, not at line 38"_s} << 5;
@@ -73,8 +72,6 @@ private slots:
         QTest::newRow("member troop") << field(templates, 3, 6, "999") << QStringList{u"party_templates.txt:3: error: member 1 of pt_aurel_patrol names troop 999, which does not exist"_s} << 0;
         QTest::newRow("template faction") << field(templates, 3, 4, "50") << QStringList{u"party_templates.txt:3: error: pt_aurel_patrol names faction 50"_s} << 0;
         QTest::newRow("maximum below minimum") << field(templates, 3, 7, "12") << QStringList{u"party_templates.txt:3: error: member 1 of pt_aurel_patrol has a maximum of 10, below its minimum of 12"_s} << 0;
-        QTest::newRow("member flag") << field(templates, 3, 9, "7") << QStringList{u"party_templates.txt:3: error: the member slots of pt_aurel_patrol are not six slots"_s} << 0;
-        QTest::newRow("menu") << field(templates, 3, 3, "x") << QStringList{u"party_templates.txt:3: error: the menu of pt_aurel_patrol must be a whole number"_s} << 0;
         QTest::newRow("template identifier twice") << field(templates, 5, 0, "pt_aurel_patrol") << QStringList{u"party_templates.txt:5: error: pt_aurel_patrol is already the identifier of party template 0 (line 3)"_s} << 2;
         QTest::newRow("blank line after header") << line(templates, Plant::Insert, 3, "") << QStringList{u"party_templates.txt:3: error: party template 0 (pt_aurel_patrol) begins at line 4, not at line 3"_s} << 0;
 

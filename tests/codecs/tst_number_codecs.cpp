@@ -45,27 +45,6 @@ private slots:
         QCOMPARE(lancefall::low32(*word), low32);
         QCOMPARE(lancefall::low64(*word), low64);
     }
-
-    // Writing the shown bits of a word keeps the bits above them.
-    void replacesOnlyTheShownBits_data()
-    {
-        QTest::addColumn<QByteArray>("stored");
-        QTest::addColumn<int>("bits");
-        QTest::addColumn<quint64>("value");
-        QTest::addColumn<QByteArray>("written");
-        QTest::newRow("skill word above 32 bits") << QByteArray("4294967296") << 32 << 0x10ull << QByteArray("4294967312");
-        QTest::newRow("face word above 64 bits") << QByteArray("18446744073709551621") << 64 << 7ull
-                                                 << QByteArray("18446744073709551623");
-        QTest::newRow("negative flag word") << QByteArray("-1") << 32 << 0xFFFFFFEFull << QByteArray("4294967279");
-    }
-    void replacesOnlyTheShownBits()
-    {
-        QFETCH(QByteArray, stored);
-        QFETCH(int, bits);
-        QFETCH(quint64, value);
-        QFETCH(QByteArray, written);
-        QCOMPARE(decimalText(withLowBits(*parseWord(stored), bits, value)), written);
-    }
 };
 
 QTEST_GUILESS_MAIN(TestNumberCodecs)

@@ -40,18 +40,6 @@ private slots:
         QTEST(fixture.startsWith(u"parties/") ? shown(readParties(*lines)) : shown(readPartyTemplates(*lines)),
               "expected");
     }
-
-    // Each record is found where it stands, whatever blank lines come before it.
-    void findsRecordsWhereTheyStand()
-    {
-        const auto templates
-            = readPartyTemplates(splitLines("partytemplatesfile version 1\n 2\n\npt_a A 0\n\npt_b B 0\n"));
-        QCOMPARE(templates->records.firstLines, (QList<qsizetype>{4, 6}));
-        const auto parties = readParties(splitLines("partiesfile version 1\n 2 2\n\n\n1 0 0 0 p_a A 0\n0.0\n"
-                                                    "\n1 0 0 0 p_b B 0\n0.0\n"));
-        QCOMPARE(parties->records.firstLines, (QList<qsizetype>{5, 8}));
-        QCOMPARE(parties->labels, (QStringList{u"0 - A (p_a)"_s, u"1 - B (p_b)"_s}));
-    }
 };
 
 QTEST_GUILESS_MAIN(TestPartyFiles)

@@ -83,7 +83,6 @@ private slots:
             "1  0 0 p_x y 256 0 1 5");
         row("no p_", "x|y|1|2", "Error #11: Party ID must begin with p_, not \"x\"");
         row("no template", "p_x|y|-1|2", "Error #11: No party template is chosen");
-        row("no faction", "p_x|y|1|-1", "Error #11: No faction is chosen");
         row("stored line that cannot be decoded", "p_x|y|1|2",
             failure(NotANumber, "the party template \"t\" is not a number"), kHead + "t 2 ");
     }

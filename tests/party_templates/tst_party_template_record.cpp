@@ -73,16 +73,6 @@ class TestPartyTemplateRecord : public QObject {
     Q_OBJECT
 
 private slots:
-    // Other (number -1) keeps the stored number and shows the detail values 0, 0 and clear.
-    void presetsPackTheirDetailValues()
-    {
-        for (int i = 0; i < kPersonalityCount; ++i) {
-            const PersonalityPreset &p = personalityPreset(Personality(i));
-            QCOMPARE(qMax(p.number, 0), p.courage + 16 * p.aggressiveness + 256 * int(p.banditness));
-            QCOMPARE(personalityForNumber(p.number), Personality(i));
-        }
-    }
-
     // The view shown for the template, with 8 factions and 40 troops, or the error message. Updating
     // a shown view without an edit gives the stored line back.
     void decodes_data()

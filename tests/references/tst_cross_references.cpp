@@ -13,11 +13,6 @@ namespace {
 
 using Records = QList<qsizetype>;
 
-QString sampleModule()
-{
-    return sampleModuleFolder() + u'/';
-}
-
 // Every answer an index gives about a module, to compare two indexes.
 QString answers(const CrossReferences &refs, const Module &module)
 {
@@ -38,7 +33,7 @@ class TestCrossReferences : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QVERIFY(mSample.open(sampleModule()).ok()); }
+    void initTestCase() { QVERIFY(mSample.open(sampleModuleFolder() + u'/').ok()); }
     // The edges of each question; what the sample's records name is shown by the window's tests.
     void answersAtTheEdges()
     {
@@ -69,7 +64,7 @@ private slots:
         QFETCH(QByteArray, before);
         QFETCH(QByteArray, after);
         ModuleDocument document;
-        QVERIFY(document.open(sampleModule()).ok());
+        QVERIFY(document.open(sampleModuleFolder() + u'/').ok());
         CrossReferences refs(document.module());
         const QString unchanged = answers(refs, document.module());
         RecordUpdate update;
@@ -93,7 +88,7 @@ private slots:
     void recordsThatCannotBeDecodedNameNothing()
     {
         QTemporaryDir dir;
-        QVERIFY(copyFolder(sampleModule(), dir.path()));
+        QVERIFY(copyFolder(sampleModuleFolder(), dir.path()));
         // Template 1 names troop 99 of 38, party 2 names template 40 of 12.
         writeFile(dir.path(), u"party_templates.txt"_s,
                   readBytes(dir.filePath(u"party_templates.txt"_s)).replace("137 4 3 8 0 3", "137 4 3 8 0 99"));

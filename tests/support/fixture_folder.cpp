@@ -55,15 +55,4 @@ QString writeFile(const QString &dir, const QString &name, const QByteArray &con
     return path;
 }
 
-QByteArray withCrLfLineEnds(const QByteArray &content)
-{
-    QByteArray text = content;
-    text.replace("\r\n", "\n");
-    text.replace('\r', '\n');
-    if (!text.isEmpty() && !text.endsWith('\n'))
-        text.append('\n');
-    text.replace("\n", "\r\n");
-    return text;
-}
-
 } // namespace lancefall::testing

@@ -55,18 +55,15 @@ struct Editor {
         load(dir.path());
         return true;
     }
+    // The one view shown, or null when none or more than one is.
     QWidget *visibleView() const
     {
-        QWidget *shown = nullptr;
-        int count = 0;
-        for (QWidget *view : {static_cast<QWidget *>(ui.frmTroops), static_cast<QWidget *>(ui.frmParty_Templates),
-                              static_cast<QWidget *>(ui.frmParties), static_cast<QWidget *>(ui.frmInstructions)}) {
-            if (!view->isHidden()) {
-                shown = view;
-                ++count;
-            }
-        }
-        return count == 1 ? shown : nullptr;
+        QList<QWidget *> shown;
+        for (QWidget *view : std::initializer_list<QWidget *>{ui.frmTroops, ui.frmParty_Templates, ui.frmParties,
+                                                              ui.frmInstructions})
+            if (!view->isHidden())
+                shown.append(view);
+        return shown.size() == 1 ? shown.first() : nullptr;
     }
     // Chooses a view by its chooser entry ("troops.txt").
     void choose(const QString &view) { ui.cmbChooseFile->setCurrentText(view); }

@@ -4,7 +4,6 @@
 #include "ui_check_report.h"
 #include "ui_main_window.h"
 
-#include <QAction>
 #include <QTemporaryDir>
 #include <QTreeWidget>
 #include <QUndoStack>
@@ -40,13 +39,6 @@ class TestCheckReport : public QObject {
     Q_OBJECT
 
 private slots:
-    void checkingNeedsAModule()
-    {
-        Editor editor;
-        QVERIFY(!editor.window.findChild<QAction *>(u"actionCheckModule"_s)->isEnabled());
-        QVERIFY(!checkWithF7(editor));
-    }
-
     // F7 lists the findings; activating one shows its record in its view, or the view of
     // its file when it belongs to no record.
     void activatingAFindingShowsItsRecord_data()
@@ -59,8 +51,6 @@ private slots:
                                << u"troops.txt:21 warning trp_aurel_footman has skill levels above 10"_s << u"troops.txt"_s << 2;
         QTest::newRow("template") << Fault{u"party_templates.txt"_s, Plant::Field, 6, 7, "12"}
                                   << u"party_templates.txt:6 error member 1 of pt_sunmarch_column has a maximum of 9"_s << u"party_templates.txt"_s << 3;
-        QTest::newRow("party") << Fault{u"parties.txt"_s, Plant::Field, 9, 4, "p_main_party"}
-                               << u"parties.txt:9 error p_main_party is already"_s << u"parties.txt"_s << 3;
         QTest::newRow("summary row") << Fault{u"parties.txt"_s, Plant::Line, 2, 0, " 7 7"}
                                      << u"parties.txt:2 error the summary row says 7 parties"_s << u"parties.txt"_s << -1;
     }

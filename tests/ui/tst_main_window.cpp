@@ -15,10 +15,10 @@ using namespace lancefall::testing;
 
 namespace {
 
-// The bytes of a file with some of its lines replaced (1-based), every line ending in CR LF.
+// The bytes of a file whose lines end in CR LF with some of its lines replaced (1-based).
 QByteArray withLines(const QByteArray &content, const QMap<int, QByteArray> &replaced)
 {
-    QList<QByteArray> lines = withCrLfLineEnds(content).split('\n');
+    QList<QByteArray> lines = content.split('\n');
     for (auto it = replaced.cbegin(); it != replaced.cend(); ++it)
         lines[it.key() - 1] = it.value() + '\r';
     return lines.join('\n');
@@ -30,7 +30,8 @@ bool commandsEnabled(const Editor &editor)
 }
 bool commandsDisabled(const Editor &editor)
 {
-    return !editor.ui.cmbChooseFile->isEnabled() && !editor.ui.cmdUpdate->isEnabled() && !editor.ui.cmdSave->isEnabled();
+    return !editor.ui.cmbChooseFile->isEnabled() && !editor.ui.cmdUpdate->isEnabled() && !editor.ui.cmdSave->isEnabled()
+        && !editor.window.findChild<QAction *>(QStringLiteral("actionCheckModule"))->isEnabled();
 }
 
 } // namespace
@@ -39,9 +40,11 @@ class TestMainWindow : public QObject {
     Q_OBJECT
 
 private slots:
+    // Browse loads the folder chosen; a cancelled choice, or one without a path, changes nothing.
     void loadsAModuleChosenWithBrowse()
     {
         Editor editor;
+        QCOMPARE(QApplication::focusWidget(), editor.ui.cmdBrowse);
         QCOMPARE(editor.visibleView(), editor.ui.frmInstructions);
         QVERIFY(commandsDisabled(editor));
         const QString start = editor.ui.txtFolder->text();
@@ -49,42 +52,36 @@ private slots:
         QCOMPARE(editor.folders.lastStart, start);
         QCOMPARE(editor.folders.lastTitle, QStringLiteral("Select a Lancefall module folder to modify:"));
         QVERIFY(commandsEnabled(editor));
-        // After a load the troop view is shown.
         QCOMPARE(editor.visibleView(), editor.ui.frmTroops);
-        QCOMPARE(editor.ui.txtFolder->text(), withSeparator(QDir(sampleModule()).absolutePath()));
+        const QString folder = withSeparator(QDir(sampleModule()).absolutePath());
+        QCOMPARE(editor.ui.txtFolder->text(), folder);
         QCOMPARE(editor.ui.ListTroops->model()->rowCount(), 38);
         QCOMPARE(editor.ui.cmbItems->count(), 40);
         QCOMPARE(editor.ui.cmbPFactions->itemText(0), QStringLiteral("0 - No_Faction"));
         QCOMPARE(editor.ui.lstParties->model()->rowCount(), 8);
-    }
 
-    void cancelledBrowseChangesNothing_data()
-    {
-        QTest::addColumn<std::optional<QString>>("answer");
-        QTest::newRow("cancel") << std::optional<QString>();
-        QTest::newRow("a choice without a path") << std::optional<QString>(QStringLiteral("  "));
-    }
-
-    void cancelledBrowseChangesNothing()
-    {
-        QFETCH(std::optional<QString>, answer);
-        Editor editor;
-        editor.load(sampleModule());
-        editor.ui.cmbChooseFile->setCurrentText(QStringLiteral("troops.txt"));
-        editor.select(editor.ui.ListTroops, 2);
-        const QString folder = editor.ui.txtFolder->text();
+        editor.select(editor.ui.ListTroops, 3);
         const LineTable lines = editor.window.module().troops.lines;
-
-        editor.folders.folder = answer;
-        editor.ui.cmdBrowse->click();
-        QCOMPARE(editor.ui.txtFolder->text(), folder);
-        QVERIFY(commandsEnabled(editor));
-        QCOMPARE(editor.ui.ListTroops->currentIndex().row(), 2);
-        QVERIFY(editor.window.module().troops.lines == lines);
+        for (const auto &answer : {std::optional<QString>(), std::optional<QString>(QStringLiteral("  "))}) {
+            editor.folders.folder = answer;
+            editor.ui.cmdBrowse->click();
+            QCOMPARE(editor.ui.txtFolder->text(), folder);
+            QVERIFY(commandsEnabled(editor));
+            QCOMPARE(editor.ui.ListTroops->currentIndex().row(), 3);
+            QVERIFY(editor.window.module().troops.lines == lines);
+        }
         QVERIFY(editor.messages.shown.isEmpty());
+
+        // After Remove the focus stays in the inventory, on its last entry.
+        editor.select(editor.ui.ListItems, 1);
+        editor.ui.cmdRemove->click();
+        QCOMPARE(QApplication::focusWidget(), editor.ui.ListItems);
+        QCOMPARE(editor.ui.ListItems->model()->rowCount(), 6);
+        QCOMPARE(editor.ui.ListItems->currentIndex().row(), 5);
     }
 
-    void typicalEditReachesTheFiles()
+    // A typical edit of each kind of record reaches the files, and undo and redo take it back and forth.
+    void typicalEditReachesTheFilesAndIsUndone()
     {
         QTemporaryDir dir;
         Editor editor;
@@ -94,7 +91,6 @@ private slots:
         // A troop: names, a flag, the inventory order and a skill.
         ui.cmbChooseFile->setCurrentText(QStringLiteral("troops.txt"));
         editor.select(ui.ListTroops, 3);
-        QCOMPARE(ui.txtID->text(), QStringLiteral("trp_aurel_man_at_arms"));
         QVERIFY(ui.chkArmor->isChecked());
         QCOMPARE(ui.txtShield->text(), QStringLiteral("4"));
         ui.txtName1->clear();
@@ -115,7 +111,6 @@ private slots:
         // A template: personality and a member slot.
         ui.cmbChooseFile->setCurrentText(QStringLiteral("party_templates.txt"));
         editor.select(ui.lstPartyTemplates, 0);
-        QCOMPARE(ui.cmbPTPersonality->currentText(), QStringLiteral("Soldier"));
         ui.cmbPTPersonality->setCurrentText(QStringLiteral("Bandit"));
         QCOMPARE(ui.cmbPTCourage->currentText(), QStringLiteral("8"));
         QVERIFY(ui.chkPTBanditness->isChecked());
@@ -163,72 +158,41 @@ private slots:
                  withLines(readBytes(sample.filePath(QStringLiteral("parties.txt"))),
                            {{5, "1 1 1 0 p_town_aurelhold Aurelhold 5376 3 4 2 1 0 0 0 1 0 0 0 40.000000 22.500000 "
                                 "40.000000 22.500000 40.000000 22.500000 0.0 0 "}}));
-    }
 
-    void undoAndRedoPutRecordsBack()
-    {
-        QTemporaryDir dir;
-        QVERIFY(copyFolder(sampleModule(), dir.path()));
-        const QByteArray troops = readBytes(dir.filePath(QStringLiteral("troops.txt")));
-        Editor editor;
-        editor.load(dir.path());
-        Ui::MainWindow &ui = editor.ui;
+        // Each undo puts the record's lines and labels back and shows the record in its view.
         QUndoStack &history = editor.window.undoStack();
-        const auto undoKey = [&](QWidget *focus, QKeyCombination key) {
+        const auto keys = [](QWidget *focus, QKeyCombination key) {
             focus->setFocus();
             QTest::keyClick(focus, key.key(), key.keyboardModifiers());
         };
-
-        editor.choose(QStringLiteral("troops.txt"));
-        editor.select(ui.ListTroops, 4);
-        ui.txtName1->setText(QStringLiteral("Lancer_Two"));
-        ui.cmdUpdate->click();
-        editor.choose(QStringLiteral("party_templates.txt"));
-        editor.select(ui.lstPartyTemplates, 1);
-        ui.txtPTName->setText(QStringLiteral("Lances"));
-        ui.cmdUpdate->click();
-        editor.choose(QStringLiteral("parties.txt"));
-        editor.select(ui.lstParties, 1);
-        ui.cmbPFactions->setCurrentIndex(2);
-        ui.cmdUpdate->click();
-        QCOMPARE(history.count(), 3);
         QCOMPARE(history.undoText(), QStringLiteral("Update p_town_aurelhold"));
-
-        // Each undo puts the record's lines and labels back and shows the record in its view.
-        undoKey(ui.lstParties, Qt::CTRL | Qt::Key_Z);
-        QCOMPARE(ui.cmbPFactions->currentIndex(), 1);
-        undoKey(ui.lstParties, Qt::CTRL | Qt::Key_Z);
+        keys(ui.lstParties, Qt::CTRL | Qt::Key_Z);
+        QCOMPARE(ui.cmbPTemplates->currentIndex(), 9);
+        keys(ui.lstParties, Qt::CTRL | Qt::Key_Z);
         QCOMPARE(editor.visibleView(), ui.frmParty_Templates);
-        QCOMPARE(ui.cmbPTemplates->itemText(1), QStringLiteral("1 - Aurel_Lancers (pt_aurel_lancers)"));
-        QCOMPARE(ui.txtPTName->text(), QStringLiteral("Aurel_Lancers"));
-        QVERIFY(editor.window.isWindowModified());
-        undoKey(ui.lstPartyTemplates, Qt::CTRL | Qt::Key_Z);
+        QCOMPARE(ui.cmbPTemplates->itemText(0), QStringLiteral("0 - Aurel_Patrol (pt_aurel_patrol)"));
+        QCOMPARE(ui.txtPTName->text(), QStringLiteral("Aurel_Patrol"));
+        keys(ui.lstPartyTemplates, Qt::CTRL | Qt::Key_Z);
         QCOMPARE(editor.visibleView(), ui.frmTroops);
-        QCOMPARE(ui.ListTroops->currentIndex().row(), 4);
-        QCOMPARE(editor.label(ui.ListTroops, 4), QStringLiteral("4 - Aurel_Lancer (trp_aurel_lancer)"));
-        QCOMPARE(ui.cmbUpgradePathA->itemText(4), QStringLiteral("4 - Aurel_Lancer"));
-        // Back where it was saved: nothing to ask on closing.
-        QVERIFY(!editor.window.isWindowModified());
-
-        undoKey(ui.ListTroops, Qt::CTRL | Qt::Key_Y);
-        QCOMPARE(editor.label(ui.ListTroops, 4), QStringLiteral("4 - Lancer_Two (trp_aurel_lancer)"));
-        QCOMPARE(ui.txtName1->text(), QStringLiteral("Lancer_Two"));
-        undoKey(ui.ListTroops, Qt::CTRL | Qt::SHIFT | Qt::Key_Z);
-        QCOMPARE(editor.label(ui.lstPartyTemplates, 1), QStringLiteral("1 - Lances (pt_aurel_lancers)"));
-        QVERIFY(editor.window.cmdSave_Click());
-        QVERIFY(readBytes(dir.filePath(QStringLiteral("troops.txt"))).contains("trp_aurel_lancer Lancer_Two "));
-        QVERIFY(readBytes(dir.filePath(QStringLiteral("party_templates.txt"))).contains("pt_aurel_lancers Lances "));
-        QCOMPARE(history.index(), 2);
-
-        // Undone to the start and saved, the files are as loaded; a new load forgets the history.
-        history.undo();
-        history.undo();
+        QCOMPARE(ui.ListTroops->currentIndex().row(), 3);
+        QCOMPARE(ui.cmbUpgradePathA->itemText(3), QStringLiteral("3 - Aurel_Man_at_Arms"));
+        // Undone to the start and saved, the files are as loaded.
         QVERIFY(editor.window.isWindowModified());
         QVERIFY(editor.window.cmdSave_Click());
-        QCOMPARE(readBytes(dir.filePath(QStringLiteral("troops.txt"))), troops);
+        QCOMPARE(editedFiles(dir.path()), editedFiles(sampleModule()));
+
+        keys(ui.ListTroops, Qt::CTRL | Qt::Key_Y);
+        QCOMPARE(editor.label(ui.ListTroops, 3), QStringLiteral("3 - Aurel_Veteran (trp_aurel_man_at_arms)"));
+        QCOMPARE(ui.txtName1->text(), QStringLiteral("Aurel_Veteran"));
+        keys(ui.ListTroops, Qt::CTRL | Qt::SHIFT | Qt::Key_Z);
+        QCOMPARE(editor.window.module().partyTemplates.lines.line(3).left(28), QByteArray("pt_aurel_patrol Aurel_Watch "));
+        // Back where it was saved: nothing to ask on closing; a new load forgets the history.
+        history.undo();
+        QVERIFY(editor.window.isWindowModified());
+        history.undo();
+        QVERIFY(!editor.window.isWindowModified());
         editor.load(dir.path());
         QCOMPARE(history.count(), 0);
-        QVERIFY(!editor.window.isWindowModified());
     }
 
     void ctrlZInAFieldUndoesItsTypingFirst()
@@ -310,20 +274,6 @@ private slots:
         QCOMPARE(editor.window.module().troops.lines, stored);
     }
 
-    void focusStartsOnBrowseAndFollowsRemove()
-    {
-        Editor editor;
-        QCOMPARE(QApplication::focusWidget(), editor.ui.cmdBrowse);
-        editor.load(sampleModule());
-        editor.choose(QStringLiteral("troops.txt"));
-        editor.select(editor.ui.ListTroops, 3);
-        editor.select(editor.ui.ListItems, 1);
-        editor.ui.cmdRemove->click();
-        QCOMPARE(QApplication::focusWidget(), editor.ui.ListItems);
-        QCOMPARE(editor.ui.ListItems->model()->rowCount(), 6);
-        QCOMPARE(editor.ui.ListItems->currentIndex().row(), 5);
-    }
-
     void oneMistakeGivesOneMessage()
     {
         Editor editor;
@@ -362,7 +312,6 @@ private slots:
             "troops.txt line 19: a line inside the record of troop 2 begins with trp_; troop 2 is not shown or updated");
         QCOMPARE(editor.messages.texts(), QStringList{notice});
         QCOMPARE(editor.messages.shown.first().look, MessageLook::Exclamation);
-        QCOMPARE(editor.ui.ListTroops->model()->rowCount(), 38);
         editor.choose(QStringLiteral("troops.txt"));
         editor.select(editor.ui.ListTroops, 2);
         QCOMPARE(editor.messages.texts().last(), QStringLiteral("Error #15: ") + notice);
@@ -379,7 +328,6 @@ private slots:
         QTest::addColumn<QList<int>>("c");
         QTest::newRow("nothing updated") << QList<int>{false, int(CloseAnswer::Cancel), false, 0, true, false};
         QTest::newRow("cancel") << QList<int>{true, int(CloseAnswer::Cancel), false, 1, false, false};
-        QTest::newRow("save") << QList<int>{true, int(CloseAnswer::Save), false, 1, true, true};
         // troops.txt cannot be written, so none is, and the window stays.
         QTest::newRow("save fails") << QList<int>{true, int(CloseAnswer::Save), true, 1, false, false};
     }

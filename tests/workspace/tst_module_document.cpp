@@ -15,25 +15,15 @@ namespace {
 // Shows record k of a file and turns the view it shows, unchanged, into an update.
 Result<RecordUpdate> unchangedUpdate(ModuleDocument &document, ModuleFile file, qsizetype k)
 {
-    const auto update = [&](const auto &shown, const auto &view, auto make) -> Result<RecordUpdate> {
-        if (!shown)
-            return shown.error();
-        return (document.*make)(k, view);
+    const auto update = [&](const auto &shown, auto make, auto view) -> Result<RecordUpdate> {
+        return shown ? (document.*make)(k, view(*shown)) : Result<RecordUpdate>(shown.error());
     };
-    switch (file) {
-    case ModuleFile::Troops: {
-        const auto shown = document.showTroop(k);
-        return update(shown, shown ? shown->view : TroopView{}, &ModuleDocument::troopUpdate);
-    }
-    case ModuleFile::PartyTemplates: {
-        const auto shown = document.showTemplate(k);
-        return update(shown, shown ? *shown : PartyTemplateView{}, &ModuleDocument::templateUpdate);
-    }
-    default: {
-        const auto shown = document.showParty(k);
-        return update(shown, shown ? *shown : PartyView{}, &ModuleDocument::partyUpdate);
-    }
-    }
+    const auto same = [](const auto &view) { return view; };
+    if (file == ModuleFile::Troops)
+        return update(document.showTroop(k), &ModuleDocument::troopUpdate, [](const DecodedTroop &t) { return t.view; });
+    if (file == ModuleFile::PartyTemplates)
+        return update(document.showTemplate(k), &ModuleDocument::templateUpdate, same);
+    return update(document.showParty(k), &ModuleDocument::partyUpdate, same);
 }
 
 } // namespace
