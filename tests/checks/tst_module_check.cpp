@@ -80,7 +80,6 @@ private slots:
         QTest::newRow("party name") << field(parties, 5, 5, "") << QStringList{u"parties.txt:5: error: the name of p_town_aurelhold must not be empty"_s} << 1;
         QTest::newRow("party identifier twice") << field(parties, 5, 4, "p_main_party") << QStringList{u"parties.txt:5: error: p_main_party is already the identifier of party 0 (line 3)"_s} << 1;
         QTest::newRow("party line extra") << line(parties, Plant::Insert, 7, "") << QStringList{u"parties.txt:7: error: party 2 (p_castle_greyspire) begins at line 8, not at line 7"_s} << 2;
-        QTest::newRow("second line missing") << line(parties, Plant::Delete, 6) << QStringList{u"parties.txt:6: error: party 2 (p_castle_greyspire) begins at line 6, not at line 7"_s} << 2;
         QTest::newRow("party line a field short") << line(parties, Plant::Line, 5, "1 1 0 p_town_aurelhold Aurelhold 5376 3 9 1 1 0 0 0 1 0 0 0 40.000000 ")
                                                   << QStringList{u"parties.txt:5: error: field 5 of party 1 holds \"Aurelhold\" where its identifier"_s} << 1;
 

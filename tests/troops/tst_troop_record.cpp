@@ -164,6 +164,8 @@ private slots:
             << corrupting("Troop ID must begin with trp_", [](TroopView &v) { v.id = u"guard"_s; });
         QTest::newRow("skill 11") << corrupting("Looting must be a whole number from 0 to 10",
                                                 [](TroopView &v) { v.skills[int(Skill::Looting)] = u"11"_s; });
+        QTest::newRow("strength with a leading blank")
+            << corrupting("Strength must be a whole number", [](TroopView &v) { v.attributes[0] = u" 5"_s; });
         QTest::newRow("level fraction")
             << corrupting("Level must be a whole number", [](TroopView &v) { v.attributes[4] = u"1.5"_s; });
         QTest::newRow("face without prefix")

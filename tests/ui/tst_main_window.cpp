@@ -56,8 +56,6 @@ private slots:
         const QString folder = withSeparator(QDir(sampleModule()).absolutePath());
         QCOMPARE(editor.ui.txtFolder->text(), folder);
         QCOMPARE(editor.ui.ListTroops->model()->rowCount(), 38);
-        QCOMPARE(editor.ui.cmbItems->count(), 40);
-        QCOMPARE(editor.ui.cmbPFactions->itemText(0), QStringLiteral("0 - No_Faction"));
         QCOMPARE(editor.ui.lstParties->model()->rowCount(), 8);
 
         editor.select(editor.ui.ListTroops, 3);
