@@ -87,7 +87,6 @@ private slots:
         Ui::MainWindow &ui = editor.ui;
 
         // A troop: names, a flag, the inventory order and a skill.
-        ui.cmbChooseFile->setCurrentText(QStringLiteral("troops.txt"));
         editor.select(ui.ListTroops, 3);
         QVERIFY(ui.chkArmor->isChecked());
         QCOMPARE(ui.txtShield->text(), QStringLiteral("4"));
@@ -198,7 +197,6 @@ private slots:
         Editor editor;
         editor.load(sampleModule());
         Ui::MainWindow &ui = editor.ui;
-        editor.choose(QStringLiteral("troops.txt"));
         editor.select(ui.ListTroops, 3);
         ui.txtName1->setFocus();
         QTest::keyClicks(ui.txtName1, QStringLiteral("X"));
@@ -220,11 +218,9 @@ private slots:
     {
         Editor editor;
         editor.load(sampleModule());
-        editor.choose(QStringLiteral("troops.txt"));
         editor.select(editor.ui.ListTroops, 5);
         QVERIFY(editor.ui.cmdUpdate->isEnabled());
         editor.load(sampleModule());
-        editor.choose(QStringLiteral("troops.txt"));
         QVERIFY(!editor.ui.cmdUpdate->isEnabled());
         // Even if Update were pressed, the values shown before the load reach no record.
         editor.window.cmdUpdate_Click();
@@ -242,7 +238,6 @@ private slots:
         writeFile(dir.path(), QStringLiteral("troops.txt"), troops);
         Editor editor;
         editor.load(dir.path());
-        editor.choose(QStringLiteral("troops.txt"));
         editor.select(editor.ui.ListTroops, 1);
         editor.select(editor.ui.ListTroops, 2);
         QCOMPARE(editor.messages.texts(),
@@ -259,7 +254,6 @@ private slots:
     {
         Editor editor;
         editor.load(sampleModule());
-        editor.choose(QStringLiteral("troops.txt"));
         const LineTable stored = editor.window.module().troops.lines;
         // Troop and race: 3 is race 0, 7 race 2, 34 race 15, 9 race 1.
         for (const auto &[troop, race] : {std::pair{3, 0}, {7, 2}, {34, 15}, {9, 1}}) {
@@ -277,7 +271,6 @@ private slots:
         Editor editor;
         editor.load(sampleModule());
         Ui::MainWindow &ui = editor.ui;
-        editor.choose(QStringLiteral("troops.txt"));
         editor.select(ui.ListTroops, 3);
         ui.TxtAttrStr->setFocus();
         ui.TxtAttrStr->selectAll();
@@ -310,7 +303,6 @@ private slots:
             "troops.txt line 19: a line inside the record of troop 2 begins with trp_; troop 2 is not shown or updated");
         QCOMPARE(editor.messages.texts(), QStringList{notice});
         QCOMPARE(editor.messages.shown.first().look, MessageLook::Exclamation);
-        editor.choose(QStringLiteral("troops.txt"));
         editor.select(editor.ui.ListTroops, 2);
         QCOMPARE(editor.messages.texts().last(), QStringLiteral("Error #15: ") + notice);
         editor.select(editor.ui.ListTroops, 3);

@@ -122,7 +122,6 @@ private slots:
         Editor editor;
         Ui::MainWindow &ui = editor.ui;
         QVERIFY(editor.loadCopy(dir));
-        editor.choose(u"troops.txt"_s);
         editor.select(ui.ListTroops, 3);
         const QString label = editor.label(ui.ListTroops, 3);
         if (edit == u"name") {
@@ -191,10 +190,9 @@ private slots:
     {
         QFETCH(bool, overwrite);
         QTemporaryDir dir;
-        QVERIFY(copyFolder(sampleModule(), dir.path()));
-        const QByteArrayList loaded = editedFiles(dir.path());
         Editor editor;
-        editor.load(dir.path());
+        QVERIFY(editor.loadCopy(dir));
+        const QByteArrayList loaded = editedFiles(dir.path());
         renameParty(editor, 0, u"Renamed"_s);
         const QByteArray rebuilt = loaded[0] + "trp_rebuilt\r\n";
         writeFile(dir.path(), u"troops.txt"_s, rebuilt);
@@ -256,10 +254,9 @@ private slots:
     void firstSaveOfALoadKeepsTheReplacedFiles()
     {
         QTemporaryDir dir;
-        QVERIFY(copyFolder(sampleModule(), dir.path()));
-        const QByteArrayList loaded = editedFiles(dir.path());
         Editor editor;
-        editor.load(dir.path());
+        QVERIFY(editor.loadCopy(dir));
+        const QByteArrayList loaded = editedFiles(dir.path());
         renameParty(editor, 0, u"One"_s);
         QVERIFY(editor.window.cmdSave_Click());
         QCOMPARE(editedFiles(dir.path(), u".bak"_s), loaded);
@@ -290,10 +287,9 @@ private slots:
     void saveFailingMidwayWritesNothing()
     {
         QTemporaryDir dir;
-        QVERIFY(copyFolder(sampleModule(), dir.path()));
-        const QByteArrayList loaded = editedFiles(dir.path());
         Editor editor;
-        editor.load(dir.path());
+        QVERIFY(editor.loadCopy(dir));
+        const QByteArrayList loaded = editedFiles(dir.path());
         QVERIFY(editor.window.cmdSave_Click()); // the backups: now only the three files are written
         renameParty(editor, 0, u"Renamed"_s);
         editor.messages.shown.clear();
