@@ -106,8 +106,15 @@ Result<LineTable> readTextFile(const QString &path, const QString &fileName, Fil
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return fileError(ErrorCode::FileOpen, fileName, file.errorString());
-    // Read no more than the limit even when the file grew since it was measured.
-    const QByteArray content = file.read(kMaxModuleFileBytes + 1);
+    // Read the size measured in one piece (asking for the whole limit would allocate it);
+    // should the file have grown since, take what follows in pieces, no more than the limit.
+    QByteArray content = file.read(info.size() + 1);
+    while (file.error() == QFileDevice::NoError && content.size() <= kMaxModuleFileBytes) {
+        const QByteArray more = file.read(qMin<qint64>(1 << 20, kMaxModuleFileBytes + 1 - content.size()));
+        if (more.isEmpty())
+            break;
+        content += more;
+    }
     if (file.error() != QFileDevice::NoError)
         return fileError(ErrorCode::FileRead, fileName, file.errorString());
     if (content.size() > kMaxModuleFileBytes)
