@@ -2,7 +2,6 @@
 
 #include "lines/text_file.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 #include <cstring>
@@ -37,29 +36,18 @@ quint64 hashOf(const QByteArray &content)
 
 FileState readFileState(const QString &path, QByteArray *content)
 {
-    FileState state;
-    const QFileInfo info(path);
-    if (!info.exists() || info.isDir())
-        return state;
-    state.exists = true;
-    state.modified = info.lastModified();
-    state.size = info.size();
-    if (state.size > kMaxModuleFileBytes) {
-        state.readError = QStringLiteral("the file is larger than any module file (%1 bytes)").arg(state.size);
+    QDateTime modified;
+    Result<QByteArray> bytes = readModuleBytes(path, &modified);
+    if (!bytes) {
+        FileState state;
+        state.exists = bytes.error().code != ErrorCode::FileNotFound;
+        if (state.exists)
+            state.readError = bytes.error().description;
         return state;
     }
-    QFile file(path);
-    QByteArray bytes;
-    if (file.open(QIODevice::ReadOnly))
-        bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        state.readError = file.errorString();
-        return state;
-    }
-    state.size = bytes.size();
-    state.hash = hashOf(bytes);
+    const FileState state = contentState(*bytes, modified);
     if (content)
-        *content = std::move(bytes);
+        *content = std::move(bytes).value();
     return state;
 }
 

@@ -94,18 +94,18 @@ QByteArray joinLines(const LineTable &lines)
     return content;
 }
 
-Result<LineTable> readTextFile(const QString &path, const QString &fileName, FileState *state)
+Result<QByteArray> readModuleBytes(const QString &path, QDateTime *modified)
 {
     const QFileInfo info(path);
     if (!info.exists() || info.isDir())
-        return fileError(ErrorCode::FileNotFound, fileName, QStringLiteral("the file does not exist"));
+        return Error{ErrorCode::FileNotFound, QStringLiteral("the file does not exist")};
     if (info.size() > kMaxModuleFileBytes)
-        return fileError(ErrorCode::FileTooLarge, fileName,
-                         QStringLiteral("the file is %1; module files larger than %2 are not read")
-                             .arg(sizeText(info.size()), sizeText(kMaxModuleFileBytes)));
+        return Error{ErrorCode::FileTooLarge,
+                     QStringLiteral("the file is %1; module files larger than %2 are not read")
+                         .arg(sizeText(info.size()), sizeText(kMaxModuleFileBytes))};
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return fileError(ErrorCode::FileOpen, fileName, file.errorString());
+        return Error{ErrorCode::FileOpen, file.errorString()};
     // Read the size measured in one piece (asking for the whole limit would allocate it);
     // should the file have grown since, take what follows in pieces, no more than the limit.
     QByteArray content = file.read(info.size() + 1);
@@ -116,14 +116,25 @@ Result<LineTable> readTextFile(const QString &path, const QString &fileName, Fil
         content += more;
     }
     if (file.error() != QFileDevice::NoError)
-        return fileError(ErrorCode::FileRead, fileName, file.errorString());
+        return Error{ErrorCode::FileRead, file.errorString()};
     if (content.size() > kMaxModuleFileBytes)
-        return fileError(ErrorCode::FileTooLarge, fileName,
-                         QStringLiteral("the file is larger than %1, the most a module file may hold")
-                             .arg(sizeText(kMaxModuleFileBytes)));
+        return Error{ErrorCode::FileTooLarge,
+                     QStringLiteral("the file is larger than %1, the most a module file may hold")
+                         .arg(sizeText(kMaxModuleFileBytes))};
+    if (modified)
+        *modified = info.lastModified();
+    return content;
+}
+
+Result<LineTable> readTextFile(const QString &path, const QString &fileName, FileState *state)
+{
+    QDateTime modified;
+    const Result<QByteArray> content = readModuleBytes(path, &modified);
+    if (!content)
+        return fileError(content.error().code, fileName, content.error().description);
     if (state)
-        *state = contentState(content, info.lastModified());
-    return splitLines(content);
+        *state = contentState(*content, modified);
+    return splitLines(*content);
 }
 
 Result<qsizetype> writeTextFile(const QString &path, const QString &fileName, const LineTable &lines)

@@ -31,6 +31,10 @@ QByteArray joinLines(const LineTable &lines);
 // fileName is the bare name used in messages. `state`, when given, receives the state
 // of the very bytes that were read.
 Result<LineTable> readTextFile(const QString &path, const QString &fileName, FileState *state = nullptr);
+// The bytes of the module file at path, never more than kMaxModuleFileBytes, and when it was
+// last modified. A failure gives the code readTextFile gives and the reason, without the
+// file's name.
+Result<QByteArray> readModuleBytes(const QString &path, QDateTime *modified = nullptr);
 
 // Writes the table to a temporary file beside path and renames it over path, so a
 // failed write leaves the old file as it was. Returns the number of lines written.
