@@ -35,8 +35,8 @@ void benchCheck(QTextStream &out, const QString &folder, int runs, const MedianM
             return;
         }
         qsizetype lines = 0;
-        for (const ModuleFile file : kEditedFiles)
-            lines += report.module.lines(file).lastIndex();
+        for (const RecordKind kind : kRecordKinds)
+            lines += report.module.lines(kind).lastIndex();
         qsizetype errors = 0;
         const double check = medianMs(runs, [&] { errors = countFindings(checkModule(report.module)).errors; });
         const double loadAndCheck = medianMs(runs, [&] { checkModule(loadModule(path).module); });

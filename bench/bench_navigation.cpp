@@ -5,6 +5,7 @@
 #include "bench_navigation.h"
 
 #include "references/cross_references.h"
+#include "ui/edit_session.h"
 #include "ui/main_window.h"
 #include "ui_main_window.h"
 
@@ -52,7 +53,7 @@ void benchNavigation(QTextStream &out, MainWindow &window, int runs)
 
     qsizetype found = 0;
     const auto index
-        = sortedTimesMs(runs, [&](int) { found += CrossReferences(window.module()).upgradesTo(1).size(); });
+        = sortedTimesMs(runs, [&](int) { found += CrossReferences(window.session().module()).upgradesTo(1).size(); });
 
     // Typed one letter at a time, then erased again: the last erasure shows every troop.
     const QString typed = QStringLiteral("Lancer_12");
@@ -80,7 +81,7 @@ void benchNavigation(QTextStream &out, MainWindow &window, int runs)
 
     out << "cross-reference index:  ";
     report(out, QString(), index);
-    out << "troop filter, " << window.document().recordCount(ModuleFile::Troops) << " troops, per keystroke: ";
+    out << "troop filter, " << window.session().document().recordCount(RecordKind::Troop) << " troops, per keystroke: ";
     report(out, QString(), filter);
     out << "item chooser, " << items->count() << " entries, opening: ";
     report(out, QString(), open);

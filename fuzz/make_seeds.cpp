@@ -33,11 +33,10 @@ public:
     // The five files, every record on its own and the numbers of the troop records.
     void addModule(const Module &module)
     {
-        for (const auto &[target, file] :
-             {std::pair(QStringLiteral("troops_file"), ModuleFile::Troops),
-              std::pair(QStringLiteral("party_templates_file"), ModuleFile::PartyTemplates),
-              std::pair(QStringLiteral("parties_file"), ModuleFile::Parties)})
-            add(target, joinLines(module.lines(file)));
+        for (const auto &[target, kind] : {std::pair(QStringLiteral("troops_file"), RecordKind::Troop),
+                                           std::pair(QStringLiteral("party_templates_file"), RecordKind::PartyTemplate),
+                                           std::pair(QStringLiteral("parties_file"), RecordKind::Party)})
+            add(target, joinLines(module.lines(kind)));
         for (const auto &[target, file] : {std::pair(QStringLiteral("item_catalogue"), ModuleFile::Items),
                                            std::pair(QStringLiteral("faction_catalogue"), ModuleFile::Factions)}) {
             QFile raw(module.path(file));
@@ -48,12 +47,12 @@ public:
         }
         const TroopLayout &layout = module.troops.layout;
         const char options = char((layout.version2 ? 1 : 0) | (layout.gameVersion == kGameVersion095 ? 2 : 0));
-        addRecords(QStringLiteral("troop_record"), module, ModuleFile::Troops, layout.recordLines,
+        addRecords(QStringLiteral("troop_record"), module, RecordKind::Troop, layout.recordLines,
                    QByteArray(1, options));
-        addRecords(QStringLiteral("party_template_record"), module, ModuleFile::PartyTemplates, 1, {});
-        addRecords(QStringLiteral("party_record"), module, ModuleFile::Parties, 2, {});
+        addRecords(QStringLiteral("party_template_record"), module, RecordKind::PartyTemplate, 1, {});
+        addRecords(QStringLiteral("party_record"), module, RecordKind::Party, 2, {});
         // The flag, skill and face words of a few troops.
-        const LineTable &troops = module.lines(ModuleFile::Troops);
+        const LineTable &troops = module.lines(RecordKind::Troop);
         for (qsizetype k = 0; k < module.troops.records.count() && k < 4; ++k) {
             for (const int i : {0, 4, 5}) {
                 for (const QByteArray &field : splitFields(troops.line(module.troops.records.line(k) + i))) {
@@ -67,11 +66,11 @@ public:
     }
 
 private:
-    void addRecords(const QString &target, const Module &module, ModuleFile file, int recordLines,
+    void addRecords(const QString &target, const Module &module, RecordKind kind, int recordLines,
                     const QByteArray &prefix)
     {
-        const LineTable &lines = module.lines(file);
-        const RecordIndex &records = module.records(file);
+        const LineTable &lines = module.lines(kind);
+        const RecordIndex &records = module.records(kind);
         for (qsizetype k = 0; k < records.count(); ++k) {
             QByteArray record = prefix;
             for (int i = 0; i < recordLines && lines.contains(records.line(k) + i); ++i)

@@ -22,35 +22,6 @@ constexpr int kHighestSkillLevel = 10;
 // references the editor refuses.
 constexpr int kAnyNumber = std::numeric_limits<int>::max();
 
-// The place a core error names: "troops.txt line 57: what" is line 57 and "what".
-struct Place {
-    qsizetype line = 0;
-    QString text;
-};
-
-Place placeOf(const QString &description, ModuleFile file)
-{
-    const QString name = moduleFileName(file);
-    const QString linePrefix = name + QStringLiteral(" line ");
-    if (description.startsWith(linePrefix)) {
-        const qsizetype colon = description.indexOf(QStringLiteral(": "), linePrefix.size());
-        bool ok = false;
-        const qsizetype line = colon < 0
-            ? 0
-            : QStringView(description).sliced(linePrefix.size(), colon - linePrefix.size()).toLongLong(&ok);
-        if (ok)
-            return {line, description.sliced(colon + 2)};
-    }
-    if (description.startsWith(name + QStringLiteral(": ")))
-        return {0, description.sliced(name.size() + 2)};
-    return {0, description};
-}
-
-int editedIndex(ModuleFile file)
-{
-    return file == ModuleFile::Troops ? 0 : file == ModuleFile::PartyTemplates ? 1 : 2;
-}
-
 int fileOrder(ModuleFile file)
 {
     return int(std::find(kModuleFiles.begin(), kModuleFiles.end(), file) - kModuleFiles.begin());
@@ -81,32 +52,50 @@ int highSkillLevel(const QString &shown)
                                                                                : 0;
 }
 
-// How messages name the records of a file, one and many, and where record k stands.
-struct RecordKind {
-    QString one, many, layout;
-};
-const RecordKind &kindOf(ModuleFile file)
+// How messages name the records of a file: "troops", "items".
+QString recordsOf(ModuleFile file)
 {
-    static const RecordKind troop{QStringLiteral("troop"), QStringLiteral("troops"), QString()};
-    static const RecordKind partyTemplate{QStringLiteral("party template"), QStringLiteral("party templates"),
-                                          QStringLiteral("template k at line k + 3")};
-    static const RecordKind party{QStringLiteral("party"), QStringLiteral("parties"),
-                                  QStringLiteral("party k at line 2k + 3")};
-    static const RecordKind item{QStringLiteral("item"), QStringLiteral("items"), QString()};
-    static const RecordKind faction{QStringLiteral("faction"), QStringLiteral("factions"), QString()};
+    if (const std::optional<RecordKind> kind = recordKindOf(file))
+        return describe(*kind).many;
     switch (file) {
-    case ModuleFile::Troops:
-        return troop;
-    case ModuleFile::PartyTemplates:
-        return partyTemplate;
-    case ModuleFile::Parties:
-        return party;
     case ModuleFile::Items:
-        return item;
+        return QStringLiteral("items");
     case ModuleFile::Factions:
+        return QStringLiteral("factions");
+    case ModuleFile::Troops:
+    case ModuleFile::PartyTemplates:
+    case ModuleFile::Parties:
         break;
     }
-    return faction;
+    return {};
+}
+
+// Where record k of a kind stands in a well-formed file, as messages tell it.
+QString layoutText(RecordKind kind, const TroopLayout &troops)
+{
+    switch (kind) {
+    case RecordKind::Troop:
+        return QStringLiteral("troop k at line 3 + %1k").arg(troops.recordLines);
+    case RecordKind::PartyTemplate:
+        return QStringLiteral("template k at line k + 3");
+    case RecordKind::Party:
+        break;
+    }
+    return QStringLiteral("party k at line 2k + 3");
+}
+
+// Lines a record of a kind takes in a well-formed file.
+int recordStep(RecordKind kind, const TroopLayout &troops)
+{
+    switch (kind) {
+    case RecordKind::Troop:
+        return troops.recordLines;
+    case RecordKind::PartyTemplate:
+        return 1;
+    case RecordKind::Party:
+        break;
+    }
+    return 2;
 }
 
 class ModuleChecker {
@@ -120,16 +109,16 @@ public:
             add(ModuleFile::Items, 0, Severity::Error,
                 QStringLiteral("the file lists no item after item 0, so the editor can show no troop"));
         else
-            for (qsizetype k = 0; k < count(ModuleFile::Troops); ++k)
+            for (qsizetype k = 0; k < count(RecordKind::Troop); ++k)
                 checkTroop(k);
-        for (qsizetype k = 0; k < count(ModuleFile::PartyTemplates); ++k)
+        for (qsizetype k = 0; k < count(RecordKind::PartyTemplate); ++k)
             checkTemplate(k);
-        for (qsizetype k = 0; k < count(ModuleFile::Parties); ++k)
+        for (qsizetype k = 0; k < count(RecordKind::Party); ++k)
             checkParty(k);
-        for (const ModuleFile file : kEditedFiles) {
-            checkIdentifiers(file);
-            checkUnplaced(file);
-            checkPlacement(file);
+        for (const RecordKind kind : kRecordKinds) {
+            checkIdentifiers(kind);
+            checkUnplaced(kind);
+            checkPlacement(kind);
         }
         std::stable_sort(mFindings.begin(), mFindings.end(), [](const Finding &a, const Finding &b) {
             return std::pair(fileOrder(a.file), a.line) < std::pair(fileOrder(b.file), b.line);
@@ -138,22 +127,19 @@ public:
     }
 
 private:
-    qsizetype count(ModuleFile file) const { return m.records(file).count(); }
-    qsizetype firstLine(ModuleFile file, qsizetype k) const { return m.records(file).line(k); }
+    qsizetype count(RecordKind kind) const { return m.records(kind).count(); }
+    qsizetype firstLine(RecordKind kind, qsizetype k) const { return m.records(kind).line(k); }
     int factionCount() const { return int(m.factions.size()); }
 
-    QByteArray identifier(ModuleFile file, qsizetype k) const
+    QByteArray identifier(RecordKind kind, qsizetype k) const
     {
-        const QByteArray &line = m.lines(file).line(firstLine(file, k));
-        if (file == ModuleFile::Parties)
-            return splitFields(line).value(4);
-        const qsizetype blank = line.indexOf(' ');
-        return blank < 0 ? line : line.first(blank);
+        return leadingFields(m.lines(kind).line(firstLine(kind, k)), describe(kind).idField + 1)
+            .value(describe(kind).idField);
     }
     // How messages name record k: its identifier.
-    QString who(ModuleFile file, qsizetype k) const
+    QString who(RecordKind kind, qsizetype k) const
     {
-        const QByteArray id = identifier(file, k);
+        const QByteArray id = identifier(kind, k);
         return id.isEmpty() ? QStringLiteral("record %1").arg(k) : displayText(id);
     }
 
@@ -165,15 +151,18 @@ private:
     {
         add(file, line, Severity::Error, text, record);
     }
-    void warning(ModuleFile file, qsizetype line, const QString &text, qsizetype record)
+    void error(RecordKind kind, qsizetype line, const QString &text, qsizetype record)
     {
-        add(file, line, Severity::Warning, text, record);
+        add(fileOf(kind), line, Severity::Error, text, record);
+    }
+    void warning(RecordKind kind, qsizetype line, const QString &text, qsizetype record)
+    {
+        add(fileOf(kind), line, Severity::Warning, text, record);
     }
     // An error of the core, at the line it names or else at the record's line.
-    void coreError(ModuleFile file, const Error &failure, qsizetype line, qsizetype record)
+    void coreError(RecordKind kind, const Error &failure, qsizetype line, qsizetype record)
     {
-        const Place place = placeOf(failure.description, file);
-        error(file, place.line > 0 ? place.line : line, place.text, record);
+        error(kind, failure.line > 0 ? failure.line : line, failure.description, record);
     }
     // Checks record k of a file, whose record starts at `line`, on the view the editor
     // shows of it: `checks(view, shown)` checks the view and, when the editor showed it,
@@ -181,7 +170,7 @@ private:
     // list. Such a reference stops the editor's decoding: the view of the numbers as
     // stored (`stored()`) then says which one, and the rest of the record is checked on it.
     template <typename View, typename Stored, typename Checks>
-    void checkRecord(ModuleFile file, qsizetype k, qsizetype line, const Result<View> &shown, Stored stored,
+    void checkRecord(RecordKind kind, qsizetype k, qsizetype line, const Result<View> &shown, Stored stored,
                      Checks checks)
     {
         if (shown) {
@@ -193,8 +182,8 @@ private:
             if (view && checks(*view, false))
                 return;
         }
-        coreError(file, shown.error(), line, k);
-        mBroken[editedIndex(file)].insert(k);
+        coreError(kind, shown.error(), line, k);
+        mBroken[indexOf(kind)].insert(k);
     }
 
     // --- Summary rows ----------------------------------------------------------------
@@ -204,11 +193,11 @@ private:
         // The reader corrects a wrong troop count in memory, so the row as stored is read
         // again: after a save from the editor it is right.
         if (!m.troops.summaryNotice.isEmpty())
-            checkStoredSummaryRow(ModuleFile::Troops, count(ModuleFile::Troops));
+            checkStoredSummaryRow(ModuleFile::Troops, count(RecordKind::Troop));
         else
-            checkSummaryRow(ModuleFile::Troops, m.troops.lines, count(ModuleFile::Troops));
-        checkSummaryRow(ModuleFile::PartyTemplates, m.partyTemplates.lines, count(ModuleFile::PartyTemplates));
-        checkSummaryRow(ModuleFile::Parties, m.parties.lines, count(ModuleFile::Parties));
+            checkSummaryRow(ModuleFile::Troops, m.troops.lines, count(RecordKind::Troop));
+        checkSummaryRow(ModuleFile::PartyTemplates, m.partyTemplates.lines, count(RecordKind::PartyTemplate));
+        checkSummaryRow(ModuleFile::Parties, m.parties.lines, count(RecordKind::Party));
         // The catalogues keep only their entries: entry 0 stands for no faction, and item 0
         // has no entry (a catalogue without entries may have held one item line or none).
         checkStoredSummaryRow(ModuleFile::Factions, m.factions.size() - 1);
@@ -240,7 +229,7 @@ private:
         }
         if (!numbers)
             value.reset();
-        const QString what = kindOf(file).many;
+        const QString what = recordsOf(file);
         if (!value)
             error(file, 2,
                   QStringLiteral("line 2 should be the summary row with the number of %1, %2, not \"%3\"")
@@ -266,24 +255,24 @@ private:
     {
         if (m.troops.records.unplaced.contains(k))
             return; // reported where the records are placed
-        const qsizetype first = firstLine(ModuleFile::Troops, k);
-        const QString id = who(ModuleFile::Troops, k);
+        const qsizetype first = firstLine(RecordKind::Troop, k);
+        const QString id = who(RecordKind::Troop, k);
         const auto stored = [&] {
             return decodeTroop(m.troops.lines, first, m.troops.layout, TroopLists{m.items, kAnyNumber, kAnyNumber});
         };
-        checkRecord(ModuleFile::Troops, k, first, mDocument.showTroop(k), stored,
+        checkRecord(RecordKind::Troop, k, first, mDocument.showTroop(k), stored,
                     [&](const DecodedTroop &decoded, bool shown) {
                         const bool missing = troopReferences(k, first, id, decoded.view);
                         troopValues(k, first, id, decoded.view);
                         if (shown)
-                            unchangedUpdate(ModuleFile::Troops, k, id, mDocument.troopUpdate(k, decoded.view));
+                            unchangedUpdate(RecordKind::Troop, k, id, mDocument.troopUpdate(k, decoded.view));
                         return missing;
                     });
     }
 
     void troopValues(qsizetype k, qsizetype first, const QString &id, const TroopView &view)
     {
-        const ModuleFile file = ModuleFile::Troops;
+        const RecordKind file = RecordKind::Troop;
         fieldRule(&problemWithName, file, first, view.name1, k, [&] { return QStringLiteral("Name 1 of ") + id; });
         fieldRule(&problemWithName, file, first, view.name2, k, [&] { return QStringLiteral("Name 2 of ") + id; });
         checkInventory(k, first + 1, id);
@@ -311,10 +300,10 @@ private:
     // The faction and the upgrade paths; true when one names a record that does not exist.
     bool troopReferences(qsizetype k, qsizetype line, const QString &id, const TroopView &view)
     {
-        bool missing = factionReference(ModuleFile::Troops, k, line, id, view.faction);
+        bool missing = factionReference(RecordKind::Troop, k, line, id, view.faction);
         for (const auto &upgrade : {std::pair(u'A', view.upgradeA), std::pair(u'B', view.upgradeB)}) {
             missing
-                = troopReference(ModuleFile::Troops, k, line, upgrade.second,
+                = troopReference(RecordKind::Troop, k, line, upgrade.second,
                                  [&] { return QStringLiteral("upgrade path %1 of %2").arg(QChar(upgrade.first), id); })
                 || missing;
         }
@@ -323,19 +312,19 @@ private:
 
     // `what` names the reference ("upgrade path A of trp_x") when there is something to say.
     template <typename Name>
-    bool troopReference(ModuleFile file, qsizetype k, qsizetype line, int troop, Name what)
+    bool troopReference(RecordKind file, qsizetype k, qsizetype line, int troop, Name what)
     {
         if (troop == -1) {
             warning(file, line, what() + QStringLiteral(" is troop -1, which stands for no troop chosen"), k);
             return false;
         }
-        if (troop < count(ModuleFile::Troops))
+        if (troop < count(RecordKind::Troop))
             return false;
         error(file, line, what() + QStringLiteral(" names troop %1, which does not exist").arg(troop), k);
         return true;
     }
 
-    bool factionReference(ModuleFile file, qsizetype k, qsizetype line, const QString &id, int faction)
+    bool factionReference(RecordKind file, qsizetype k, qsizetype line, const QString &id, int faction)
     {
         if (faction == -1) {
             warning(file, line, id + QStringLiteral(" has faction -1, which stands for no faction chosen"), k);
@@ -375,21 +364,21 @@ private:
                 missing.append(QString::number(*item));
         }
         if (!missing.isEmpty())
-            error(ModuleFile::Troops, line,
+            error(RecordKind::Troop, line,
                   QStringLiteral("the inventory of %1 names item %2, which item_kinds1.txt does not hold (it has "
                                  "items 1 to %3)")
                       .arg(id, missing.join(QStringLiteral(", ")))
                       .arg(m.items.size()),
                   k);
         if (items > kInventorySlots)
-            error(ModuleFile::Troops, line,
+            error(RecordKind::Troop, line,
                   QStringLiteral("the inventory of %1 holds %2 items, more than the %3 an inventory holds")
                       .arg(id)
                       .arg(items)
                       .arg(kInventorySlots),
                   k);
         else if (numbers != 2 * kInventorySlots)
-            error(ModuleFile::Troops, line,
+            error(RecordKind::Troop, line,
                   QStringLiteral("the inventory line of %1 holds %2 numbers, not %3 slots of item and modifier (%4)")
                       .arg(id)
                       .arg(numbers)
@@ -402,7 +391,7 @@ private:
     // the field, which only the message needs, is made when the value is refused.
     using FieldProblem = std::optional<QString> (*)(const QString &, const QString &);
     template <typename Name>
-    void fieldRule(FieldProblem problem, ModuleFile file, qsizetype line, const QString &text, qsizetype k, Name field)
+    void fieldRule(FieldProblem problem, RecordKind file, qsizetype line, const QString &text, qsizetype k, Name field)
     {
         if (problem(QString(), text))
             error(file, line, *problem(field(), text), k);
@@ -410,7 +399,7 @@ private:
 
     void checkTemplate(qsizetype k)
     {
-        const ModuleFile file = ModuleFile::PartyTemplates;
+        const RecordKind file = RecordKind::PartyTemplate;
         const qsizetype n = firstLine(file, k);
         const QString id = who(file, k);
         Result<PartyTemplateView> shown = mDocument.showTemplate(k);
@@ -432,7 +421,7 @@ private:
 
     void templateValues(qsizetype k, qsizetype n, const QString &id, const PartyTemplateView &view)
     {
-        const ModuleFile file = ModuleFile::PartyTemplates;
+        const RecordKind file = RecordKind::PartyTemplate;
         fieldRule(&problemWithName, file, n, view.name, k, [&] { return QStringLiteral("the name of ") + id; });
         fieldRule(&problemWithNumber, file, n, view.menu, k, [&] { return QStringLiteral("the menu of ") + id; });
         for (int s = 0; s < kMemberSlots; ++s) {
@@ -456,9 +445,9 @@ private:
 
     bool templateReferences(qsizetype k, qsizetype n, const QString &id, const PartyTemplateView &view)
     {
-        bool missing = factionReference(ModuleFile::PartyTemplates, k, n, id, view.faction);
+        bool missing = factionReference(RecordKind::PartyTemplate, k, n, id, view.faction);
         for (int s = 0; s < kMemberSlots; ++s)
-            missing = troopReference(ModuleFile::PartyTemplates, k, n, view.members[s].troop,
+            missing = troopReference(RecordKind::PartyTemplate, k, n, view.members[s].troop,
                                      [&] { return QStringLiteral("member %1 of %2").arg(s + 1).arg(id); })
                 || missing;
         return missing;
@@ -466,7 +455,7 @@ private:
 
     void checkParty(qsizetype k)
     {
-        const ModuleFile file = ModuleFile::Parties;
+        const RecordKind file = RecordKind::Party;
         const qsizetype n = firstLine(file, k);
         const QString id = who(file, k);
         const auto stored = [&] { return decodeParty(m.parties.lines, n, kAnyNumber, kAnyNumber); };
@@ -488,9 +477,9 @@ private:
 
     bool partyReferences(qsizetype k, qsizetype n, const QString &id, const PartyView &view)
     {
-        bool missing = factionReference(ModuleFile::Parties, k, n, id, view.faction);
-        if (view.partyTemplate >= count(ModuleFile::PartyTemplates)) {
-            error(ModuleFile::Parties, n,
+        bool missing = factionReference(RecordKind::Party, k, n, id, view.faction);
+        if (view.partyTemplate >= count(RecordKind::PartyTemplate)) {
+            error(RecordKind::Party, n,
                   QStringLiteral("%1 names party template %2, which does not exist").arg(id).arg(view.partyTemplate),
                   k);
             missing = true;
@@ -499,7 +488,7 @@ private:
     }
 
     // An update without changes must give every stored line back.
-    void unchangedUpdate(ModuleFile file, qsizetype k, const QString &id, const Result<RecordUpdate> &update)
+    void unchangedUpdate(RecordKind file, qsizetype k, const QString &id, const Result<ModuleChange> &update)
     {
         if (!update) {
             error(file, firstLine(file, k),
@@ -507,7 +496,7 @@ private:
                   k);
             return;
         }
-        for (const LineChange &change : update->lines) {
+        for (const LineChange &change : update->records.first().lines) {
             if (change.before != change.after)
                 error(file, change.line,
                       QStringLiteral("an update of %1 without changes would change this line: %2")
@@ -518,13 +507,13 @@ private:
 
     // --- Identifiers and places ----------------------------------------------------
 
-    void checkIdentifiers(ModuleFile file)
+    void checkIdentifiers(RecordKind kind)
     {
-        const RecordIndex &records = m.records(file);
+        const RecordIndex &records = m.records(kind);
         QHash<QByteArray, qsizetype> seen;
         seen.reserve(records.count());
         for (qsizetype k = 0; k < records.count(); ++k) {
-            const QByteArray id = identifier(file, k);
+            const QByteArray id = identifier(kind, k);
             if (id.isEmpty())
                 continue;
             const auto earlier = seen.constFind(id);
@@ -532,9 +521,9 @@ private:
                 seen.insert(id, k);
                 continue;
             }
-            error(file, records.line(k),
+            error(kind, records.line(k),
                   QStringLiteral("%1 is already the identifier of %2 %3 (line %4)")
-                      .arg(displayText(id), kindOf(file).one)
+                      .arg(displayText(id), describe(kind).one)
                       .arg(*earlier)
                       .arg(records.line(*earlier)),
                   k);
@@ -543,24 +532,24 @@ private:
 
     // Records the reader could not place, one finding for a run of them that it gives the
     // same reason for.
-    void checkUnplaced(ModuleFile file)
+    void checkUnplaced(RecordKind kind)
     {
-        const RecordIndex &records = m.records(file);
+        const RecordIndex &records = m.records(kind);
         QList<qsizetype> unplaced = records.unplaced.keys();
         std::sort(unplaced.begin(), unplaced.end());
         for (qsizetype i = 0; i < unplaced.size();) {
-            const Place place = placeOf(records.unplaced.value(unplaced.at(i)), file);
+            const Error &reason = records.unplaced[unplaced.at(i)];
             qsizetype j = i + 1;
             while (j < unplaced.size() && unplaced.at(j) == unplaced.at(j - 1) + 1
-                   && placeOf(records.unplaced.value(unplaced.at(j)), file).line == place.line)
+                   && records.unplaced[unplaced.at(j)].line == reason.line)
                 ++j;
-            QString text = place.text;
+            QString text = reason.description;
             if (j - i > 1)
                 text += QStringLiteral(", nor are %1 %2 to %3")
-                            .arg(kindOf(file).many)
+                            .arg(describe(kind).many)
                             .arg(unplaced.at(i) + 1)
                             .arg(unplaced.at(j - 1));
-            error(file, place.line, text, unplaced.at(i));
+            error(kind, reason.line, text, unplaced.at(i));
             i = j;
         }
     }
@@ -568,11 +557,11 @@ private:
     // Troop k begins at line 3 + k x record lines, template k stands at line k + 3, party k
     // at 2k + 3. One finding where the records start to stand elsewhere, at the first line
     // that differs, not one for every record after it.
-    void checkPlacement(ModuleFile file)
+    void checkPlacement(RecordKind kind)
     {
-        const RecordIndex &records = m.records(file);
-        const int step = file == ModuleFile::Troops ? m.troops.layout.recordLines : file == ModuleFile::Parties ? 2 : 1;
-        const QSet<qsizetype> &broken = mBroken[editedIndex(file)];
+        const RecordIndex &records = m.records(kind);
+        const int step = recordStep(kind, m.troops.layout);
+        const QSet<qsizetype> &broken = mBroken[indexOf(kind)];
         qsizetype shift = 0;
         // A record that could not be placed or read explains a shift after it.
         bool explained = false;
@@ -581,31 +570,28 @@ private:
             const qsizetype place = kFirstRecordLine + k * step;
             const bool unplaced = records.unplaced.contains(k);
             if (!unplaced && !explained && line - place != shift)
-                error(file, std::min(line, place + shift), placementText(file, k, line, place), k);
+                error(kind, std::min(line, place + shift), placementText(kind, k, line, place), k);
             shift = line - place;
             explained = unplaced || broken.contains(k);
         }
     }
 
-    QString placementText(ModuleFile file, qsizetype k, qsizetype line, qsizetype place) const
+    QString placementText(RecordKind kind, qsizetype k, qsizetype line, qsizetype place) const
     {
-        const RecordKind &kind = kindOf(file);
-        const QString layout = file == ModuleFile::Troops
-            ? QStringLiteral("troop k at line 3 + %1k").arg(m.troops.layout.recordLines)
-            : kind.layout;
+        const RecordKindDescription &d = describe(kind);
         return QStringLiteral("%1 %2 (%3) begins at line %4, not at line %5 (%6); the %7 after it are shifted too")
-            .arg(kind.one)
+            .arg(d.one)
             .arg(k)
-            .arg(who(file, k))
+            .arg(who(kind, k))
             .arg(line)
             .arg(place)
-            .arg(layout, kind.many);
+            .arg(layoutText(kind, m.troops.layout), d.many);
     }
 
     const Module &m;
     ModuleDocument mDocument;
     QList<Finding> mFindings;
-    std::array<QSet<qsizetype>, 3> mBroken; // records whose lines could not be read, by edited file
+    std::array<QSet<qsizetype>, kEditedFileCount> mBroken; // records whose lines could not be read, by RecordKind
 };
 
 } // namespace
@@ -619,10 +605,8 @@ QList<Finding> loadFindings(const LoadReport &report)
 {
     QList<Finding> findings;
     for (const ModuleFile file : kModuleFiles) {
-        if (const std::optional<Error> &failure = report.failure(file)) {
-            const Place place = placeOf(failure->description, file);
-            findings.append({file, place.line, Severity::Error, place.text});
-        }
+        if (const std::optional<Error> &failure = report.failure(file))
+            findings.append({file, failure->line, Severity::Error, failure->description});
     }
     return findings;
 }

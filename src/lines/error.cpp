@@ -2,19 +2,28 @@
 
 namespace lancefall {
 
+QString Error::text() const
+{
+    if (file.isEmpty())
+        return description;
+    if (line > 0)
+        return QStringLiteral("%1 line %2: %3").arg(file).arg(line).arg(description);
+    return QStringLiteral("%1: %2").arg(file, description);
+}
+
 QString Error::message() const
 {
-    return QStringLiteral("Error #%1: %2").arg(number()).arg(description);
+    return QStringLiteral("Error #%1: %2").arg(number()).arg(text());
 }
 
 Error lineError(ErrorCode code, const QString &fileName, qsizetype line, const QString &what)
 {
-    return {code, QStringLiteral("%1 line %2: %3").arg(fileName).arg(line).arg(what)};
+    return {code, what, fileName, line};
 }
 
 Error fileError(ErrorCode code, const QString &fileName, const QString &what)
 {
-    return {code, QStringLiteral("%1: %2").arg(fileName, what)};
+    return {code, what, fileName};
 }
 
 } // namespace lancefall

@@ -30,17 +30,33 @@ enum class ErrorCode {
     EmptyCatalogue = 18,   // no items or no factions to show a troop with
 };
 
+// An error as a value: what went wrong, and where. The place is kept apart from the
+// description, so that a caller (the module check) reads the file and line from the
+// fields; the text is formed only when it is shown.
 struct Error {
+    Error() = default;
+    Error(ErrorCode code, QString description, QString file = {}, qsizetype line = 0)
+        : code(code)
+        , description(std::move(description))
+        , file(std::move(file))
+        , line(line)
+    {
+    }
+
     ErrorCode code = ErrorCode::InvalidValue;
-    QString description;
+    QString description; // what went wrong, without the place
+    QString file;        // the bare name of the file concerned, empty for none
+    qsizetype line = 0;  // the line of that file, 0 for the file as a whole
 
     int number() const { return static_cast<int>(code); }
-    // The text shown to the user: "Error #" + number + ": " + description.
+    // The description with its place: "troops.txt line 57: a troop line needs at least
+    // 2 fields", "troops.txt: the file holds no troop record", or the description alone.
+    QString text() const;
+    // The text shown to the user: "Error #" + number + ": " + text().
     QString message() const;
 };
 
-// Builds an error whose description names the file and the line:
-// "troops.txt line 57: a troop line needs at least 2 fields".
+// An error at a line of a file, and one about a file as a whole.
 Error lineError(ErrorCode code, const QString &fileName, qsizetype line, const QString &what);
 Error fileError(ErrorCode code, const QString &fileName, const QString &what);
 

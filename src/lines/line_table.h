@@ -1,5 +1,7 @@
 #pragma once
 
+#include "lines/error.h"
+
 #include <QByteArray>
 #include <QHash>
 #include <QList>
@@ -57,7 +59,7 @@ private:
 // not offered.
 struct RecordIndex {
     QList<qsizetype> firstLines;
-    QHash<qsizetype, QString> unplaced; // record -> the reason, naming file and line
+    QHash<qsizetype, Error> unplaced; // record -> why, at the line that makes it uncertain
 
     qsizetype count() const { return firstLines.size(); }
     qsizetype line(qsizetype k) const { return firstLines.at(k); }

@@ -6,28 +6,31 @@ namespace lancefall {
 
 namespace {
 
-std::size_t slot(ModuleFile file)
-{
-    return std::size_t(std::find(kEditedFiles.begin(), kEditedFiles.end(), file) - kEditedFiles.begin());
-}
-
-// The file whose records a file's records point to: troops and templates name troops,
+// The kind whose records a kind's records point to: troops and templates name troops,
 // parties name templates.
-ModuleFile targetFile(ModuleFile file)
+RecordKind targetKind(RecordKind kind)
 {
-    return file == ModuleFile::Parties ? ModuleFile::PartyTemplates : ModuleFile::Troops;
+    switch (kind) {
+    case RecordKind::Troop:
+    case RecordKind::PartyTemplate:
+        return RecordKind::Troop;
+    case RecordKind::Party:
+        break;
+    }
+    return RecordKind::PartyTemplate;
 }
 
-qsizetype &countOf(FactionUse &use, ModuleFile file)
+qsizetype &countOf(FactionUse &use, RecordKind kind)
 {
-    switch (file) {
-    case ModuleFile::PartyTemplates:
-        return use.templates;
-    case ModuleFile::Parties:
-        return use.parties;
-    default:
+    switch (kind) {
+    case RecordKind::Troop:
         return use.troops;
+    case RecordKind::PartyTemplate:
+        return use.templates;
+    case RecordKind::Party:
+        break;
     }
+    return use.parties;
 }
 
 } // namespace
@@ -35,23 +38,23 @@ qsizetype &countOf(FactionUse &use, ModuleFile file)
 CrossReferences::CrossReferences(const Module &module)
 {
     mFactions.resize(std::size_t(module.factions.size()));
-    for (const ModuleFile file : kEditedFiles) {
-        const qsizetype count = module.records(file).count();
-        mLinks[slot(file)].resize(std::size_t(count));
-        mUsers[slot(file)].resize(std::size_t(module.records(targetFile(file)).count()));
+    for (const RecordKind kind : kRecordKinds) {
+        const qsizetype count = module.records(kind).count();
+        mLinks[indexOf(kind)].resize(std::size_t(count));
+        mUsers[indexOf(kind)].resize(std::size_t(module.records(targetKind(kind)).count()));
         for (qsizetype k = 0; k < count; ++k)
-            add(file, k, read(module, file, k));
+            add(kind, k, read(module, kind, k));
     }
 }
 
-CrossReferences::Links CrossReferences::read(const Module &module, ModuleFile file, qsizetype k) const
+CrossReferences::Links CrossReferences::read(const Module &module, RecordKind kind, qsizetype k) const
 {
     const int factions = int(module.factions.size());
-    const int troops = int(module.records(ModuleFile::Troops).count());
-    const RecordIndex &records = module.records(file);
+    const int troops = int(module.records(RecordKind::Troop).count());
+    const RecordIndex &records = module.records(kind);
     Links links;
-    switch (file) {
-    case ModuleFile::Troops: {
+    switch (kind) {
+    case RecordKind::Troop: {
         if (records.unplaced.contains(k))
             break;
         const auto decoded = decodeTroopLinks(module.troops.lines, records.line(k), module.troops.layout,
@@ -60,7 +63,7 @@ CrossReferences::Links CrossReferences::read(const Module &module, ModuleFile fi
             links = {decoded->faction, {decoded->upgradeA, decoded->upgradeB}};
         break;
     }
-    case ModuleFile::PartyTemplates: {
+    case RecordKind::PartyTemplate: {
         const auto decoded = templateLinks(module.partyTemplates.lines, records.line(k), factions, troops);
         if (decoded) {
             links.faction = decoded->faction;
@@ -68,56 +71,62 @@ CrossReferences::Links CrossReferences::read(const Module &module, ModuleFile fi
         }
         break;
     }
-    default: {
+    case RecordKind::Party: {
         const auto decoded = decodeParty(module.parties.lines, records.line(k),
-                                         int(module.records(ModuleFile::PartyTemplates).count()), factions);
+                                         int(module.records(RecordKind::PartyTemplate).count()), factions);
         if (decoded)
             links = {decoded->faction, {decoded->partyTemplate}};
         break;
     }
     }
     // Troop 0 in an upgrade path or a member slot means none; -1 is nothing chosen.
-    const qsizetype none = file == ModuleFile::Parties ? -1 : 0;
+    const qsizetype none = kind == RecordKind::Party ? -1 : 0;
     links.targets.removeIf([none](qsizetype target) { return target <= none; });
     std::sort(links.targets.begin(), links.targets.end());
     links.targets.erase(std::unique(links.targets.begin(), links.targets.end()), links.targets.end());
     return links;
 }
 
-void CrossReferences::add(ModuleFile file, qsizetype k, Links links)
+void CrossReferences::add(RecordKind kind, qsizetype k, Links links)
 {
-    std::vector<QList<qsizetype>> &users = mUsers[slot(file)];
+    std::vector<QList<qsizetype>> &users = mUsers[indexOf(kind)];
     for (const qsizetype target : std::as_const(links.targets)) {
         QList<qsizetype> &list = users[std::size_t(target)];
         list.insert(std::lower_bound(list.begin(), list.end(), k), k);
     }
     if (links.faction >= 0 && std::size_t(links.faction) < mFactions.size())
-        ++countOf(mFactions[std::size_t(links.faction)], file);
-    mLinks[slot(file)][std::size_t(k)] = std::move(links);
+        ++countOf(mFactions[std::size_t(links.faction)], kind);
+    mLinks[indexOf(kind)][std::size_t(k)] = std::move(links);
 }
 
-void CrossReferences::remove(ModuleFile file, qsizetype k)
+void CrossReferences::remove(RecordKind kind, qsizetype k)
 {
-    Links &links = mLinks[slot(file)][std::size_t(k)];
-    for (const qsizetype target : std::as_const(links.targets))
-        mUsers[slot(file)][std::size_t(target)].removeOne(k);
+    Links &links = mLinks[indexOf(kind)][std::size_t(k)];
+    for (const qsizetype target : std::as_const(links.targets)) {
+        QList<qsizetype> &list = mUsers[indexOf(kind)][std::size_t(target)];
+        const auto at = std::lower_bound(list.begin(), list.end(), k);
+        if (at != list.end() && *at == k)
+            list.erase(at);
+    }
     if (links.faction >= 0 && std::size_t(links.faction) < mFactions.size())
-        --countOf(mFactions[std::size_t(links.faction)], file);
+        --countOf(mFactions[std::size_t(links.faction)], kind);
     links = Links{};
 }
 
-void CrossReferences::refresh(const Module &module, const RecordUpdate &update)
+void CrossReferences::refresh(const Module &module, const ModuleChange &change)
 {
-    if (update.record < 0 || std::size_t(update.record) >= mLinks[slot(update.file)].size())
-        return;
-    remove(update.file, update.record);
-    add(update.file, update.record, read(module, update.file, update.record));
+    for (const RecordChange &record : change.records) {
+        if (record.record < 0 || std::size_t(record.record) >= mLinks[indexOf(record.kind)].size())
+            continue;
+        remove(record.kind, record.record);
+        add(record.kind, record.record, read(module, record.kind, record.record));
+    }
 }
 
-const QList<qsizetype> &CrossReferences::users(ModuleFile file, qsizetype target) const
+const QList<qsizetype> &CrossReferences::users(RecordKind kind, qsizetype target) const
 {
     static const QList<qsizetype> none;
-    const std::vector<QList<qsizetype>> &users = mUsers[slot(file)];
+    const std::vector<QList<qsizetype>> &users = mUsers[indexOf(kind)];
     if (target < 0 || std::size_t(target) >= users.size())
         return none;
     return users[std::size_t(target)];
@@ -125,23 +134,23 @@ const QList<qsizetype> &CrossReferences::users(ModuleFile file, qsizetype target
 
 QList<qsizetype> CrossReferences::upgradesTo(qsizetype troop) const
 {
-    return users(ModuleFile::Troops, troop);
+    return users(RecordKind::Troop, troop);
 }
 
 QList<qsizetype> CrossReferences::templatesWith(qsizetype troop) const
 {
-    return users(ModuleFile::PartyTemplates, troop);
+    return users(RecordKind::PartyTemplate, troop);
 }
 
 QList<qsizetype> CrossReferences::partiesUsing(qsizetype partyTemplate) const
 {
-    return users(ModuleFile::Parties, partyTemplate);
+    return users(RecordKind::Party, partyTemplate);
 }
 
 QList<qsizetype> CrossReferences::partiesWith(qsizetype troop) const
 {
     QList<qsizetype> parties;
-    for (const qsizetype t : users(ModuleFile::PartyTemplates, troop))
+    for (const qsizetype t : users(RecordKind::PartyTemplate, troop))
         parties += partiesUsing(t);
     std::sort(parties.begin(), parties.end());
     return parties;

@@ -26,9 +26,9 @@ public:
     CrossReferences() = default;
     explicit CrossReferences(const Module &module);
 
-    // Reads again the record an update changed, from the module as it now stands (after
-    // the update was applied, or reverted).
-    void refresh(const Module &module, const RecordUpdate &update);
+    // Reads again the records a change changed, from the module as it now stands (after
+    // the change was applied, or reverted).
+    void refresh(const Module &module, const ModuleChange &change);
 
     // Each list is in record order and names a record once.
     // Troops whose upgrade path A or B is this troop.
@@ -47,15 +47,15 @@ private:
         int faction = -1;
         QList<qsizetype> targets;
     };
-    Links read(const Module &module, ModuleFile file, qsizetype k) const;
-    void add(ModuleFile file, qsizetype k, Links links);
-    void remove(ModuleFile file, qsizetype k);
-    const QList<qsizetype> &users(ModuleFile file, qsizetype target) const;
+    Links read(const Module &module, RecordKind kind, qsizetype k) const;
+    void add(RecordKind kind, qsizetype k, Links links);
+    void remove(RecordKind kind, qsizetype k);
+    const QList<qsizetype> &users(RecordKind kind, qsizetype target) const;
 
-    // By position in kEditedFiles: the links of each record, and for each target the
-    // records that point to it.
-    std::array<std::vector<Links>, 3> mLinks;
-    std::array<std::vector<QList<qsizetype>>, 3> mUsers;
+    // By RecordKind: the links of each record, and for each target the records that
+    // point to it.
+    std::array<std::vector<Links>, kEditedFileCount> mLinks;
+    std::array<std::vector<QList<qsizetype>>, kEditedFileCount> mUsers;
     std::vector<FactionUse> mFactions;
 };
 

@@ -325,17 +325,10 @@ Status decodeFacesLine(const QByteArray &line, qsizetype n, const TroopLayout &l
 // Each takes the view to write, the view the stored record shows and the stored line,
 // and gives the stored line itself back when none of the values it shows changed.
 
-bool troopLineUnchanged(const TroopView &view, const TroopView &shown)
-{
-    return view.id == shown.id && view.name1 == shown.name1 && view.name2 == shown.name2 && view.race == shown.race
-        && view.flags == shown.flags && view.faction == shown.faction && view.upgradeA == shown.upgradeA
-        && view.upgradeB == shown.upgradeB;
-}
-
-Result<QByteArray> encodeTroopLine(const TroopView &view, const TroopView &shown, const QByteArray &line,
+Result<QByteArray> encodeTroopLine(const TroopLineView &view, const TroopLineView &shown, const QByteArray &line,
                                    const TroopLayout &layout)
 {
-    if (troopLineUnchanged(view, shown))
+    if (view == shown)
         return line;
     const TroopLinePieces pieces = troopLinePieces(layout);
     QList<QByteArray> f = splitFields(line);
@@ -433,11 +426,11 @@ Result<QByteArray> encodeSkillsLine(const TroopView &view, const TroopView &show
     return joinFields(f);
 }
 
-Result<QByteArray> encodeFacesLine(const TroopView &view, const TroopView &shown, const QByteArray &line,
+Result<QByteArray> encodeFacesLine(const FacesView &view, const FacesView &shown, const QByteArray &line,
                                    const TroopLayout &layout)
 {
     const int faceWords = faceWordsPerFace(layout);
-    if (faceWords == 0 || (view.face1 == shown.face1 && view.face2 == shown.face2))
+    if (faceWords == 0 || view == shown)
         return line;
     QList<QByteArray> f = splitFields(line);
     const auto words = faceWordsOf(f, 0, faceWords); // checked by decodeFacesLine

@@ -96,9 +96,10 @@ int raceForGenderOption(int option, int currentRace);
 // The face fields of a troop whose game version has no known faces layout.
 inline const QString kFacesNotAvailable = QStringLiteral("N/A in this troops.txt file format");
 
-// Everything the troop view shows. The window copies it into its controls and, for
-// an update, back from them.
-struct TroopView {
+// What the troop view shows of the record's troop line. Each line of the record has a
+// part of the view of its own that compares itself as a whole, so that an update knows
+// a line is unchanged without a list of its fields that a new field could be missing from.
+struct TroopLineView {
     QString id, name1, name2;
     // List positions: faction number and upgrade-path troop numbers; -1 = none chosen.
     int faction = -1, upgradeA = -1, upgradeB = -1;
@@ -106,6 +107,21 @@ struct TroopView {
     int race = 0;
     // Indexed by TroopFlag.
     std::array<bool, kTroopFlagCount> flags{};
+
+    friend bool operator==(const TroopLineView &, const TroopLineView &) = default;
+};
+
+// The faces line: "0x" and lower-case hexadecimal digits, 32 of them with game version
+// 0.90x, 64 with 0.95x; kFacesNotAvailable for any other game version.
+struct FacesView {
+    QString face1, face2;
+
+    friend bool operator==(const FacesView &, const FacesView &) = default;
+};
+
+// Everything the troop view shows. The window copies it into its controls and, for
+// an update, back from them.
+struct TroopView : TroopLineView, FacesView {
     QList<InventoryEntry> inventory;
     // Strength, agility, intelligence, charisma, level.
     std::array<QString, kAttributeCount> attributes;
@@ -113,9 +129,8 @@ struct TroopView {
     std::array<QString, kProficiencyCount> proficiencies;
     // Indexed by Skill: "0" to "10", or a letter "B" to "F" for a stored level above 10.
     std::array<QString, kSkillCount> skills;
-    // "0x" and lower-case hexadecimal digits: 32 of them with game version 0.90x, 64
-    // with 0.95x; kFacesNotAvailable for any other game version.
-    QString face1, face2;
+
+    friend bool operator==(const TroopView &, const TroopView &) = default;
 };
 
 // What a troop's numbers are checked against: the item catalogue (label p is item

@@ -54,11 +54,10 @@ QList<qsizetype> troopsByRecord(const LineTable &lines, qsizetype first, int rec
     return starts;
 }
 
-QString placementText(qsizetype line, qsizetype troop, const QString &what)
+Error placementError(qsizetype line, qsizetype troop, const QString &what)
 {
     return lineError(ErrorCode::RecordNotPlaced, kTroopsFileName, line,
-                     QStringLiteral("%1; troop %2 is not shown or updated").arg(what).arg(troop))
-        .description;
+                     QStringLiteral("%1; troop %2 is not shown or updated").arg(what).arg(troop));
 }
 
 // Troops whose interpreted lines hold another line beginning with "trp_".
@@ -69,10 +68,10 @@ void markStrayLines(const LineTable &lines, RecordIndex &index)
         for (qsizetype n = first + 1; n < first + kTroopInterpretedLines && n <= lines.lastIndex(); ++n) {
             if (isTroopLine(lines.line(n))) {
                 index.unplaced.insert(k,
-                                      placementText(n, k,
-                                                    QStringLiteral("a line inside the record of troop %1 "
-                                                                   "begins with trp_")
-                                                        .arg(k)));
+                                      placementError(n, k,
+                                                     QStringLiteral("a line inside the record of troop %1 "
+                                                                    "begins with trp_")
+                                                         .arg(k)));
                 break;
             }
         }
@@ -86,12 +85,12 @@ void markShortRecords(RecordIndex &index)
         const qsizetype first = index.line(k);
         if (index.line(k + 1) - first < kTroopInterpretedLines)
             index.unplaced.insert(k,
-                                  placementText(index.line(k + 1), k,
-                                                QStringLiteral("troop %1 begins before the record of troop %2 "
-                                                               "(line %3) has all its lines")
-                                                    .arg(k + 1)
-                                                    .arg(k)
-                                                    .arg(first)));
+                                  placementError(index.line(k + 1), k,
+                                                 QStringLiteral("troop %1 begins before the record of troop %2 "
+                                                                "(line %3) has all its lines")
+                                                     .arg(k + 1)
+                                                     .arg(k)
+                                                     .arg(first)));
     }
 }
 
@@ -119,10 +118,10 @@ RecordIndex placeTroops(const LineTable &lines, const TroopLayout &layout, std::
     const qsizetype line = firstDifference.second != everyLine.cend() ? *firstDifference.second : lines.lastIndex();
     for (qsizetype k = certain; k < index.count(); ++k)
         index.unplaced.insert(k,
-                              placementText(line, k,
-                                            QStringLiteral("this line begins with trp_ inside a troop record, and "
-                                                           "the summary row matches neither the troops with it "
-                                                           "nor those without it")));
+                              placementError(line, k,
+                                             QStringLiteral("this line begins with trp_ inside a troop record, and "
+                                                            "the summary row matches neither the troops with it "
+                                                            "nor those without it")));
     return index;
 }
 
@@ -178,7 +177,7 @@ Result<TroopsFile> readTroops(LineTable lines)
     }
     for (qsizetype k = 0; k < records; ++k) {
         if (file.records.unplaced.contains(k))
-            file.placementNotices.append(file.records.unplaced.value(k));
+            file.placementNotices.append(file.records.unplaced.value(k).text());
     }
 
     // Where the placement is uncertain the row cannot be checked against it.

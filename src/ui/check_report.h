@@ -12,30 +12,33 @@ class CheckReport;
 
 namespace lancefall {
 
-// The findings of a module check, listed from the same values the command line
-// prints: severity, file, line and text. Activating a finding (double-click, Enter or
-// Show record) asks for its record to be shown; Check again asks for a new check. The
-// dialog is not modal, so the user can mend a record and check again.
+class EditSession;
+
+// The findings of a check of the module as it stands in the session, unsaved changes
+// included, listed from the same values the command line prints: severity, file, line and
+// text. While it is open it checks again after every load, change, undo and redo, and on
+// Check again. Activating a finding (double-click, Enter or Show record) asks for its
+// record to be shown. The dialog is not modal, so the user can mend a record and see it go.
 class CheckReport : public QDialog {
     Q_OBJECT
 
 public:
-    explicit CheckReport(QWidget *parent = nullptr);
+    CheckReport(EditSession &session, QWidget *parent);
     ~CheckReport() override;
 
     Ui::CheckReport &form() { return *ui; }
-    // Lists the findings of a check and its summary line, keeping the selected row.
-    void setFindings(const QList<Finding> &findings, const QString &summary);
     const QList<Finding> &findings() const { return mFindings; }
+    // Checks the module and lists the findings, keeping the selected row.
+    void check();
 
 signals:
     void findingActivated(const lancefall::Finding &finding);
-    void checkAgainRequested();
 
 private:
     void activateCurrent();
 
     std::unique_ptr<Ui::CheckReport> ui;
+    EditSession &mSession;
     QList<Finding> mFindings;
 };
 

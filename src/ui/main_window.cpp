@@ -1,12 +1,19 @@
 #include "ui/main_window.h"
 
+#include "checks/finding.h"
 #include "ui/browse_folder.h"
+#include "ui/check_report.h"
 #include "ui/dialog_services.h"
-#include "ui/edit_tracker.h"
+#include "ui/edit_session.h"
 #include "ui/field_validation.h"
+#include "ui/module_watcher.h"
 #include "ui/navigation.h"
+#include "ui/party_editor.h"
+#include "ui/record_filter.h"
 #include "ui/services.h"
-#include "ui/update_command.h"
+#include "ui/template_editor.h"
+#include "ui/troop_editor.h"
+#include "ui/used_by.h"
 #include "ui_main_window.h"
 
 #include <QCloseEvent>
@@ -14,8 +21,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QKeyEvent>
-#include <QSignalBlocker>
-#include <QStringListModel>
+#include <QListView>
 #include <QUndoStack>
 
 namespace lancefall {
@@ -23,14 +29,6 @@ namespace lancefall {
 namespace {
 
 const QString kBrowseTitle = QStringLiteral("Select a Lancefall module folder to modify:");
-
-QStringList numberEntries(const QString &prefix, int count)
-{
-    QStringList entries;
-    for (int i = 0; i < count; ++i)
-        entries.append(prefix + QString::number(i));
-    return entries;
-}
 
 bool isRedo(const QKeyEvent *key)
 {
@@ -46,171 +44,55 @@ MainWindow::MainWindow(MessageService &messages, QuestionService &questions, Fol
     , mMessages(messages)
     , mQuestions(questions)
     , mFolders(folders)
+    , mSession(new EditSession(this))
+    , mValidator(new FieldValidator(messages, this, this))
+    , mWatcher(new ModuleWatcher(this))
 {
     ui->setupUi(this);
     setWindowTitle(kProgramTitle + QLatin1Char(' ') + QStringLiteral(LANCEFALL_VERSION) + QStringLiteral("[*]"));
 
-    optGender = {ui->optGender_0, ui->optGender_1, ui->optGender_2};
-    cmbPTTroops = {ui->cmbPTTroops_0, ui->cmbPTTroops_1, ui->cmbPTTroops_2,
-                   ui->cmbPTTroops_3, ui->cmbPTTroops_4, ui->cmbPTTroops_5};
-    txtPTMin = {ui->txtPTMin_0, ui->txtPTMin_1, ui->txtPTMin_2, ui->txtPTMin_3, ui->txtPTMin_4, ui->txtPTMin_5};
-    txtPTMax = {ui->txtPTMax_0, ui->txtPTMax_1, ui->txtPTMax_2, ui->txtPTMax_3, ui->txtPTMax_4, ui->txtPTMax_5};
-    chkPTPrisoner = {ui->chkPTPrisoner_0, ui->chkPTPrisoner_1, ui->chkPTPrisoner_2,
-                     ui->chkPTPrisoner_3, ui->chkPTPrisoner_4, ui->chkPTPrisoner_5};
-    mFlagBoxes = {ui->chkHero,    ui->chkInactive, ui->chkUnkillable, ui->chkFallDead, ui->chkNoCapture,
-                  ui->chkMounted, ui->chkMerchant, ui->chkBoots,      ui->chkArmor,    ui->chkHelmet,
-                  ui->chkGloves,  ui->chkHorse,    ui->chkShield,     ui->chkRanged,   ui->chkUnmoveable};
-    mSkillFields = {ui->txtPersuasion,     ui->txtPrisonerManagement,
-                    ui->txtLeadership,     ui->txtTrade,
-                    ui->txtTactics,        ui->txtPathfinding,
-                    ui->txtSpotting,       ui->txtInventoryManagement,
-                    ui->txtWoundTreatment, ui->txtSurgery,
-                    ui->txtFirstAid,       ui->txtEngineer,
-                    ui->txtHorseArchery,   ui->txtLooting,
-                    ui->txtTraining,       ui->txtTracking,
-                    ui->txtWeaponMaster,   ui->txtShield,
-                    ui->txtAthletics,      ui->txtRiding,
-                    ui->txtIronflesh,      ui->txtPowerStrike,
-                    ui->txtPowerThrow,     ui->txtPowerDraw};
-    mAttributeFields = {ui->TxtAttrStr, ui->txtAttrAgi, ui->txtAttrInt, ui->txtAttrCha, ui->txtLvl};
-    mProficiencyFields
-        = {ui->txt1hWeap, ui->txt2hWeap, ui->txtPole, ui->txtArch, ui->txtCross, ui->txtThrow, ui->txtFire};
-
-    for (QStringListModel *&m : mRecordModels)
-        m = new QStringListModel(this);
-    mItems = new QStringListModel(this);
-    mFactions = new QStringListModel(this);
-    mInventoryLabels = new QStringListModel(this);
-
-    ui->ListTroops->setModel(model(RecordList::Troops));
-    for (QComboBox *slot : cmbPTTroops)
-        slot->setModel(model(RecordList::TroopSlots));
-    ui->cmbUpgradePathA->setModel(model(RecordList::UpgradePaths));
-    ui->cmbUpgradePathB->setModel(model(RecordList::UpgradePaths));
-    ui->lstPartyTemplates->setModel(model(RecordList::Templates));
-    ui->cmbPTemplates->setModel(model(RecordList::Templates));
-    ui->lstParties->setModel(model(RecordList::Parties));
-    ui->cmbItems->setModel(mItems);
-    ui->cmbFactions->setModel(mFactions);
-    ui->cmbPTFactions->setModel(mFactions);
-    ui->cmbPFactions->setModel(mFactions);
-    ui->ListItems->setModel(mInventoryLabels);
-
-    // The chooser's fixed entries name the views; each carries its file kind.
-    for (int i = 0; i < ui->cmbChooseFile->count(); ++i) {
-        int file = -1;
-        for (const ModuleFile edited : kEditedFiles) {
-            if (ui->cmbChooseFile->itemText(i) == moduleFileName(edited))
-                file = static_cast<int>(edited);
-        }
-        ui->cmbChooseFile->setItemData(i, file);
+    const EditorContext context{*mSession, mMessages, mQuestions, *mValidator, this};
+    mEditors = {new TroopEditor(*ui, context), new TemplateEditor(*ui, context), new PartyEditor(*ui, context)};
+    for (RecordEditor *editor : mEditors) {
+        connect(editor, &RecordEditor::shownChanged, this, &MainWindow::updateCommands);
+        connect(editor, &RecordEditor::applied, this, &MainWindow::confirmUpdate);
+        connect(editor, &RecordEditor::status, statusBar(),
+                [this](const QString &text) { statusBar()->showMessage(text); });
     }
-    for (int p = 0; p < kPersonalityCount; ++p)
-        ui->cmbPTPersonality->addItem(personalityPreset(Personality(p)).entry, p);
 
-    mUndoStack = new QUndoStack(this);
-    connect(mUndoStack, &QUndoStack::cleanChanged, this, [this](bool clean) { setWindowModified(!clean); });
-    createUndoActions();
-    createCheckAction();
+    // The chooser's fixed entries name the views; each carries its record kind.
+    for (int i = 0; i < ui->cmbChooseFile->count(); ++i) {
+        int kind = -1;
+        for (const RecordKind edited : kRecordKinds) {
+            if (ui->cmbChooseFile->itemText(i) == moduleFileName(fileOf(edited)))
+                kind = static_cast<int>(edited);
+        }
+        ui->cmbChooseFile->setItemData(i, kind);
+    }
 
-    createSafeguards();
-    mValidator = new FieldValidator(mMessages, this, this);
-    attachFieldRules();
-    connectHandlers();
-    Form_Load();
-    setUpNavigation();
-}
-
-MainWindow::~MainWindow() = default;
-
-QStringListModel *MainWindow::model(RecordList list) const
-{
-    return mRecordModels[static_cast<int>(list)];
-}
-
-void MainWindow::createUndoActions()
-{
-    QAction *undo = mUndoStack->createUndoAction(this, QStringLiteral("Undo"));
-    undo->setObjectName(QStringLiteral("actionUndo"));
-    undo->setShortcuts(QKeySequence::Undo);
-    QAction *redo = mUndoStack->createRedoAction(this, QStringLiteral("Redo"));
-    redo->setObjectName(QStringLiteral("actionRedo"));
-    redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
-    addAction(undo);
-    addAction(redo);
-}
-
-void MainWindow::connectHandlers()
-{
+    connect(&mSession->undoStack(), &QUndoStack::cleanChanged, this, [this](bool clean) { setWindowModified(!clean); });
+    connect(mSession, &EditSession::changed, this, &MainWindow::changeStepped);
+    connect(mWatcher, &ModuleWatcher::changed, this, &MainWindow::moduleChangedOnDisk);
     connect(ui->cmdBrowse, &QPushButton::clicked, this, &MainWindow::cmdBrowse_Click);
     connect(ui->cmbChooseFile, &QComboBox::currentIndexChanged, this, &MainWindow::cmbChooseFile_Click);
     connect(ui->cmdUpdate, &QPushButton::clicked, this, &MainWindow::cmdUpdate_Click);
     connect(ui->cmdSave, &QPushButton::clicked, this, &MainWindow::cmdSave_Click);
 
-    connect(ui->ListTroops->selectionModel(), &QItemSelectionModel::selectionChanged, this,
-            &MainWindow::ListTroops_Click);
-    for (int i = 0; i < 3; ++i) {
-        connect(optGender[i], &QRadioButton::toggled, this, [this, i](bool on) {
-            if (on)
-                optGender_Click(i);
-        });
+    // Ctrl+Z in a field, or in a chooser's text, undoes the last update once its own typing
+    // has nothing left to undo.
+    for (RecordEditor *editor : mEditors) {
+        for (QLineEdit *field : editor->frame()->findChildren<QLineEdit *>())
+            field->installEventFilter(this);
     }
-    connect(ui->cmdAdd, &QPushButton::clicked, this, &MainWindow::cmdAdd_Click);
-    connect(ui->cmdRemove, &QPushButton::clicked, this, &MainWindow::cmdRemove_Click);
-    connect(ui->cmdUp, &QPushButton::clicked, this, &MainWindow::cmdUp_Click);
-    connect(ui->cmdDown, &QPushButton::clicked, this, &MainWindow::cmdDown_Click);
-
-    connect(ui->lstPartyTemplates->selectionModel(), &QItemSelectionModel::selectionChanged, this,
-            &MainWindow::lstPartyTemplates_Click);
-    connect(ui->cmbPTPersonality, &QComboBox::currentIndexChanged, this, &MainWindow::cmbPTPersonality_Click);
-    connect(ui->lstParties->selectionModel(), &QItemSelectionModel::selectionChanged, this,
-            &MainWindow::lstParties_Click);
+    Form_Load();
+    setUpMenus();
 }
 
-void MainWindow::attachFieldRules()
-{
-    for (int s = 0; s < kSkillCount; ++s)
-        mValidator->attach(mSkillFields[s], FieldRule::Skill, skillName(Skill(s)));
-    for (int i = 0; i < kAttributeCount; ++i)
-        mValidator->attach(mAttributeFields[i], FieldRule::Number, attributeName(i));
-    for (int i = 0; i < kProficiencyCount; ++i)
-        mValidator->attach(mProficiencyFields[i], FieldRule::Number, proficiencyName(i));
-    mValidator->attach(ui->txtPTMenu, FieldRule::Number, QStringLiteral("Menu"));
-    for (int i = 0; i < kMemberSlots; ++i) {
-        mValidator->attach(txtPTMin[i], FieldRule::Number, QStringLiteral("Member %1 minimum").arg(i + 1));
-        mValidator->attach(txtPTMax[i], FieldRule::Number, QStringLiteral("Member %1 maximum").arg(i + 1));
-    }
-    mValidator->attach(ui->txtFace1, FieldRule::FaceCode);
-    mValidator->attach(ui->txtFace2, FieldRule::FaceCode);
-    for (QLineEdit *field :
-         {ui->txtID, ui->txtName1, ui->txtName2, ui->txtPTID, ui->txtPTName, ui->txtPartiesID, ui->txtPartiesName})
-        mValidator->attach(field, FieldRule::NoBlanks);
-
-    for (QWidget *view : {static_cast<QWidget *>(ui->frmTroops), static_cast<QWidget *>(ui->frmParty_Templates),
-                          static_cast<QWidget *>(ui->frmParties)})
-        mViewFields += view->findChildren<QLineEdit *>();
-    for (QLineEdit *field : std::as_const(mViewFields))
-        field->installEventFilter(this);
-}
+MainWindow::~MainWindow() = default;
 
 void MainWindow::Form_Load()
 {
-    setCurrentFile(std::nullopt);
-    ui->cmbPTAgressiveness->clear();
-    ui->cmbPTAgressiveness->addItems(numberEntries(QString(), 16));
-    ui->cmbPTAgressiveness->setCurrentIndex(0);
-    ui->cmbPTCourage->clear();
-    ui->cmbPTCourage->addItems(numberEntries(QString(), 16));
-    ui->cmbPTCourage->setCurrentIndex(0);
-    ui->CmbRace->clear();
-    ui->CmbRace->addItems(numberEntries(QStringLiteral("Skin "), kRaceCount));
-    ui->CmbRace->setCurrentIndex(0);
-    {
-        const QSignalBlocker blocker(ui->cmbPTPersonality);
-        ui->cmbPTPersonality->setCurrentIndex(static_cast<int>(Personality::Soldier));
-    }
-    cmbPTPersonality_Click();
-
+    setCurrentKind(std::nullopt);
     QString folder = QDir::toNativeSeparators(QCoreApplication::applicationDirPath());
     ui->txtFolder->setText(addBackSlash(folder));
     updateCommands();
@@ -218,46 +100,42 @@ void MainWindow::Form_Load()
     ui->cmdBrowse->setFocus();
 }
 
-std::optional<ModuleFile> MainWindow::currentFile() const
+std::optional<RecordKind> MainWindow::currentKind() const
 {
-    const int file = ui->cmbChooseFile->currentData().toInt();
-    if (file < 0)
+    const int kind = ui->cmbChooseFile->currentData().toInt();
+    if (kind < 0)
         return std::nullopt;
-    return static_cast<ModuleFile>(file);
+    return static_cast<RecordKind>(kind);
 }
 
-void MainWindow::setCurrentFile(std::optional<ModuleFile> file)
+void MainWindow::setCurrentKind(std::optional<RecordKind> kind)
 {
-    const int index = ui->cmbChooseFile->findData(file ? static_cast<int>(*file) : -1);
+    const int index = ui->cmbChooseFile->findData(kind ? static_cast<int>(*kind) : -1);
     if (index != ui->cmbChooseFile->currentIndex())
         ui->cmbChooseFile->setCurrentIndex(index);
     else
         cmbChooseFile_Click();
 }
 
-QAbstractItemView *MainWindow::recordList(ModuleFile file) const
-{
-    switch (file) {
-    case ModuleFile::PartyTemplates:
-        return ui->lstPartyTemplates;
-    case ModuleFile::Parties:
-        return ui->lstParties;
-    default:
-        return ui->ListTroops;
-    }
-}
-
 void MainWindow::updateCommands()
 {
-    const bool loaded = mDocument.isLoaded();
+    const bool loaded = mSession->document().isLoaded();
     ui->cmbChooseFile->setEnabled(loaded);
     ui->cmdSave->setEnabled(loaded);
-    mCheckAction->setEnabled(loaded);
-    const std::optional<ModuleFile> file = currentFile();
+    ui->actionSave->setEnabled(loaded);
+    ui->actionFind->setEnabled(loaded);
+    if (QAction *check = findChild<QAction *>(QStringLiteral("actionCheckModule")))
+        check->setEnabled(loaded);
+    const std::optional<RecordKind> kind = currentKind();
     // Update acts only on a record that its view shows.
-    ui->cmdUpdate->setEnabled(loaded && file && mDocument.shownRecord(*file) >= 0
-                              && mDocument.shownRecord(*file) == selectedRow(recordList(*file)));
-    updateNavigation();
+    ui->cmdUpdate->setEnabled(kind && editor(*kind).canApply());
+    ui->actionUpdate->setEnabled(ui->cmdUpdate->isEnabled());
+    const QString title = kProgramTitle + QLatin1Char(' ') + QStringLiteral(LANCEFALL_VERSION);
+    setWindowTitle(
+        loaded ? QFileInfo(QDir::cleanPath(QDir::fromNativeSeparators(mSession->document().folder()))).fileName()
+                + QStringLiteral("[*] - ") + title
+               : title + QStringLiteral("[*]"));
+    showUsedBy();
 }
 
 void MainWindow::showView(QWidget *view)
@@ -272,22 +150,14 @@ void MainWindow::showView(QWidget *view)
     view->show();
 }
 
-void MainWindow::showError(const Error &error)
+void MainWindow::showUsedBy()
 {
-    switch (error.code) {
-    case ErrorCode::InvalidValue:
-    case ErrorCode::NotSelected:
-    case ErrorCode::EmptyCatalogue:
-        mMessages.show(this, error.description, MessageLook::Critical);
-        break;
-    case ErrorCode::TooManyItems:
-    case ErrorCode::UnknownLayout:
-        mMessages.show(this, error.description, MessageLook::Plain);
-        break;
-    default:
-        mMessages.show(this, error.message(), MessageLook::Plain);
-        break;
-    }
+    if (!mUsedBy)
+        return;
+    const std::optional<RecordKind> kind = currentKind();
+    const qsizetype shown = kind ? editor(*kind).shownRecord() : -1;
+    const int faction = kind && shown >= 0 ? editor(*kind).chosenFaction() : -1;
+    mUsedBy->show(kind, shown, faction);
 }
 
 void MainWindow::cmdBrowse_Click()
@@ -309,7 +179,7 @@ bool MainWindow::openFolder(const QString &chosen)
     if (!QFileInfo(chosen).isDir()) {
         mMessages.show(this, QStringLiteral("The folder ") + folder + QStringLiteral(" does not exist."),
                        MessageLook::Critical);
-        setStatus(QStringLiteral("Could not open ") + folder);
+        statusBar()->showMessage(QStringLiteral("Could not open ") + folder);
         return false;
     }
     return leaveModule(SaveMoment::OpeningFolder) && loadFolder(folder);
@@ -317,34 +187,34 @@ bool MainWindow::openFolder(const QString &chosen)
 
 bool MainWindow::loadFolder(const QString &folder)
 {
-    const LoadReport report = mDocument.open(folder);
+    const LoadReport report = mSession->open(folder);
     if (!report.ok()) {
         // The module loaded before, its lists and its updates stay as they were.
         for (const ModuleFile file : kModuleFiles) {
             const std::optional<Error> &failure = report.failure(file);
             if (failure && failure->code != ErrorCode::FileNotFound)
-                showError(*failure);
+                showError(mMessages, this, *failure);
         }
         mMessages.show(this, report.unableToOpenMessage(), MessageLook::Critical);
-        setStatus(QStringLiteral("Could not open ") + folder);
+        statusBar()->showMessage(QStringLiteral("Could not open ") + folder);
         return false;
     }
 
-    beginModule();
+    QStringList files;
+    for (const ModuleFile file : kModuleFiles)
+        files.append(QDir::cleanPath(QDir::fromNativeSeparators(mSession->module().path(file))));
+    mWatcher->watch(QDir::cleanPath(QDir::fromNativeSeparators(mSession->document().folder())), files);
     ui->txtFolder->setText(folder);
-    fillLists();
-    refreshCheckReport();
-    mUndoStack->clear();
-    mUndoStack->setClean();
     setWindowModified(false);
-    mNavigation->settings.addRecentFolder(folder);
+    mSettings.addRecentFolder(folder);
     fillRecentFolders();
-    setCurrentFile(ModuleFile::Troops);
-    setStatus(QStringLiteral("Opened %1: %2 troops, %3 templates, %4 parties")
-                  .arg(folder)
-                  .arg(mDocument.recordCount(ModuleFile::Troops))
-                  .arg(mDocument.recordCount(ModuleFile::PartyTemplates))
-                  .arg(mDocument.recordCount(ModuleFile::Parties)));
+    setCurrentKind(RecordKind::Troop);
+    const ModuleDocument &document = mSession->document();
+    statusBar()->showMessage(QStringLiteral("Opened %1: %2 troops, %3 templates, %4 parties")
+                                 .arg(folder)
+                                 .arg(document.recordCount(RecordKind::Troop))
+                                 .arg(document.recordCount(RecordKind::PartyTemplate))
+                                 .arg(document.recordCount(RecordKind::Party)));
     if (!report.summaryNotice.isEmpty())
         mMessages.show(this, report.summaryNotice, MessageLook::Information);
     if (!report.placementNotices.isEmpty())
@@ -352,151 +222,80 @@ bool MainWindow::loadFolder(const QString &folder)
     return true;
 }
 
-void MainWindow::fillLists()
-{
-    for (int list = 0; list < kRecordListCount; ++list)
-        mRecordModels[list]->setStringList(mDocument.labels(RecordList(list)));
-    mItems->setStringList(module().items);
-    mFactions->setStringList(module().factions);
-    mInventory = InventoryState{};
-    mInventoryLabels->setStringList({});
-    mNavigation->references = CrossReferences(module());
-
-    const auto first = [](const QAbstractItemModel *m) { return m->rowCount() > 0 ? 0 : -1; };
-    for (QComboBox *slot : cmbPTTroops)
-        slot->setCurrentIndex(first(model(RecordList::TroopSlots)));
-    ui->cmbUpgradePathA->setCurrentIndex(first(model(RecordList::UpgradePaths)));
-    ui->cmbUpgradePathB->setCurrentIndex(first(model(RecordList::UpgradePaths)));
-    ui->cmbPTemplates->setCurrentIndex(first(model(RecordList::Templates)));
-    ui->cmbItems->setCurrentIndex(first(mItems));
-    for (QComboBox *factions : {ui->cmbFactions, ui->cmbPTFactions, ui->cmbPFactions})
-        factions->setCurrentIndex(first(mFactions));
-}
-
 void MainWindow::cmbChooseFile_Click()
 {
     if (!leaveView())
         return;
-    const std::optional<ModuleFile> file = currentFile();
-    if (!file)
-        showView(ui->frmInstructions);
-    else if (*file == ModuleFile::Troops)
-        showView(ui->frmTroops);
-    else if (*file == ModuleFile::PartyTemplates)
-        showView(ui->frmParty_Templates);
-    else
-        showView(ui->frmParties);
+    const std::optional<RecordKind> kind = currentKind();
+    showView(kind ? editor(*kind).frame() : ui->frmInstructions);
     updateCommands();
 }
 
 void MainWindow::cmdUpdate_Click()
 {
-    // A field just left with a refused value says so itself; one mistake, one message.
-    if (mValidator->complaintPending())
+    if (const std::optional<RecordKind> kind = currentKind())
+        editor(*kind).apply();
+}
+
+void MainWindow::confirmUpdate(const ModuleChange &change, bool changed)
+{
+    statusBar()->showMessage(
+        changed
+            ? QStringLiteral("Updated ") + change.records.value(0).id
+            : QStringLiteral("Nothing to update: the fields hold %1 as it is stored").arg(change.records.value(0).id));
+    if (!changed || !mSettings.confirmUpdates())
         return;
-    const std::optional<ModuleFile> file = currentFile();
-    if (!file)
+    if (mMessages.showDismissible(this, change.confirmation(), MessageLook::Plain))
+        ui->actionConfirmUpdates->setChecked(false);
+}
+
+void MainWindow::changeStepped(const ModuleChange &change, ChangeStep step)
+{
+    if (step == ChangeStep::Applied || change.isEmpty())
         return;
-    switch (*file) {
-    case ModuleFile::Troops:
-        Update_Troop();
-        break;
-    case ModuleFile::PartyTemplates:
-        Update_PT();
-        break;
-    default:
-        Update_Parties();
-        break;
-    }
+    const RecordChange &first = change.records.first();
+    showRecord(first.kind, first.record);
+    statusBar()->showMessage((step == ChangeStep::Undone ? QStringLiteral("Undid ") : QStringLiteral("Redid "))
+                             + change.text);
 }
 
-void MainWindow::pushUpdate(const Result<RecordUpdate> &update)
+void MainWindow::showRecord(RecordKind kind, qsizetype k)
 {
-    if (!update) {
-        setStatus(QStringLiteral("Not updated: ") + update.error().description);
-        showError(update.error());
+    // Undo, redo and a reload put the stored record in the view: edits not applied go,
+    // in any view, without a question.
+    for (RecordEditor *other : mEditors)
+        other->discardEdits();
+    setCurrentKind(kind);
+    editor(kind).showRecord(k);
+}
+
+void MainWindow::jumpTo(RecordKind kind, qsizetype k)
+{
+    setCurrentKind(kind);
+    // The user chose to stay with edits not applied.
+    if (currentKind() != kind)
         return;
-    }
-    mUndoStack->push(new UpdateCommand(*this, *update));
-    mEdits->reset();
-    fieldsApplied();
-    confirmUpdate(*update);
+    editor(kind).selectRecord(k);
 }
 
-void MainWindow::fieldsApplied()
+void MainWindow::showFinding(const Finding &finding)
 {
-    // What the fields hold is now stored: Ctrl+Z in a field undoes the update, not the
-    // typing, and a field left unchanged is no longer checked as typed.
-    for (QLineEdit *field : std::as_const(mViewFields)) {
-        const QSignalBlocker blocker(field);
-        field->setText(field->text());
-    }
-}
-
-void MainWindow::relabel(const RecordUpdate &update, bool after)
-{
-    for (const LabelChange &change : update.labels) {
-        QStringListModel *m = model(change.list);
-        m->setData(m->index(change.row), after ? change.after : change.before);
-    }
-}
-
-void MainWindow::applyUpdate(const RecordUpdate &update, bool show)
-{
-    mDocument.apply(update);
-    mNavigation->references.refresh(module(), update);
-    relabel(update, true);
-    if (show) {
-        showRecord(update.file, update.record);
-        setStatus(QStringLiteral("Redid ") + update.description());
-    }
-    showUsedBy();
-    refreshCheckReport();
-}
-
-void MainWindow::revertUpdate(const RecordUpdate &update)
-{
-    mDocument.revert(update);
-    mNavigation->references.refresh(module(), update);
-    relabel(update, false);
-    showRecord(update.file, update.record);
-    setStatus(QStringLiteral("Undid ") + update.description());
-    refreshCheckReport();
-}
-
-void MainWindow::showRecord(ModuleFile file, qsizetype k)
-{
-    // Undo, redo and a reload put the stored record in the fields: edits not applied go.
-    mEdits->reset();
-    setCurrentFile(file);
-    QAbstractItemView *list = recordList(file);
-    {
-        const QSignalBlocker blocker(list->selectionModel());
-        list->setCurrentIndex(list->model()->index(int(k), 0));
-    }
-    list->scrollTo(list->currentIndex());
-    switch (file) {
-    case ModuleFile::Troops:
-        ListTroops_Click();
-        break;
-    case ModuleFile::PartyTemplates:
-        lstPartyTemplates_Click();
-        break;
-    default:
-        lstParties_Click();
-        break;
-    }
+    const std::optional<RecordKind> kind = recordKindOf(finding.file);
+    if (!kind)
+        return; // the catalogues have no view
+    if (finding.record >= 0 && finding.record < mSession->document().recordCount(*kind))
+        showRecord(*kind, finding.record);
+    else
+        setCurrentKind(*kind);
 }
 
 bool MainWindow::cmdSave_Click()
 {
     if (!mayOverwriteChangesOnDisk())
         return false;
-    const SaveReport report = mDocument.save();
+    const SaveReport report = mSession->save();
     mMessages.show(this, report.message(), report.ok() ? MessageLook::Plain : MessageLook::Critical);
-    if (report.ok())
-        mUndoStack->setClean();
-    setStatus(saveStatus(report));
+    statusBar()->showMessage(saveStatus(report));
     return report.ok();
 }
 
@@ -518,14 +317,6 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
             return true;
     }
     return QMainWindow::eventFilter(watched, event);
-}
-
-int MainWindow::selectedRow(const QAbstractItemView *view) const
-{
-    // A click makes an entry current before it selects it, so the selected entry,
-    // not the current one, is the one the user chose.
-    const QModelIndexList selected = view->selectionModel()->selectedIndexes();
-    return selected.isEmpty() ? -1 : selected.first().row();
 }
 
 } // namespace lancefall

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "troops/inventory.h"
+#include "ui/editor_settings.h"
 #include "workspace/module_document.h"
 
 #include <QMainWindow>
@@ -9,15 +9,6 @@
 #include <memory>
 #include <optional>
 
-class QAbstractItemView;
-class QAction;
-class QCheckBox;
-class QComboBox;
-class QLineEdit;
-class QRadioButton;
-class QStringListModel;
-class QUndoStack;
-
 namespace Ui {
 class MainWindow;
 }
@@ -25,19 +16,22 @@ class MainWindow;
 namespace lancefall {
 
 class CheckReport;
-struct Finding;
-class EditTracker;
+class EditSession;
 class FieldValidator;
 class FolderPicker;
 class MessageService;
 class ModuleWatcher;
 class QuestionService;
+class RecordEditor;
+class UsedByPanel;
+enum class ChangeStep;
 enum class SaveMoment;
-struct Navigation;
+struct Finding;
 
-// The editor's one window. The module and every change to it belong to the
-// ModuleDocument; the window's handlers copy a record's view into the controls and
-// back, keep the lists in step with the document and show messages.
+// The editor's one window: the form, the menus and the wiring. The module and every
+// change to it belong to the edit session; each view has an editor that copies records
+// between the document and its controls. The window switches views, loads and saves,
+// asks before work is lost and tells the user what happened.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 
@@ -45,10 +39,9 @@ public:
     MainWindow(MessageService &messages, QuestionService &questions, FolderPicker &folders, QWidget *parent = nullptr);
     ~MainWindow() override;
 
-    const ModuleDocument &document() const { return mDocument; }
-    const Module &module() const { return mDocument.module(); }
+    EditSession &session() const { return *mSession; }
     Ui::MainWindow &form() { return *ui; }
-    QUndoStack &undoStack() { return *mUndoStack; }
+    RecordEditor &editor(RecordKind kind) const { return *mEditors[indexOf(kind)]; }
 
     // Opens the module in folder as Browse does once a folder is chosen (the command line
     // and the recent folders use it): unsaved work is asked about first; true when the
@@ -65,33 +58,6 @@ public:
     // program changed; true when every one was written.
     bool cmdSave_Click();
 
-    // Troop view.
-    void ListTroops_Click();
-    void optGender_Click(int index);
-    void Update_Troop();
-    void cmdAdd_Click();
-    void cmdRemove_Click();
-    void cmdUp_Click();
-    void cmdDown_Click();
-
-    // Party template view.
-    void lstPartyTemplates_Click();
-    void cmbPTPersonality_Click();
-    void Update_PT();
-
-    // Party view.
-    void lstParties_Click();
-    void Update_Parties();
-
-    // Check module (F7): checks the module as it stands, unsaved updates included, and
-    // lists the findings; activating one shows its record.
-    void actionCheckModule_Triggered();
-
-    // Undo and redo of one update: the document's lines and the lists' labels, then
-    // the record is shown in its view.
-    void applyUpdate(const RecordUpdate &update, bool show);
-    void revertUpdate(const RecordUpdate &update);
-
 protected:
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -101,89 +67,46 @@ private:
     // Loads folder (native separators, ending in one); on failure says why and keeps the
     // module loaded before.
     bool loadFolder(const QString &folder);
-
-    // Safeguards of work not yet kept (safeguards.cpp).
-    void createSafeguards();
-    void beginModule();
-    bool mayOverwriteChangesOnDisk();
-    void moduleChangedOnDisk();
-    void reloadModule();
-    // Leaving the module, a record or a view: true when the user may go on, after the
-    // questions about edits not applied and updates not saved.
-    bool leaveModule(SaveMoment moment);
-    bool leaveRecord(bool showAgain);
-    bool leaveRecordFor(ModuleFile file);
-    bool leaveView();
-    std::optional<ModuleFile> editedFile() const;
-    void selectQuietly(QAbstractItemView *list, int row);
-
-    void fillLists();
-    std::optional<ModuleFile> currentFile() const;
-    void setCurrentFile(std::optional<ModuleFile> file);
-    QAbstractItemView *recordList(ModuleFile file) const;
+    std::optional<RecordKind> currentKind() const;
+    void setCurrentKind(std::optional<RecordKind> kind);
     void updateCommands();
     void showView(QWidget *view);
-    void showError(const Error &error);
-    void pushUpdate(const Result<RecordUpdate> &update);
-    void relabel(const RecordUpdate &update, bool after);
-    void showRecord(ModuleFile file, qsizetype k);
-    void fieldsApplied();
-    void connectHandlers();
-    void attachFieldRules();
-    void createUndoActions();
-    void createCheckAction();
-    // Checks again while the report is open: after a load, an update, an undo or a redo.
-    void refreshCheckReport();
+    // Shows record k in its view, as stored (undo, redo, a reload).
+    void showRecord(RecordKind kind, qsizetype k);
+    // Goes to record k as a click in its list would (used by, the check report).
+    void jumpTo(RecordKind kind, qsizetype k);
+    void changeStepped(const ModuleChange &change, ChangeStep step);
+    void confirmUpdate(const ModuleChange &change, bool changed);
     void showFinding(const Finding &finding);
-    void showInventory();
-    int selectedRow(const QAbstractItemView *view) const;
-    QStringListModel *model(RecordList list) const;
-
-    // Finding and moving (navigation.cpp): menus, filters, searchable choosers, used-by,
-    // status bar and title.
-    void setUpNavigation();
-    void updateNavigation();
     void showUsedBy();
-    void jumpTo(ModuleFile file, qsizetype k);
+
+    // Menus and what the menus reach (navigation.cpp).
+    void setUpMenus();
     void findInView();
     void updateFromShortcut();
     void fillRecentFolders();
-    void showAbout();
-    void setStatus(const QString &text);
-    void confirmUpdate(const RecordUpdate &update);
+
+    // Safeguards of work not yet kept (safeguards.cpp).
+    bool mayOverwriteChangesOnDisk();
+    void moduleChangedOnDisk();
+    void reloadModule();
+    // Leaving the module or a view: true when the user may go on, after the questions
+    // about edits not applied and updates not saved.
+    bool leaveModule(SaveMoment moment);
+    bool leaveView();
+    RecordEditor *editedEditor() const;
 
     std::unique_ptr<Ui::MainWindow> ui;
     MessageService &mMessages;
     QuestionService &mQuestions;
     FolderPicker &mFolders;
-    FieldValidator *mValidator = nullptr;
-    QUndoStack *mUndoStack = nullptr;
-    EditTracker *mEdits = nullptr;
-    ModuleWatcher *mWatcher = nullptr;
-    QAction *mCheckAction = nullptr;
+    EditSession *mSession;
+    FieldValidator *mValidator;
+    std::array<RecordEditor *, kEditedFileCount> mEditors{};
+    ModuleWatcher *mWatcher;
+    UsedByPanel *mUsedBy = nullptr;
     CheckReport *mCheckReport = nullptr;
-
-    ModuleDocument mDocument;
-
-    // One model per set of lists that show the same entries, by RecordList.
-    std::array<QStringListModel *, kRecordListCount> mRecordModels{};
-    QStringListModel *mItems = nullptr;           // cmbItems
-    QStringListModel *mFactions = nullptr;        // cmbFactions, cmbPTFactions, cmbPFactions
-    QStringListModel *mInventoryLabels = nullptr; // ListItems
-
-    std::array<QRadioButton *, 3> optGender{};
-    std::array<QComboBox *, 6> cmbPTTroops{};
-    std::array<QLineEdit *, 6> txtPTMin{};
-    std::array<QLineEdit *, 6> txtPTMax{};
-    std::array<QCheckBox *, 6> chkPTPrisoner{};
-    std::array<QCheckBox *, kTroopFlagCount> mFlagBoxes{};
-    std::array<QLineEdit *, kSkillCount> mSkillFields{};
-    std::array<QLineEdit *, kAttributeCount> mAttributeFields{};
-    std::array<QLineEdit *, kProficiencyCount> mProficiencyFields{};
-    QList<QLineEdit *> mViewFields; // every text field of the three views
-
-    InventoryState mInventory;
-    std::unique_ptr<Navigation> mNavigation;
+    EditorSettings mSettings;
 };
 
 } // namespace lancefall

@@ -4,10 +4,13 @@
 
 #include "ui/navigation.h"
 
+#include "ui/check_report.h"
 #include "ui/dialog_services.h"
+#include "ui/edit_session.h"
 #include "ui/field_validation.h"
 #include "ui/full_text_tips.h"
 #include "ui/main_window.h"
+#include "ui/record_editor.h"
 #include "ui/record_filter.h"
 #include "ui/searchable_chooser.h"
 #include "ui/services.h"
@@ -20,15 +23,6 @@
 #include <QUndoStack>
 
 namespace lancefall {
-
-namespace {
-
-QString folderName(const QString &folder)
-{
-    return QFileInfo(QDir::cleanPath(QDir::fromNativeSeparators(folder))).fileName();
-}
-
-} // namespace
 
 QString saveStatus(const SaveReport &report)
 {
@@ -48,37 +42,31 @@ QString saveStatus(const SaveReport &report)
         .arg(kept.join(QStringLiteral(", ")));
 }
 
-void MainWindow::setUpNavigation()
+void MainWindow::setUpMenus()
 {
-    mNavigation = std::make_unique<Navigation>();
-    Navigation &nav = *mNavigation;
-
-    nav.filters = {new RecordFilter(ui->txtFilterTroops, ui->ListTroops),
-                   new RecordFilter(ui->txtFilterTemplates, ui->lstPartyTemplates),
-                   new RecordFilter(ui->txtFilterParties, ui->lstParties)};
-
-    nav.tips = new FullTextTips(this);
-    QList<QComboBox *> choosers{ui->cmbItems, ui->cmbFactions, ui->cmbPTFactions, ui->cmbPFactions, ui->cmbPTemplates};
-    choosers.append(QList<QComboBox *>(cmbPTTroops.begin(), cmbPTTroops.end()));
+    auto *tips = new FullTextTips(this);
+    QList<QComboBox *> choosers{ui->cmbItems,      ui->cmbFactions,   ui->cmbPTFactions, ui->cmbPFactions,
+                                ui->cmbPTemplates, ui->cmbPTTroops_0, ui->cmbPTTroops_1, ui->cmbPTTroops_2,
+                                ui->cmbPTTroops_3, ui->cmbPTTroops_4, ui->cmbPTTroops_5};
     for (QComboBox *chooser : std::as_const(choosers))
         makeSearchable(chooser);
     // Upgrade-path entries name no identifier: they are searched as the member troops are.
-    makeSearchable(ui->cmbUpgradePathA, model(RecordList::TroopSlots));
-    makeSearchable(ui->cmbUpgradePathB, model(RecordList::TroopSlots));
+    makeSearchable(ui->cmbUpgradePathA, mSession->model(RecordList::TroopSlots));
+    makeSearchable(ui->cmbUpgradePathB, mSession->model(RecordList::TroopSlots));
     for (QComboBox *chooser : ui->centralwidget->findChildren<QComboBox *>()) {
-        nav.tips->watch(chooser);
+        tips->watch(chooser);
         // Ctrl+Z in a chooser's text undoes the last update once its typing has nothing to undo.
         if (chooser->lineEdit())
             chooser->lineEdit()->installEventFilter(this);
     }
     for (QAbstractItemView *list : std::initializer_list<QAbstractItemView *>{
              ui->ListTroops, ui->lstPartyTemplates, ui->lstParties, ui->ListItems, ui->lstUsedBy})
-        nav.tips->watch(list);
-    nav.tips->watch(ui->txtFace1);
-    nav.tips->watch(ui->txtFace2);
+        tips->watch(list);
+    tips->watch(ui->txtFace1);
+    tips->watch(ui->txtFace2);
 
-    nav.usedBy = new UsedByPanel(ui->lblUsedByRecord, ui->lstUsedBy, ui->lblFactionUse, this);
-    connect(nav.usedBy, &UsedByPanel::jump, this, &MainWindow::jumpTo);
+    mUsedBy = new UsedByPanel(*mSession, ui->lblUsedByRecord, ui->lstUsedBy, ui->lblFactionUse, this);
+    connect(mUsedBy, &UsedByPanel::jump, this, &MainWindow::jumpTo);
     for (QComboBox *factions : {ui->cmbFactions, ui->cmbPTFactions, ui->cmbPFactions})
         connect(factions, &QComboBox::currentIndexChanged, this, &MainWindow::showUsedBy);
 
@@ -90,80 +78,68 @@ void MainWindow::setUpNavigation()
     connect(ui->actionUpdate, &QAction::triggered, this, &MainWindow::updateFromShortcut);
     ui->actionFind->setShortcuts(QKeySequence::Find);
     connect(ui->actionFind, &QAction::triggered, this, &MainWindow::findInView);
-    ui->actionConfirmUpdates->setChecked(nav.settings.confirmUpdates());
-    connect(ui->actionConfirmUpdates, &QAction::toggled, this,
-            [this](bool on) { mNavigation->settings.setConfirmUpdates(on); });
-    connect(ui->actionAbout, &QAction::triggered, this, &MainWindow::showAbout);
-    QAction *undo = findChild<QAction *>(QStringLiteral("actionUndo"));
-    QAction *redo = findChild<QAction *>(QStringLiteral("actionRedo"));
+    ui->actionConfirmUpdates->setChecked(mSettings.confirmUpdates());
+    connect(ui->actionConfirmUpdates, &QAction::toggled, this, [this](bool on) { mSettings.setConfirmUpdates(on); });
+    connect(ui->actionAbout, &QAction::triggered, this, [this] {
+        mMessages.show(this,
+                       kProgramTitle + QLatin1Char(' ') + QStringLiteral(LANCEFALL_VERSION)
+                           + QStringLiteral("\n\nEdits the troops, party templates and parties of a Lancefall module "
+                                            "and writes them back in the game's own text formats.\n\nQt ")
+                           + QString::fromLatin1(qVersion()),
+                       MessageLook::Information);
+    });
+
+    QAction *undo = mSession->undoStack().createUndoAction(this, QStringLiteral("Undo"));
+    undo->setObjectName(QStringLiteral("actionUndo"));
+    undo->setShortcuts(QKeySequence::Undo);
+    QAction *redo = mSession->undoStack().createRedoAction(this, QStringLiteral("Redo"));
+    redo->setObjectName(QStringLiteral("actionRedo"));
+    redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    addAction(undo);
+    addAction(redo);
     ui->menuEdit->insertActions(ui->actionUpdate, {undo, redo});
     ui->menuEdit->insertSeparator(ui->actionUpdate);
     QAction *showUsedBy = ui->dockUsedBy->toggleViewAction();
     showUsedBy->setObjectName(QStringLiteral("actionShowUsedBy"));
     ui->menuView->addAction(showUsedBy);
+
+    auto *check = new QAction(QStringLiteral("Check module"), this);
+    check->setObjectName(QStringLiteral("actionCheckModule"));
+    check->setShortcut(QKeySequence(Qt::Key_F7));
+    check->setStatusTip(QStringLiteral("Check every record of the module as it stands, unsaved updates included"));
+    connect(check, &QAction::triggered, this, [this, check] {
+        if (!mSession->document().isLoaded())
+            return;
+        if (!mCheckReport) {
+            mCheckReport = new CheckReport(*mSession, this);
+            mCheckReport->addAction(check);
+            connect(mCheckReport, &CheckReport::findingActivated, this, &MainWindow::showFinding);
+        }
+        mCheckReport->show();
+        mCheckReport->check();
+        mCheckReport->raise();
+        mCheckReport->activateWindow();
+    });
+    ui->menuTools->addAction(check);
     fillRecentFolders();
 
     // The folder dialog opens on the folder used last.
-    if (!nav.settings.lastFolder().isEmpty() && QFileInfo(nav.settings.lastFolder()).isDir())
-        ui->txtFolder->setText(nav.settings.lastFolder());
-    if (!restoreGeometry(nav.settings.windowGeometry()))
+    if (!mSettings.lastFolder().isEmpty() && QFileInfo(mSettings.lastFolder()).isDir())
+        ui->txtFolder->setText(mSettings.lastFolder());
+    if (!restoreGeometry(mSettings.windowGeometry()))
         resize(minimumSizeHint());
-    restoreState(nav.settings.windowState());
-    setStatus(QStringLiteral("Choose a module folder with Browse or File > Open Folder (Ctrl+O)"));
-    updateNavigation();
-}
-
-void MainWindow::updateNavigation()
-{
-    if (!mNavigation)
-        return;
-    ui->actionSave->setEnabled(ui->cmdSave->isEnabled());
-    ui->actionUpdate->setEnabled(ui->cmdUpdate->isEnabled());
-    ui->actionFind->setEnabled(mDocument.isLoaded());
-    const QString title = kProgramTitle + QLatin1Char(' ') + QStringLiteral(LANCEFALL_VERSION);
-    setWindowTitle(mDocument.isLoaded() ? folderName(mDocument.folder()) + QStringLiteral("[*] - ") + title
-                                        : title + QStringLiteral("[*]"));
-    showUsedBy();
-}
-
-void MainWindow::showUsedBy()
-{
-    if (!mNavigation)
-        return;
-    const std::optional<ModuleFile> file = currentFile();
-    int faction = -1;
-    if (file == ModuleFile::Troops)
-        faction = ui->cmbFactions->currentIndex();
-    else if (file == ModuleFile::PartyTemplates)
-        faction = ui->cmbPTFactions->currentIndex();
-    else if (file == ModuleFile::Parties)
-        faction = ui->cmbPFactions->currentIndex();
-    const qsizetype shown = file ? mDocument.shownRecord(*file) : -1;
-    if (!mDocument.isLoaded() || shown < 0)
-        faction = -1;
-    mNavigation->usedBy->show(mDocument, mNavigation->references, file, shown, faction);
-}
-
-void MainWindow::jumpTo(ModuleFile file, qsizetype k)
-{
-    setCurrentFile(file);
-    // The user chose to stay with edits not applied.
-    if (currentFile() != file)
-        return;
-    mNavigation->filterOf(file).reveal(int(k));
-    QAbstractItemView *list = recordList(file);
-    // Made current and selected as a click would: the view shows the record.
-    list->setCurrentIndex(list->model()->index(int(k), 0));
-    list->scrollTo(list->currentIndex());
+    restoreState(mSettings.windowState());
+    statusBar()->showMessage(QStringLiteral("Choose a module folder with Browse or File > Open Folder (Ctrl+O)"));
+    updateCommands();
 }
 
 void MainWindow::findInView()
 {
-    if (!mDocument.isLoaded())
+    if (!mSession->document().isLoaded())
         return;
-    if (!currentFile())
-        setCurrentFile(ModuleFile::Troops);
-    QLineEdit *field = mNavigation->filterOf(*currentFile()).field();
+    if (!currentKind())
+        setCurrentKind(RecordKind::Troop);
+    QLineEdit *field = editor(currentKind().value_or(RecordKind::Troop)).filter().field();
     field->setFocus(Qt::ShortcutFocusReason);
     field->selectAll();
 }
@@ -184,7 +160,7 @@ void MainWindow::updateFromShortcut()
 void MainWindow::fillRecentFolders()
 {
     ui->menuRecentFolders->clear();
-    const QStringList &folders = mNavigation->settings.recentFolders();
+    const QStringList &folders = mSettings.recentFolders();
     for (int i = 0; i < folders.size(); ++i) {
         const QString folder = folders.at(i);
         QAction *open = ui->menuRecentFolders->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(folder));
@@ -194,34 +170,9 @@ void MainWindow::fillRecentFolders()
     ui->menuRecentFolders->setEnabled(!folders.isEmpty());
 }
 
-void MainWindow::showAbout()
-{
-    mMessages.show(this,
-                   kProgramTitle + QLatin1Char(' ') + QStringLiteral(LANCEFALL_VERSION)
-                       + QStringLiteral("\n\nEdits the troops, party templates and parties of a Lancefall module "
-                                        "and writes them back in the game's own text formats.\n\nQt ")
-                       + QString::fromLatin1(qVersion()),
-                   MessageLook::Information);
-}
-
-void MainWindow::setStatus(const QString &text)
-{
-    ui->statusbar->showMessage(text);
-}
-
-void MainWindow::confirmUpdate(const RecordUpdate &update)
-{
-    setStatus(QStringLiteral("Updated ") + update.id);
-    if (!mNavigation->settings.confirmUpdates())
-        return;
-    if (mMessages.showDismissible(this, update.confirmation(), MessageLook::Plain))
-        ui->actionConfirmUpdates->setChecked(false);
-}
-
 void MainWindow::hideEvent(QHideEvent *event)
 {
-    if (mNavigation)
-        mNavigation->settings.setWindow(saveGeometry(), saveState());
+    mSettings.setWindow(saveGeometry(), saveState());
     QMainWindow::hideEvent(event);
 }
 

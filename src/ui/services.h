@@ -1,5 +1,7 @@
 #pragma once
 
+#include "lines/error.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -24,6 +26,10 @@ public:
         return false;
     }
 };
+
+// Shows an error in the look its kind asks for: a refused value names the field without
+// an error number, a failure to read or write gives "Error #n: ...".
+void showError(MessageService &messages, QWidget *owner, const Error &error);
 
 // The questions the editor asks before work could be lost.
 enum class CloseAnswer { Save, Discard, Cancel };

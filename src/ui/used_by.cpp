@@ -1,5 +1,7 @@
 #include "ui/used_by.h"
 
+#include "ui/edit_session.h"
+
 #include <QLabel>
 #include <QListWidget>
 
@@ -7,7 +9,7 @@ namespace lancefall {
 
 namespace {
 
-constexpr int kFileRole = Qt::UserRole;
+constexpr int kKindRole = Qt::UserRole;
 constexpr int kRecordRole = Qt::UserRole + 1;
 
 QString counted(qsizetype n, const QString &one, const QString &many)
@@ -17,17 +19,19 @@ QString counted(qsizetype n, const QString &one, const QString &many)
 
 } // namespace
 
-UsedByPanel::UsedByPanel(QLabel *record, QListWidget *list, QLabel *faction, QObject *parent)
+UsedByPanel::UsedByPanel(EditSession &session, QLabel *record, QListWidget *list, QLabel *faction, QObject *parent)
     : QObject(parent)
+    , mSession(session)
     , mRecord(record)
     , mList(list)
     , mFaction(faction)
 {
     connect(list, &QListWidget::itemActivated, this, &UsedByPanel::activated);
+    connect(&session, &EditSession::changed, this, &UsedByPanel::refresh);
+    connect(&session, &EditSession::loaded, this, &UsedByPanel::refresh);
 }
 
-void UsedByPanel::addGroup(const QString &title, const ModuleDocument &document, ModuleFile file,
-                           const QList<qsizetype> &records)
+void UsedByPanel::addGroup(const QString &title, RecordKind kind, const QList<qsizetype> &records)
 {
     auto *heading = new QListWidgetItem(title + QStringLiteral(" (") + QString::number(records.size()) + u')', mList);
     QFont bold = heading->font();
@@ -35,42 +39,51 @@ void UsedByPanel::addGroup(const QString &title, const ModuleDocument &document,
     heading->setFont(bold);
     // A heading can be neither chosen nor activated.
     heading->setFlags(Qt::ItemIsEnabled);
-    const QStringList &labels = document.labels(recordListOf(file));
+    const QStringList &labels = mSession.document().labels(describe(kind).list);
     for (const qsizetype k : records) {
         auto *entry = new QListWidgetItem(QStringLiteral("  ") + labels.value(k), mList);
-        entry->setData(kFileRole, int(file));
+        entry->setData(kKindRole, int(kind));
         entry->setData(kRecordRole, k);
         entry->setToolTip(labels.value(k));
     }
 }
 
-void UsedByPanel::show(const ModuleDocument &document, const CrossReferences &references,
-                       std::optional<ModuleFile> file, qsizetype k, int faction)
+void UsedByPanel::show(std::optional<RecordKind> kind, qsizetype k, int faction)
 {
+    mKind = kind;
+    mShown = k;
+    mShownFaction = faction;
+    refresh();
+}
+
+void UsedByPanel::refresh()
+{
+    const std::optional<RecordKind> kind = mKind;
+    const qsizetype k = mShown;
+    const int faction = mShownFaction;
+    const CrossReferences &references = mSession.references();
     mList->clear();
-    if (!file || k < 0) {
+    if (!kind || k < 0) {
         mRecord->setText(QStringLiteral("Select a troop, party template or party to see what uses it."));
     } else {
-        mRecord->setText(QStringLiteral("What uses ") + document.labels(recordListOf(*file)).value(k));
-        switch (*file) {
-        case ModuleFile::Troops:
-            addGroup(QStringLiteral("Troops that upgrade to it"), document, ModuleFile::Troops,
-                     references.upgradesTo(k));
-            addGroup(QStringLiteral("Templates with it as a member"), document, ModuleFile::PartyTemplates,
+        mRecord->setText(QStringLiteral("What uses ") + mSession.document().labels(describe(*kind).list).value(k));
+        switch (*kind) {
+        case RecordKind::Troop:
+            addGroup(QStringLiteral("Troops that upgrade to it"), RecordKind::Troop, references.upgradesTo(k));
+            addGroup(QStringLiteral("Templates with it as a member"), RecordKind::PartyTemplate,
                      references.templatesWith(k));
-            addGroup(QStringLiteral("Parties using those templates"), document, ModuleFile::Parties,
-                     references.partiesWith(k));
+            addGroup(QStringLiteral("Parties using those templates"), RecordKind::Party, references.partiesWith(k));
             break;
-        case ModuleFile::PartyTemplates:
-            addGroup(QStringLiteral("Parties using it"), document, ModuleFile::Parties, references.partiesUsing(k));
+        case RecordKind::PartyTemplate:
+            addGroup(QStringLiteral("Parties using it"), RecordKind::Party, references.partiesUsing(k));
             break;
-        default:
+        case RecordKind::Party:
             mList->addItem(QStringLiteral("Nothing refers to a party."));
             mList->item(0)->setFlags(Qt::ItemIsEnabled);
             break;
         }
     }
-    const QStringList &factions = document.module().factions;
+    const QStringList &factions = mSession.module().factions;
     if (faction < 0 || faction >= factions.size()) {
         mFaction->clear();
         return;
@@ -85,9 +98,9 @@ void UsedByPanel::show(const ModuleDocument &document, const CrossReferences &re
 
 void UsedByPanel::activated(QListWidgetItem *item)
 {
-    const QVariant file = item->data(kFileRole);
-    if (file.isValid())
-        emit jump(ModuleFile(file.toInt()), item->data(kRecordRole).toLongLong());
+    const QVariant kind = item->data(kKindRole);
+    if (kind.isValid())
+        emit jump(RecordKind(kind.toInt()), item->data(kRecordRole).toLongLong());
 }
 
 } // namespace lancefall

@@ -34,33 +34,35 @@ QString addBackSlash(QString &path)
     return path;
 }
 
-const LineTable &Module::lines(ModuleFile file) const
+const LineTable &Module::lines(RecordKind kind) const
 {
-    return const_cast<Module *>(this)->lines(file);
+    return const_cast<Module *>(this)->lines(kind);
 }
 
-LineTable &Module::lines(ModuleFile file)
+LineTable &Module::lines(RecordKind kind)
 {
-    switch (file) {
-    case ModuleFile::PartyTemplates:
-        return partyTemplates.lines;
-    case ModuleFile::Parties:
-        return parties.lines;
-    default:
+    switch (kind) {
+    case RecordKind::Troop:
         return troops.lines;
+    case RecordKind::PartyTemplate:
+        return partyTemplates.lines;
+    case RecordKind::Party:
+        break;
     }
+    return parties.lines;
 }
 
-const RecordIndex &Module::records(ModuleFile file) const
+const RecordIndex &Module::records(RecordKind kind) const
 {
-    switch (file) {
-    case ModuleFile::PartyTemplates:
-        return partyTemplates.records;
-    case ModuleFile::Parties:
-        return parties.records;
-    default:
+    switch (kind) {
+    case RecordKind::Troop:
         return troops.records;
+    case RecordKind::PartyTemplate:
+        return partyTemplates.records;
+    case RecordKind::Party:
+        break;
     }
+    return parties.records;
 }
 
 bool LoadReport::ok() const

@@ -5,6 +5,8 @@
 #include "parties/parties_file.h"
 #include "party_templates/party_templates_file.h"
 #include "troops/troops_file.h"
+#include "workspace/module_files.h"
+#include "workspace/record_kind.h"
 
 #include <QStringList>
 
@@ -13,15 +15,9 @@
 
 namespace lancefall {
 
-// The five files of a module folder, in the order they are read.
-enum class ModuleFile { Troops, Items, Factions, PartyTemplates, Parties };
-inline constexpr std::array<ModuleFile, 5> kModuleFiles{ModuleFile::Troops, ModuleFile::Items, ModuleFile::Factions,
-                                                        ModuleFile::PartyTemplates, ModuleFile::Parties};
-// The three edited files, in the order they are written.
-inline constexpr std::array<ModuleFile, 3> kEditedFiles{ModuleFile::Troops, ModuleFile::PartyTemplates,
-                                                        ModuleFile::Parties};
-
-QString moduleFileName(ModuleFile file);
+// The edited files, in the order they are written: the files of the record kinds.
+inline constexpr std::array<ModuleFile, kEditedFileCount> kEditedFiles{ModuleFile::Troops, ModuleFile::PartyTemplates,
+                                                                       ModuleFile::Parties};
 
 // Appends the platform's separator ("\" on Windows, "/" elsewhere) unless the
 // path already ends in one; stores the result back into path and returns it.
@@ -38,19 +34,19 @@ struct Module {
     PartiesFile parties;
 
     QString path(ModuleFile file) const { return folder + moduleFileName(file); }
-    // The lines and records of an edited file.
-    const LineTable &lines(ModuleFile file) const;
-    LineTable &lines(ModuleFile file);
-    const RecordIndex &records(ModuleFile file) const;
+    // The lines and records of the file of a record kind.
+    const LineTable &lines(RecordKind kind) const;
+    LineTable &lines(RecordKind kind);
+    const RecordIndex &records(RecordKind kind) const;
 };
 
 // What a load found. A file that failed leaves its part of the module empty.
 struct LoadReport {
     Module module;
-    std::array<std::optional<Error>, 5> failures; // by ModuleFile; FileNotFound for a missing file
+    std::array<std::optional<Error>, kModuleFileCount> failures; // by ModuleFile; FileNotFound for a missing file
     // By ModuleFile: each file as it was read, to tell later whether another program
     // changed it.
-    std::array<FileState, 5> states;
+    std::array<FileState, kModuleFileCount> states;
     // What the user should know of a module that was read: a corrected summary row,
     // records that cannot be placed.
     QString summaryNotice;
@@ -74,7 +70,7 @@ struct SaveReport {
         bool backedUp = false; // this save kept the version it replaced as NAME.bak
     };
     QString folder;
-    std::array<File, 3> files;
+    std::array<File, kEditedFileCount> files;
     QList<Error> failures; // each names its file and the reason
 
     bool ok() const;

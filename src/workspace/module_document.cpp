@@ -3,48 +3,11 @@
 #include "lines/text_codec.h"
 #include "lines/text_file.h"
 
+#include <algorithm>
+
 namespace lancefall {
 
 namespace {
-
-int editedIndex(ModuleFile file)
-{
-    switch (file) {
-    case ModuleFile::PartyTemplates:
-        return 1;
-    case ModuleFile::Parties:
-        return 2;
-    default:
-        return 0;
-    }
-}
-
-// How messages name a record of each edited file, and where its identifier stands.
-struct RecordKind {
-    QString record;       // "troop"
-    QString idField;      // "Troop ID"
-    QString pleaseSelect; // the message when no record is selected
-    qsizetype idPosition; // field of the identifier in the record's first line
-    qsizetype namePosition;
-};
-
-const RecordKind &kindOf(ModuleFile file)
-{
-    static const RecordKind troop{QStringLiteral("troop"), QStringLiteral("Troop ID"),
-                                  QStringLiteral("Please select a troop from the list"), 0, 1};
-    static const RecordKind partyTemplate{QStringLiteral("party template"), QStringLiteral("Template ID"),
-                                          QStringLiteral("Please select a party template from the list"), 0, 1};
-    static const RecordKind party{QStringLiteral("party"), QStringLiteral("Party ID"),
-                                  QStringLiteral("Please select a party from the list"), 4, 5};
-    switch (file) {
-    case ModuleFile::PartyTemplates:
-        return partyTemplate;
-    case ModuleFile::Parties:
-        return party;
-    default:
-        return troop;
-    }
-}
 
 QByteArray fieldOf(const QByteArray &line, qsizetype position)
 {
@@ -61,14 +24,53 @@ QByteArray fieldOf(const QByteArray &line, qsizetype position)
 
 } // namespace
 
-QString RecordUpdate::confirmation() const
+bool RecordChange::changesLines() const
 {
-    return QStringLiteral("Information on ") + name + QStringLiteral(" (") + id + QStringLiteral(") has been updated.");
+    return std::any_of(lines.begin(), lines.end(), [](const LineChange &c) { return c.before != c.after; });
 }
 
-QString RecordUpdate::description() const
+bool ModuleChange::changesLines() const
 {
-    return QStringLiteral("Update ") + id;
+    return std::any_of(records.begin(), records.end(), [](const RecordChange &r) { return r.changesLines(); });
+}
+
+QList<qsizetype> ModuleChange::recordsOf(RecordKind kind) const
+{
+    QList<qsizetype> found;
+    for (const RecordChange &r : records) {
+        if (r.kind == kind)
+            found.append(r.record);
+    }
+    return found;
+}
+
+QString ModuleChange::confirmation() const
+{
+    if (records.size() == 1)
+        return QStringLiteral("Information on ") + records.first().name + QStringLiteral(" (") + records.first().id
+            + QStringLiteral(") has been updated.");
+    const bool oneKind = std::all_of(records.begin(), records.end(),
+                                     [&](const RecordChange &r) { return r.kind == records.first().kind; });
+    return QStringLiteral("Information on %1 has been updated.")
+        .arg(oneKind && !records.isEmpty() ? countedRecords(records.first().kind, records.size())
+                                           : QStringLiteral("%1 records").arg(records.size()));
+}
+
+void ModuleChange::append(const ModuleChange &other)
+{
+    records += other.records;
+    labels += other.labels;
+}
+
+QString updateText(const ModuleChange &change)
+{
+    if (change.records.size() == 1)
+        return QStringLiteral("Update ") + change.records.first().id;
+    const bool oneKind = std::all_of(change.records.begin(), change.records.end(),
+                                     [&](const RecordChange &r) { return r.kind == change.records.first().kind; });
+    if (oneKind && !change.records.isEmpty())
+        return QStringLiteral("Update ") + countedRecords(change.records.first().kind, change.records.size());
+    return QStringLiteral("Update %1 records").arg(change.records.size());
 }
 
 ModuleDocument::ModuleDocument(Module module) : mModule(std::move(module)), mLoaded(true)
@@ -92,28 +94,28 @@ LoadReport ModuleDocument::open(const QString &folder)
     return report;
 }
 
-qsizetype ModuleDocument::recordCount(ModuleFile file) const
+qsizetype ModuleDocument::recordCount(RecordKind kind) const
 {
-    return mModule.records(file).count();
+    return mModule.records(kind).count();
 }
 
-qsizetype ModuleDocument::shownRecord(ModuleFile file) const
+qsizetype ModuleDocument::shownRecord(RecordKind kind) const
 {
-    return mShown[editedIndex(file)];
+    return mShown[indexOf(kind)];
 }
 
 TroopLists ModuleDocument::troopLists() const
 {
-    return TroopLists{mModule.items, int(mModule.factions.size()), int(recordCount(ModuleFile::Troops))};
+    return TroopLists{mModule.items, int(mModule.factions.size()), int(recordCount(RecordKind::Troop))};
 }
 
 Result<DecodedTroop> ModuleDocument::showTroop(qsizetype k)
 {
-    qsizetype &shown = mShown[editedIndex(ModuleFile::Troops)];
+    qsizetype &shown = mShown[indexOf(RecordKind::Troop)];
     shown = -1;
     mShownTroop.reset();
-    if (k < 0 || k >= recordCount(ModuleFile::Troops))
-        return Error{ErrorCode::NotSelected, kindOf(ModuleFile::Troops).pleaseSelect};
+    if (k < 0 || k >= recordCount(RecordKind::Troop))
+        return Error{ErrorCode::NotSelected, pleaseSelect(RecordKind::Troop)};
     if (mModule.items.isEmpty())
         return Error{ErrorCode::EmptyCatalogue,
                      QStringLiteral("No items found, please make sure a item_kinds1.txt file exists in the folder.")};
@@ -122,7 +124,7 @@ Result<DecodedTroop> ModuleDocument::showTroop(qsizetype k)
                      QStringLiteral("No factions found, please make sure a factions.txt file exists in the folder.")};
     const RecordIndex &records = mModule.troops.records;
     if (records.unplaced.contains(k))
-        return Error{ErrorCode::RecordNotPlaced, records.unplaced.value(k)};
+        return records.unplaced.value(k);
     Result<DecodedTroop> decoded
         = decodeTroop(mModule.troops.lines, records.line(k), mModule.troops.layout, troopLists());
     if (decoded) {
@@ -134,13 +136,13 @@ Result<DecodedTroop> ModuleDocument::showTroop(qsizetype k)
 
 Result<PartyTemplateView> ModuleDocument::showTemplate(qsizetype k)
 {
-    qsizetype &shown = mShown[editedIndex(ModuleFile::PartyTemplates)];
+    qsizetype &shown = mShown[indexOf(RecordKind::PartyTemplate)];
     shown = -1;
-    if (k < 0 || k >= recordCount(ModuleFile::PartyTemplates))
-        return Error{ErrorCode::NotSelected, kindOf(ModuleFile::PartyTemplates).pleaseSelect};
+    if (k < 0 || k >= recordCount(RecordKind::PartyTemplate))
+        return Error{ErrorCode::NotSelected, pleaseSelect(RecordKind::PartyTemplate)};
     Result<PartyTemplateView> decoded
         = decodePartyTemplate(mModule.partyTemplates.lines, mModule.partyTemplates.records.line(k),
-                              int(mModule.factions.size()), int(recordCount(ModuleFile::Troops)));
+                              int(mModule.factions.size()), int(recordCount(RecordKind::Troop)));
     if (decoded)
         shown = k;
     return decoded;
@@ -148,88 +150,87 @@ Result<PartyTemplateView> ModuleDocument::showTemplate(qsizetype k)
 
 Result<PartyView> ModuleDocument::showParty(qsizetype k)
 {
-    qsizetype &shown = mShown[editedIndex(ModuleFile::Parties)];
+    qsizetype &shown = mShown[indexOf(RecordKind::Party)];
     shown = -1;
-    if (k < 0 || k >= recordCount(ModuleFile::Parties))
-        return Error{ErrorCode::NotSelected, kindOf(ModuleFile::Parties).pleaseSelect};
+    if (k < 0 || k >= recordCount(RecordKind::Party))
+        return Error{ErrorCode::NotSelected, pleaseSelect(RecordKind::Party)};
     Result<PartyView> decoded = decodeParty(mModule.parties.lines, mModule.parties.records.line(k),
-                                            int(recordCount(ModuleFile::PartyTemplates)), int(mModule.factions.size()));
+                                            int(recordCount(RecordKind::PartyTemplate)), int(mModule.factions.size()));
     if (decoded)
         shown = k;
     return decoded;
 }
 
-Result<qsizetype> ModuleDocument::shownLine(ModuleFile file, qsizetype k) const
+Result<qsizetype> ModuleDocument::shownLine(RecordKind kind, qsizetype k) const
 {
-    const RecordKind &kind = kindOf(file);
     if (k < 0)
-        return Error{ErrorCode::NotSelected, kind.pleaseSelect};
+        return Error{ErrorCode::NotSelected, pleaseSelect(kind)};
     // The view still holds another record's values when this one could not be shown.
-    if (shownRecord(file) != k)
+    if (shownRecord(kind) != k)
         return Error{ErrorCode::NotShown,
                      QStringLiteral("the %1 shown is not the one selected, because it could not be shown without "
                                     "errors; select it again once its line is mended")
-                         .arg(kind.record)};
-    return mModule.records(file).line(k);
+                         .arg(describe(kind).one)};
+    return mModule.records(kind).line(k);
 }
 
-Status ModuleDocument::idIsFree(ModuleFile file, qsizetype k, const QByteArray &id) const
+Status ModuleDocument::idIsFree(RecordKind kind, qsizetype k, const QByteArray &id) const
 {
-    const RecordKind &kind = kindOf(file);
-    const LineTable &lines = mModule.lines(file);
-    const RecordIndex &records = mModule.records(file);
-    if (fieldOf(lines.line(records.line(k)), kind.idPosition) == id)
+    const RecordKindDescription &d = describe(kind);
+    const LineTable &lines = mModule.lines(kind);
+    const RecordIndex &records = mModule.records(kind);
+    if (fieldOf(lines.line(records.line(k)), d.idField) == id)
         return success();
     for (qsizetype other = 0; other < records.count(); ++other) {
         const QByteArray &line = lines.line(records.line(other));
-        const bool same = kind.idPosition == 0
+        const bool same = d.idField == 0
             ? line.startsWith(id) && (line.size() == id.size() || line.at(id.size()) == ' ')
-            : fieldOf(line, kind.idPosition) == id;
+            : fieldOf(line, d.idField) == id;
         if (other != k && same)
-            return Error{ErrorCode::InvalidValue,
-                         QStringLiteral("%1 %2 is already used by %3 %4")
-                             .arg(kind.idField, displayText(id), kind.record)
-                             .arg(other)};
+            return Error{
+                ErrorCode::InvalidValue,
+                QStringLiteral("%1 %2 is already used by %3 %4").arg(d.idCaption, displayText(id), d.one).arg(other)};
     }
     return success();
 }
 
-RecordUpdate ModuleDocument::recordUpdate(ModuleFile file, qsizetype k, const QList<QByteArray> &newLines) const
+ModuleChange ModuleDocument::recordUpdate(RecordKind kind, qsizetype k, const QList<QByteArray> &newLines) const
 {
-    const RecordKind &kind = kindOf(file);
-    const LineTable &lines = mModule.lines(file);
-    const qsizetype first = mModule.records(file).line(k);
-    RecordUpdate update;
-    update.file = file;
-    update.record = k;
+    const RecordKindDescription &d = describe(kind);
+    const LineTable &lines = mModule.lines(kind);
+    const qsizetype first = mModule.records(kind).line(k);
+    RecordChange record;
+    record.kind = kind;
+    record.record = k;
     for (qsizetype i = 0; i < newLines.size(); ++i)
-        update.lines.append({first + i, lines.line(first + i), newLines.at(i)});
-    update.id = displayText(fieldOf(newLines.first(), kind.idPosition));
-    update.name = displayText(fieldOf(newLines.first(), kind.namePosition));
+        record.lines.append({first + i, lines.line(first + i), newLines.at(i)});
+    record.id = displayText(fieldOf(newLines.first(), d.idField));
+    record.name = displayText(fieldOf(newLines.first(), d.nameField));
 
-    const QString label = recordLabel(k, update.name, update.id);
+    ModuleChange change;
+    const QString label = recordLabel(k, record.name, record.id);
     const auto relabel = [&](RecordList list, const QString &text) {
-        update.labels.append({list, k, labels(list).at(k), text});
+        if (labels(list).at(k) != text)
+            change.labels.append({list, k, labels(list).at(k), text});
     };
-    switch (file) {
-    case ModuleFile::PartyTemplates:
-        relabel(RecordList::Templates, label);
-        break;
-    case ModuleFile::Parties:
-        relabel(RecordList::Parties, label);
-        break;
-    default:
-        relabel(RecordList::Troops, label);
+    relabel(d.list, label);
+    switch (kind) {
+    case RecordKind::Troop:
         relabel(RecordList::TroopSlots, label);
-        relabel(RecordList::UpgradePaths, troopUpgradeLabel(k, update.name));
+        relabel(RecordList::UpgradePaths, troopUpgradeLabel(k, record.name));
+        break;
+    case RecordKind::PartyTemplate:
+    case RecordKind::Party:
         break;
     }
-    return update;
+    change.records.append(std::move(record));
+    change.text = updateText(change);
+    return change;
 }
 
-Result<RecordUpdate> ModuleDocument::troopUpdate(qsizetype k, const TroopView &view) const
+Result<ModuleChange> ModuleDocument::troopUpdate(qsizetype k, const TroopView &view) const
 {
-    const auto first = shownLine(ModuleFile::Troops, k);
+    const auto first = shownLine(RecordKind::Troop, k);
     if (!first)
         return first.error();
     const auto encoded = mShownTroop
@@ -237,61 +238,63 @@ Result<RecordUpdate> ModuleDocument::troopUpdate(qsizetype k, const TroopView &v
         : encodeTroop(view, mModule.troops.lines, *first, mModule.troops.layout, troopLists());
     if (!encoded)
         return encoded.error();
-    const Status free = idIsFree(ModuleFile::Troops, k, fieldOf(encoded->lines.first(), 0));
+    const Status free = idIsFree(RecordKind::Troop, k, fieldOf(encoded->lines.first(), 0));
     if (!free)
         return free.error();
-    return recordUpdate(ModuleFile::Troops, k, encoded->lines);
+    return recordUpdate(RecordKind::Troop, k, encoded->lines);
 }
 
-Result<RecordUpdate> ModuleDocument::templateUpdate(qsizetype k, const PartyTemplateView &view) const
+Result<ModuleChange> ModuleDocument::templateUpdate(qsizetype k, const PartyTemplateView &view) const
 {
-    const auto n = shownLine(ModuleFile::PartyTemplates, k);
+    const auto n = shownLine(RecordKind::PartyTemplate, k);
     if (!n)
         return n.error();
     const auto line = encodePartyTemplate(view, mModule.partyTemplates.lines, *n, int(mModule.factions.size()),
-                                          int(recordCount(ModuleFile::Troops)));
+                                          int(recordCount(RecordKind::Troop)));
     if (!line)
         return line.error();
-    const Status free = idIsFree(ModuleFile::PartyTemplates, k, fieldOf(*line, 0));
+    const Status free = idIsFree(RecordKind::PartyTemplate, k, fieldOf(*line, 0));
     if (!free)
         return free.error();
-    return recordUpdate(ModuleFile::PartyTemplates, k, {*line});
+    return recordUpdate(RecordKind::PartyTemplate, k, {*line});
 }
 
-Result<RecordUpdate> ModuleDocument::partyUpdate(qsizetype k, const PartyView &view) const
+Result<ModuleChange> ModuleDocument::partyUpdate(qsizetype k, const PartyView &view) const
 {
-    const auto n = shownLine(ModuleFile::Parties, k);
+    const auto n = shownLine(RecordKind::Party, k);
     if (!n)
         return n.error();
-    const auto line = encodeParty(view, mModule.parties.lines, *n, int(recordCount(ModuleFile::PartyTemplates)),
+    const auto line = encodeParty(view, mModule.parties.lines, *n, int(recordCount(RecordKind::PartyTemplate)),
                                   int(mModule.factions.size()));
     if (!line)
         return line.error();
-    const Status free = idIsFree(ModuleFile::Parties, k, fieldOf(*line, 4));
+    const Status free = idIsFree(RecordKind::Party, k, fieldOf(*line, describe(RecordKind::Party).idField));
     if (!free)
         return free.error();
-    return recordUpdate(ModuleFile::Parties, k, {*line});
+    return recordUpdate(RecordKind::Party, k, {*line});
 }
 
-void ModuleDocument::setLines(const RecordUpdate &update, bool after)
+void ModuleDocument::setLines(const ModuleChange &change, bool after)
 {
-    if (update.file == ModuleFile::Troops)
-        mShownTroop.reset();
-    LineTable &lines = mModule.lines(update.file);
-    for (const LineChange &change : update.lines)
-        lines.setLine(change.line, after ? change.after : change.before);
-    for (const LabelChange &change : update.labels)
-        labelsOf(change.list)[change.row] = after ? change.after : change.before;
+    for (const RecordChange &record : change.records) {
+        if (record.kind == RecordKind::Troop)
+            mShownTroop.reset();
+        LineTable &lines = mModule.lines(record.kind);
+        for (const LineChange &line : record.lines)
+            lines.setLine(line.line, after ? line.after : line.before);
+    }
+    for (const LabelChange &label : change.labels)
+        labelsOf(label.list)[label.row] = after ? label.after : label.before;
 }
 
-void ModuleDocument::apply(const RecordUpdate &update)
+void ModuleDocument::apply(const ModuleChange &change)
 {
-    setLines(update, true);
+    setLines(change, true);
 }
 
-void ModuleDocument::revert(const RecordUpdate &update)
+void ModuleDocument::revert(const ModuleChange &change)
 {
-    setLines(update, false);
+    setLines(change, false);
 }
 
 SaveReport ModuleDocument::save()
@@ -299,15 +302,15 @@ SaveReport ModuleDocument::save()
     SaveReport report;
     report.folder = mModule.folder;
     FileTransaction transaction;
-    std::array<QByteArray, 3> contents;
-    std::array<qsizetype, 3> targets{};
-    std::array<qsizetype, 3> backups{-1, -1, -1};
-    std::array<std::optional<QByteArray>, 3> previous;
+    std::array<QByteArray, kEditedFileCount> contents;
+    std::array<qsizetype, kEditedFileCount> targets{};
+    std::array<qsizetype, kEditedFileCount> backups{-1, -1, -1};
+    std::array<std::optional<QByteArray>, kEditedFileCount> previous;
     for (std::size_t i = 0; i < kEditedFiles.size(); ++i) {
         const ModuleFile file = kEditedFiles[i];
         report.files[i].file = file;
-        report.files[i].lines = mModule.lines(file).lastIndex();
-        contents[i] = joinLines(mModule.lines(file));
+        report.files[i].lines = mModule.lines(kRecordKinds[i]).lastIndex();
+        contents[i] = joinLines(mModule.lines(kRecordKinds[i]));
         QByteArray bytes;
         const FileState now = readFileState(mModule.path(file), &bytes);
         if (!now.readError.isEmpty()) {

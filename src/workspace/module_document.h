@@ -10,30 +10,6 @@
 
 namespace lancefall {
 
-// The lists that name records. Each is filled from the module and relabelled by updates;
-// entry k of each is record k.
-enum class RecordList {
-    Troops,       // "k - name (id)"
-    TroopSlots,   // the same, troop 0 as "0 - None" until it is updated
-    UpgradePaths, // "k - name", troop 0 as "0 - None" until it is updated
-    Templates,    // "k - name (id)"
-    Parties,      // "k - name (id)"
-};
-inline constexpr int kRecordListCount = 5;
-
-// The list whose entries name the records of an edited file, "k - name (id)".
-inline RecordList recordListOf(ModuleFile file)
-{
-    switch (file) {
-    case ModuleFile::PartyTemplates:
-        return RecordList::Templates;
-    case ModuleFile::Parties:
-        return RecordList::Parties;
-    default:
-        return RecordList::Troops;
-    }
-}
-
 struct LineChange {
     qsizetype line = 0;
     QByteArray before, after;
@@ -45,20 +21,41 @@ struct LabelChange {
     QString before, after;
 };
 
-// One update of one record: everything needed to apply it, undo it and redo it.
-struct RecordUpdate {
-    ModuleFile file = ModuleFile::Troops;
+// The new lines of one record, and its identifier and name as written.
+struct RecordChange {
+    RecordKind kind = RecordKind::Troop;
     qsizetype record = -1;
     QList<LineChange> lines;
-    QList<LabelChange> labels;
-    // The identifier and name as written.
     QString id, name;
 
-    // "Information on <name> (<id>) has been updated."
-    QString confirmation() const;
-    // The undo step's text: "Update <id>".
-    QString description() const;
+    bool changesLines() const;
 };
+
+// A change of any number of records of any of the edited files, as one value: everything
+// needed to apply it, undo it and redo it. An Update of one record, of many selected
+// records, an import and a replacement are each one change and one undo step.
+struct ModuleChange {
+    QList<RecordChange> records;
+    QList<LabelChange> labels;
+    // What the change did, as the undo history names it: "Update trp_aurel_lancer",
+    // "Update 37 troops".
+    QString text;
+
+    bool isEmpty() const { return records.isEmpty(); }
+    // Whether any line gets other bytes: a change that writes every line as it stands
+    // changes nothing.
+    bool changesLines() const;
+    // The records changed of a kind, in the change's order.
+    QList<qsizetype> recordsOf(RecordKind kind) const;
+    // "Information on <name> (<id>) has been updated." for one record,
+    // "Information on 37 troops has been updated." for several of one kind.
+    QString confirmation() const;
+    // Adds the records and labels of another change of other records.
+    void append(const ModuleChange &other);
+};
+
+// "Update <id>" for one record, "Update 37 troops" for several of one kind.
+QString updateText(const ModuleChange &change);
 
 // The loaded module and every change to it. The window, the checker, the benchmark and
 // the tests all read and change a module through this one class: open a folder, decode
@@ -79,8 +76,8 @@ public:
     const Module &module() const { return mModule; }
     const QString &folder() const { return mModule.folder; }
 
-    // The number of records of an edited file.
-    qsizetype recordCount(ModuleFile file) const;
+    // The number of records of a kind.
+    qsizetype recordCount(RecordKind kind) const;
     const QStringList &labels(RecordList list) const { return mLabels[static_cast<int>(list)]; }
 
     // Decodes record k into its view and remembers it as the record that view shows; a
@@ -90,20 +87,20 @@ public:
     Result<DecodedTroop> showTroop(qsizetype k);
     Result<PartyTemplateView> showTemplate(qsizetype k);
     Result<PartyView> showParty(qsizetype k);
-    // The record the view of an edited file shows, -1 for none.
-    qsizetype shownRecord(ModuleFile file) const;
+    // The record the view of a kind shows, -1 for none.
+    qsizetype shownRecord(RecordKind kind) const;
 
     // The update of record k from a view, not yet applied. Record k must be the one its view
     // shows: NotSelected when k < 0 (the description asks to select one), NotShown when the
     // view shows another record or none. InvalidValue for an identifier another record of
     // the file already uses, and the errors of the record's encoder.
-    Result<RecordUpdate> troopUpdate(qsizetype k, const TroopView &view) const;
-    Result<RecordUpdate> templateUpdate(qsizetype k, const PartyTemplateView &view) const;
-    Result<RecordUpdate> partyUpdate(qsizetype k, const PartyView &view) const;
+    Result<ModuleChange> troopUpdate(qsizetype k, const TroopView &view) const;
+    Result<ModuleChange> templateUpdate(qsizetype k, const PartyTemplateView &view) const;
+    Result<ModuleChange> partyUpdate(qsizetype k, const PartyView &view) const;
 
-    // Writes an update's new lines and labels, or puts the old ones back.
-    void apply(const RecordUpdate &update);
-    void revert(const RecordUpdate &update);
+    // Writes a change's new lines and labels, or puts the old ones back.
+    void apply(const ModuleChange &change);
+    void revert(const ModuleChange &change);
 
     // Writes the three edited files together: all of them, or none when one cannot be
     // written (see FileTransaction). The first save after a load that replaces a file
@@ -119,20 +116,20 @@ public:
 
 private:
     TroopLists troopLists() const;
-    Result<qsizetype> shownLine(ModuleFile file, qsizetype k) const;
-    Status idIsFree(ModuleFile file, qsizetype k, const QByteArray &id) const;
-    RecordUpdate recordUpdate(ModuleFile file, qsizetype k, const QList<QByteArray> &newLines) const;
-    void setLines(const RecordUpdate &update, bool after);
+    Result<qsizetype> shownLine(RecordKind kind, qsizetype k) const;
+    Status idIsFree(RecordKind kind, qsizetype k, const QByteArray &id) const;
+    ModuleChange recordUpdate(RecordKind kind, qsizetype k, const QList<QByteArray> &newLines) const;
+    void setLines(const ModuleChange &change, bool after);
     QStringList &labelsOf(RecordList list) { return mLabels[static_cast<int>(list)]; }
 
     Module mModule;
     bool mLoaded = false;
     std::array<QStringList, kRecordListCount> mLabels;
-    std::array<qsizetype, 3> mShown{-1, -1, -1}; // by position in kEditedFiles
+    std::array<qsizetype, kEditedFileCount> mShown{-1, -1, -1}; // by RecordKind
     // By ModuleFile: each file as the editor last read or wrote it, and as last reported.
-    std::array<FileState, 5> mDiskStates;
-    std::array<FileState, 5> mReported;
-    std::array<bool, 3> mBackedUp{}; // by position in kEditedFiles, since the load
+    std::array<FileState, kModuleFileCount> mDiskStates;
+    std::array<FileState, kModuleFileCount> mReported;
+    std::array<bool, kEditedFileCount> mBackedUp{}; // by RecordKind, since the load
     // The view of the troop shown while its lines are as it was decoded from: an update
     // then encodes without decoding the record again.
     std::optional<TroopView> mShownTroop;

@@ -54,8 +54,8 @@ private slots:
         const Result<LineTable> read = readTextFile(huge.fileName(), QStringLiteral("troops.txt"));
         QVERIFY(!read);
         QCOMPARE(read.error().code, ErrorCode::FileTooLarge);
-        QVERIFY2(read.error().description.startsWith(QStringLiteral("troops.txt: the file is 64.0 MB (67108865 bytes)")),
-                 qPrintable(read.error().description));
+        QVERIFY2(read.error().text().startsWith(QStringLiteral("troops.txt: the file is 64.0 MB (67108865 bytes)")),
+                 qPrintable(read.error().text()));
     }
 
     // Names are read as UTF-8 or GB18030; an edit keeps the encoding of the bytes it replaces.

@@ -51,10 +51,10 @@ private slots:
         QTest::addColumn<qsizetype>("record");
         QTest::addColumn<QByteArray>("before");
         QTest::addColumn<QByteArray>("after");
-        QTest::newRow("a troop's faction and upgrade path") << int(ModuleFile::Troops) << qsizetype(1) << "0 1 2 5"_ba << "0 5 4 5"_ba;
-        QTest::newRow("a troop's upgrade paths cleared") << int(ModuleFile::Troops) << qsizetype(1) << "0 1 2 5"_ba << "0 1 0 0"_ba;
-        QTest::newRow("a template's member and faction") << int(ModuleFile::PartyTemplates) << qsizetype(1) << "0 1 137 4 3"_ba << "0 2 137 37 3"_ba;
-        QTest::newRow("a party's template and faction") << int(ModuleFile::Parties) << qsizetype(3) << "5376 5 8 3"_ba << "5376 5 0 0"_ba;
+        QTest::newRow("a troop's faction and upgrade path") << int(RecordKind::Troop) << qsizetype(1) << "0 1 2 5"_ba << "0 5 4 5"_ba;
+        QTest::newRow("a troop's upgrade paths cleared") << int(RecordKind::Troop) << qsizetype(1) << "0 1 2 5"_ba << "0 1 0 0"_ba;
+        QTest::newRow("a template's member and faction") << int(RecordKind::PartyTemplate) << qsizetype(1) << "0 1 137 4 3"_ba << "0 2 137 37 3"_ba;
+        QTest::newRow("a party's template and faction") << int(RecordKind::Party) << qsizetype(3) << "5376 5 8 3"_ba << "5376 5 0 0"_ba;
     }
 
     void followsAnUpdateAndItsUndo()
@@ -67,19 +67,21 @@ private slots:
         QVERIFY(document.open(sampleModuleFolder() + u'/').ok());
         CrossReferences refs(document.module());
         const QString unchanged = answers(refs, document.module());
-        RecordUpdate update;
-        update.file = ModuleFile(file);
-        update.record = record;
-        const qsizetype n = document.module().records(update.file).line(record);
-        const QByteArray line = document.module().lines(update.file).line(n);
+        RecordChange changed;
+        changed.kind = RecordKind(file);
+        changed.record = record;
+        const qsizetype n = document.module().records(changed.kind).line(record);
+        const QByteArray line = document.module().lines(changed.kind).line(n);
         QVERIFY(line.contains(before));
-        update.lines = {{n, line, QByteArray(line).replace(before, after)}};
+        changed.lines = {{n, line, QByteArray(line).replace(before, after)}};
+        ModuleChange update;
+        update.records = {changed};
 
         document.apply(update);
         refs.refresh(document.module(), update);
-        const QString changed = answers(refs, document.module());
-        QCOMPARE(changed, answers(CrossReferences(document.module()), document.module()));
-        QVERIFY(changed != unchanged);
+        const QString answered = answers(refs, document.module());
+        QCOMPARE(answered, answers(CrossReferences(document.module()), document.module()));
+        QVERIFY(answered != unchanged);
         document.revert(update);
         refs.refresh(document.module(), update);
         QCOMPARE(answers(refs, document.module()), unchanged);

@@ -181,7 +181,7 @@ private slots:
         const LineTable table = tableWith(kLayout, row.line, row.stored);
         const auto decoded = decode(table, kLayout);
         QCOMPARE(decoded ? ErrorCode{} : decoded.error().code, row.decodeError);
-        QVERIFY2(decoded || decoded.error().description.startsWith(u"troops.txt line "),
+        QVERIFY2(decoded || decoded.error().text().startsWith(u"troops.txt line "),
                  qPrintable(decoded ? QString() : decoded.error().message()));
         if (row.encodeError == ErrorCode{})
             return;
@@ -189,8 +189,8 @@ private slots:
         row.edit(view);
         const auto encoded = encodeTroop(view, table, kFirst, kLayout, kLists);
         QCOMPARE(encoded ? ErrorCode{} : encoded.error().code, row.encodeError);
-        QVERIFY2(encoded.error().description.startsWith(QString::fromUtf8(row.expected)),
-                 qPrintable(encoded.error().description));
+        QVERIFY2(encoded.error().text().startsWith(QString::fromUtf8(row.expected)),
+                 qPrintable(encoded.error().text()));
     }
 
     void encodes_data()

@@ -110,7 +110,7 @@ private slots:
         const Result<TroopsFile> file = readTroops(splitLines(content));
         QVERIFY(!file);
         QTEST(int(file.error().code), "code");
-        QTEST(file.error().description, "description");
+        QTEST(file.error().text(), "description");
     }
 };
 

@@ -5,6 +5,7 @@
 
 #include "fake_services.h"
 #include "support/fixture_folder.h"
+#include "ui/edit_session.h"
 #include "ui/main_window.h"
 #include "ui_main_window.h"
 

@@ -98,7 +98,7 @@ private slots:
         editor.ui.cmdUpdate->click();
         QCOMPARE(listed(*report), QStringList{});
         QCOMPARE(report->form().lblCheckSummary->text(), u"0 errors, 0 warnings in 38 troops, 12 party templates and 8 parties"_s);
-        editor.window.undoStack().undo();
+        editor.window.session().undoStack().undo();
         QCOMPARE(listed(*report).size(), 1);
     }
 };

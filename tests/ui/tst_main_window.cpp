@@ -59,14 +59,14 @@ private slots:
         QCOMPARE(editor.ui.lstParties->model()->rowCount(), 8);
 
         editor.select(editor.ui.ListTroops, 3);
-        const LineTable lines = editor.window.module().troops.lines;
+        const LineTable lines = editor.window.session().module().troops.lines;
         for (const auto &answer : {std::optional<QString>(), std::optional<QString>(QStringLiteral("  "))}) {
             editor.folders.folder = answer;
             editor.ui.cmdBrowse->click();
             QCOMPARE(editor.ui.txtFolder->text(), folder);
             QVERIFY(commandsEnabled(editor));
             QCOMPARE(editor.ui.ListTroops->currentIndex().row(), 3);
-            QVERIFY(editor.window.module().troops.lines == lines);
+            QVERIFY(editor.window.session().module().troops.lines == lines);
         }
         QVERIFY(editor.messages.shown.isEmpty());
 
@@ -157,7 +157,7 @@ private slots:
                                 "40.000000 22.500000 40.000000 22.500000 0.0 0 "}}));
 
         // Each undo puts the record's lines and labels back and shows the record in its view.
-        QUndoStack &history = editor.window.undoStack();
+        QUndoStack &history = editor.window.session().undoStack();
         const auto keys = [](QWidget *focus, QKeyCombination key) {
             focus->setFocus();
             QTest::keyClick(focus, key.key(), key.keyboardModifiers());
@@ -182,7 +182,7 @@ private slots:
         QCOMPARE(editor.label(ui.ListTroops, 3), QStringLiteral("3 - Aurel_Veteran (trp_aurel_man_at_arms)"));
         QCOMPARE(ui.txtName1->text(), QStringLiteral("Aurel_Veteran"));
         keys(ui.ListTroops, Qt::CTRL | Qt::SHIFT | Qt::Key_Z);
-        QCOMPARE(editor.window.module().partyTemplates.lines.line(3).left(28), QByteArray("pt_aurel_patrol Aurel_Watch "));
+        QCOMPARE(editor.window.session().module().partyTemplates.lines.line(3).left(28), QByteArray("pt_aurel_patrol Aurel_Watch "));
         // Back where it was saved: nothing to ask on closing; a new load forgets the history.
         history.undo();
         QVERIFY(editor.window.isWindowModified());
@@ -202,7 +202,7 @@ private slots:
         QTest::keyClicks(ui.txtName1, QStringLiteral("X"));
         QTest::keyClick(ui.txtName1, Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(ui.txtName1->text(), QStringLiteral("Aurel_Man_at_Arms"));
-        QCOMPARE(editor.window.undoStack().count(), 0);
+        QCOMPARE(editor.window.session().undoStack().count(), 0);
 
         QTest::keyClicks(ui.txtName1, QStringLiteral("X"));
         ui.cmdUpdate->click();
@@ -225,7 +225,7 @@ private slots:
         // Even if Update were pressed, the values shown before the load reach no record.
         editor.window.cmdUpdate_Click();
         QCOMPARE(editor.messages.texts(), QStringList{QStringLiteral("Please select a troop from the list")});
-        QCOMPARE(editor.window.undoStack().count(), 0);
+        QCOMPARE(editor.window.session().undoStack().count(), 0);
     }
 
     void updateAfterARecordFailedToShowChangesNothing()
@@ -246,7 +246,7 @@ private slots:
         editor.window.cmdUpdate_Click();
         QVERIFY(editor.messages.texts().last().startsWith(
             QStringLiteral("Error #16: the troop shown is not the one selected")));
-        QCOMPARE(editor.window.module().troops.lines, splitLines(troops));
+        QCOMPARE(editor.window.session().module().troops.lines, splitLines(troops));
         QVERIFY(!editor.window.isWindowModified());
     }
 
@@ -254,7 +254,7 @@ private slots:
     {
         Editor editor;
         editor.load(sampleModule());
-        const LineTable stored = editor.window.module().troops.lines;
+        const LineTable stored = editor.window.session().module().troops.lines;
         // Troop and race: 3 is race 0, 7 race 2, 34 race 15, 9 race 1.
         for (const auto &[troop, race] : {std::pair{3, 0}, {7, 2}, {34, 15}, {9, 1}}) {
             editor.select(editor.ui.ListTroops, troop);
@@ -263,7 +263,7 @@ private slots:
             QVERIFY(editor.window.findChild<QRadioButton *>(QStringLiteral("optGender_%1").arg(qMin(race, 2)))->isChecked());
             editor.ui.cmdUpdate->click();
         }
-        QCOMPARE(editor.window.module().troops.lines, stored);
+        QCOMPARE(editor.window.session().module().troops.lines, stored);
     }
 
     void oneMistakeGivesOneMessage()
@@ -286,7 +286,7 @@ private slots:
         ui.cmdUpdate->click();
         QCOMPARE(editor.messages.texts().size(), 2);
         QCOMPARE(editor.messages.texts().last(), QStringLiteral("Name 2 must not be empty"));
-        QCOMPARE(editor.window.undoStack().count(), 0);
+        QCOMPARE(editor.window.session().undoStack().count(), 0);
     }
 
     void troopsThatCannotBePlacedAreNotShown()

@@ -157,9 +157,9 @@ private slots:
         QCOMPARE(editor.questions.applyAsked, asked ? QStringList{label} : QStringList());
         // An applied edit is an update: on the undo stack, and asked about as unsaved when leaving the module.
         const bool leftModule = leave == u"browse" || leave == u"close";
-        QCOMPARE(leftModule ? editor.questions.asked : editor.window.undoStack().count(), int(updated));
+        QCOMPARE(leftModule ? editor.questions.asked : editor.window.session().undoStack().count(), int(updated));
         if (updated && leave != u"browse") // the record left, not the one selected next
-            QCOMPARE(editor.window.undoStack().text(0), u"Update trp_aurel_man_at_arms"_s);
+            QCOMPARE(editor.window.session().undoStack().text(0), u"Update trp_aurel_man_at_arms"_s);
         if (leave == u"record" || leave == u"view") {
             QCOMPARE(editor.visibleView(), stayed || leave == u"record" ? ui.frmTroops : ui.frmParties);
             QCOMPARE(ui.ListTroops->selectionModel()->selectedRows().value(0).row(), stayed || leave == u"view" ? 3 : 5);

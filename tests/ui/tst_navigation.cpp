@@ -74,10 +74,10 @@ private slots:
         // The last match, clicked, is the record its number names; typing a filter is no edit.
         editor.select(list, rows.last());
         QCOMPARE(editor.questions.applyAsked, QStringList());
-        const ModuleFile file = view == u"parties.txt"_s ? ModuleFile::Parties
-            : view == u"party_templates.txt"_s            ? ModuleFile::PartyTemplates
-                                                          : ModuleFile::Troops;
-        QCOMPARE(editor.window.document().shownRecord(file), qsizetype(rows.last()));
+        const RecordKind file = view == u"parties.txt"_s ? RecordKind::Party
+            : view == u"party_templates.txt"_s            ? RecordKind::PartyTemplate
+                                                          : RecordKind::Troop;
+        QCOMPARE(editor.window.session().document().shownRecord(file), qsizetype(rows.last()));
         QTest::keyClick(filter, Qt::Key_Escape);
         QCOMPARE(filter->text(), QString());
         QCOMPARE(shownRows(list).size(), list->model()->rowCount());
@@ -93,7 +93,7 @@ private slots:
         QCOMPARE(shownRows(editor.ui.ListTroops), QList<int>{12});
         editor.ui.txtName1->setText(u"Pikeman_Elite"_s);
         editor.ui.cmdUpdate->click();
-        QCOMPARE(editor.window.document().labels(RecordList::Troops).at(12), u"12 - Pikeman_Elite (trp_sunmarch_pikeman)"_s);
+        QCOMPARE(editor.window.session().document().labels(RecordList::Troops).at(12), u"12 - Pikeman_Elite (trp_sunmarch_pikeman)"_s);
         QCOMPARE(shownRows(editor.ui.ListTroops), QList<int>{12});
         editor.ui.txtFilterTroops->clear();
         QCOMPARE(editor.label(editor.ui.ListTroops, 11), u"11 - Sunmarch_Militia (trp_sunmarch_militia)"_s);
@@ -200,7 +200,7 @@ private slots:
         editor.ui.cmdUpdate->click();
         editor.select(editor.ui.ListTroops, 4);
         QCOMPARE(entries(editor.ui.lstUsedBy).at(0), u"Troops that upgrade to it (2)"_s);
-        editor.window.undoStack().undo();
+        editor.window.session().undoStack().undo();
         editor.select(editor.ui.ListTroops, 4);
         QCOMPARE(entries(editor.ui.lstUsedBy).at(0), u"Troops that upgrade to it (1)"_s);
     }
@@ -229,9 +229,9 @@ private slots:
         Editor editor;
         if (folder)
             editor.window.openFolder(*folder);
-        QCOMPARE(editor.window.document().isLoaded(), folder && message.isEmpty());
+        QCOMPARE(editor.window.session().document().isLoaded(), folder && message.isEmpty());
         QCOMPARE(editor.messages.texts().value(0), folder ? message.arg(withSeparator(*folder)) : message);
-        if (editor.window.document().isLoaded()) {
+        if (editor.window.session().document().isLoaded()) {
             QCOMPARE(editor.ui.txtFolder->text(), withSeparator(sampleModule()));
             QCOMPARE(editor.visibleView(), editor.ui.frmTroops);
             QVERIFY(editor.window.windowTitle().startsWith(u"module[*] - Lancefall Module Editor"_s));
@@ -274,9 +274,9 @@ private slots:
         QTest::keySequence(QApplication::focusWidget(), keys);
         QVERIFY(editor.window.statusBar()->currentMessage().startsWith(status));
         QCOMPARE(editor.window.isVisible(), !status.isEmpty());
-        QCOMPARE(editor.window.undoStack().index(), updates);
+        QCOMPARE(editor.window.session().undoStack().index(), updates);
         if (status.startsWith(u"Updated"_s)) {
-            QVERIFY(editor.window.module().troops.lines.line(17).startsWith("trp_aurel_footman Aurel_Guard "));
+            QVERIFY(editor.window.session().module().troops.lines.line(17).startsWith("trp_aurel_footman Aurel_Guard "));
             QCOMPARE(QApplication::focusWidget(), typed);
         }
         if (status.startsWith(u"Saved"_s))
@@ -319,13 +319,22 @@ private slots:
         editor.load(sampleModule());
         editor.select(editor.ui.ListTroops, 5);
         editor.messages.dismiss = true;
-        editor.ui.cmdUpdate->click();
-        editor.ui.cmdUpdate->click();
+        const auto update = [&](const QString &level) {
+            editor.ui.txtLvl->setText(level);
+            editor.ui.cmdUpdate->click();
+        };
+        update(u"7"_s);
+        update(u"8"_s);
         QCOMPARE(editor.messages.texts(), QStringList{u"Information on Aurel_Bowman (trp_aurel_bowman) has been updated."_s});
         QCOMPARE(editor.window.statusBar()->currentMessage(), u"Updated trp_aurel_bowman"_s);
         editor.ui.actionConfirmUpdates->trigger(); // on again
+        update(u"9"_s);
+        QCOMPARE(editor.messages.shown.size(), 2);
+        // An Update that changes no line is no step and asks for no confirmation.
+        const int steps = editor.window.session().undoStack().count();
         editor.ui.cmdUpdate->click();
         QCOMPARE(editor.messages.shown.size(), 2);
+        QCOMPARE(editor.window.session().undoStack().count(), steps);
     }
 
     void storedModifierIsShown()

@@ -12,17 +12,21 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// Shows record k of a file and turns the view it shows, unchanged, into an update.
-Result<RecordUpdate> unchangedUpdate(ModuleDocument &document, ModuleFile file, qsizetype k)
+// Shows record k of a kind and turns the view it shows, unchanged, into an update.
+Result<ModuleChange> unchangedUpdate(ModuleDocument &document, RecordKind kind, qsizetype k)
 {
-    const auto update = [&](const auto &shown, auto make, auto view) -> Result<RecordUpdate> {
-        return shown ? (document.*make)(k, view(*shown)) : Result<RecordUpdate>(shown.error());
+    const auto update = [&](const auto &shown, auto make, auto view) -> Result<ModuleChange> {
+        return shown ? (document.*make)(k, view(*shown)) : Result<ModuleChange>(shown.error());
     };
     const auto same = [](const auto &view) { return view; };
-    if (file == ModuleFile::Troops)
+    switch (kind) {
+    case RecordKind::Troop:
         return update(document.showTroop(k), &ModuleDocument::troopUpdate, [](const DecodedTroop &t) { return t.view; });
-    if (file == ModuleFile::PartyTemplates)
+    case RecordKind::PartyTemplate:
         return update(document.showTemplate(k), &ModuleDocument::templateUpdate, same);
+    case RecordKind::Party:
+        break;
+    }
     return update(document.showParty(k), &ModuleDocument::partyUpdate, same);
 }
 
@@ -64,9 +68,9 @@ private slots:
         const LoadReport report = document.open(dir.path() + u'/');
         QVERIFY2(report.ok(), qPrintable(report.unableToOpenMessage()));
         QVERIFY(report.summaryNotice.isEmpty() && report.placementNotices.isEmpty());
-        for (const ModuleFile file : kEditedFiles) {
-            for (qsizetype k = 0; k < document.recordCount(file); ++k) {
-                const Result<RecordUpdate> update = unchangedUpdate(document, file, k);
+        for (const RecordKind kind : kRecordKinds) {
+            for (qsizetype k = 0; k < document.recordCount(kind); ++k) {
+                const Result<ModuleChange> update = unchangedUpdate(document, kind, k);
                 QVERIFY2(update, qPrintable(update ? QString() : update.error().message()));
                 for (const LabelChange &label : update->labels)
                     QVERIFY2(label.before == label.after || (label.row == 0 && label.before == kNoTroopLabel),
@@ -106,7 +110,7 @@ private slots:
         document.apply(*document.troopUpdate(2, view));
         const auto second = document.troopUpdate(2, shown);
         QVERIFY(second);
-        QCOMPARE(second->lines.first().after, stored);
+        QCOMPARE(second->records.first().lines.first().after, stored);
     }
 
 };

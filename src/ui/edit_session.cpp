@@ -1,0 +1,124 @@
+#include "ui/edit_session.h"
+
+#include "ui/record_list_model.h"
+
+#include <QUndoCommand>
+#include <QUndoStack>
+
+namespace lancefall {
+
+// One change as an undo step: the session applies and reverts it.
+class ChangeCommand : public QUndoCommand {
+public:
+    ChangeCommand(EditSession &session, ModuleChange change) : mSession(session), mChange(std::move(change))
+    {
+        setText(mChange.text);
+    }
+
+    void redo() override
+    {
+        mSession.step(mChange, mPushed ? ChangeStep::Redone : ChangeStep::Applied);
+        mPushed = true;
+    }
+    void undo() override { mSession.step(mChange, ChangeStep::Undone); }
+
+private:
+    EditSession &mSession;
+    ModuleChange mChange;
+    bool mPushed = false;
+};
+
+EditSession::EditSession(QObject *parent) : QObject(parent), mUndoStack(new QUndoStack(this))
+{
+    for (int list = 0; list < kRecordListCount; ++list)
+        mModels[list] = new RecordListModel(
+            [this, list]() -> const QStringList & { return mDocument.labels(RecordList(list)); }, this);
+    mItems = new RecordListModel([this]() -> const QStringList & { return mDocument.module().items; }, this);
+    mFactions = new RecordListModel([this]() -> const QStringList & { return mDocument.module().factions; }, this);
+}
+
+EditSession::~EditSession()
+{
+    // The steps refer to the session: they go first.
+    delete mUndoStack;
+}
+
+bool EditSession::isModified() const
+{
+    return !mUndoStack->isClean();
+}
+
+QAbstractItemModel *EditSession::model(RecordList list) const
+{
+    return mModels[static_cast<int>(list)];
+}
+
+QAbstractItemModel *EditSession::itemsModel() const
+{
+    return mItems;
+}
+
+QAbstractItemModel *EditSession::factionsModel() const
+{
+    return mFactions;
+}
+
+LoadReport EditSession::open(const QString &folder)
+{
+    LoadReport report = mDocument.open(folder);
+    if (!report.ok())
+        return report;
+    mReferences = CrossReferences(mDocument.module());
+    mUndoStack->clear();
+    mUndoStack->setClean();
+    for (RecordListModel *model : mModels)
+        model->reload();
+    mItems->reload();
+    mFactions->reload();
+    emit loaded();
+    return report;
+}
+
+bool EditSession::push(const ModuleChange &change)
+{
+    if (!change.changesLines())
+        return false;
+    mUndoStack->push(new ChangeCommand(*this, change));
+    return true;
+}
+
+SaveReport EditSession::save()
+{
+    const SaveReport report = mDocument.save();
+    if (report.ok())
+        mUndoStack->setClean();
+    emit saved(report);
+    return report;
+}
+
+void EditSession::step(const ModuleChange &change, ChangeStep step)
+{
+    if (step == ChangeStep::Undone)
+        mDocument.revert(change);
+    else
+        mDocument.apply(change);
+    mReferences.refresh(mDocument.module(), change);
+
+    std::array<QList<qsizetype>, kRecordListCount> rows;
+    for (const LabelChange &label : change.labels)
+        rows[static_cast<int>(label.list)].append(label.row);
+    for (int list = 0; list < kRecordListCount; ++list) {
+        if (rows[list].isEmpty())
+            continue;
+        mModels[list]->relabelled(rows[list]);
+        emit labelsChanged(RecordList(list), rows[list]);
+    }
+    for (const RecordKind kind : kRecordKinds) {
+        const QList<qsizetype> records = change.recordsOf(kind);
+        if (!records.isEmpty())
+            emit recordsChanged(kind, records);
+    }
+    emit changed(change, step);
+}
+
+} // namespace lancefall

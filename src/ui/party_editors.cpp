@@ -1,0 +1,175 @@
+// The party template and party editors. The line formats live in party_templates/ and
+// parties/; this file only moves values between the controls and the core's views.
+
+#include "ui/edit_session.h"
+#include "ui/field_validation.h"
+#include "ui/party_editor.h"
+#include "ui/template_editor.h"
+#include "ui_main_window.h"
+
+#include <QSignalBlocker>
+
+namespace lancefall {
+
+namespace {
+
+void chooseFirst(const std::initializer_list<QComboBox *> &choosers)
+{
+    for (QComboBox *chooser : choosers)
+        chooser->setCurrentIndex(chooser->model()->rowCount() > 0 ? 0 : -1);
+}
+
+} // namespace
+
+TemplateEditor::TemplateEditor(Ui::MainWindow &form, const EditorContext &context)
+    : RecordEditor(RecordKind::PartyTemplate, context, form.frmParty_Templates, form.lstPartyTemplates,
+                   form.txtFilterTemplates)
+    , ui(form)
+{
+    cmbPTTroops
+        = {ui.cmbPTTroops_0, ui.cmbPTTroops_1, ui.cmbPTTroops_2, ui.cmbPTTroops_3, ui.cmbPTTroops_4, ui.cmbPTTroops_5};
+    txtPTMin = {ui.txtPTMin_0, ui.txtPTMin_1, ui.txtPTMin_2, ui.txtPTMin_3, ui.txtPTMin_4, ui.txtPTMin_5};
+    txtPTMax = {ui.txtPTMax_0, ui.txtPTMax_1, ui.txtPTMax_2, ui.txtPTMax_3, ui.txtPTMax_4, ui.txtPTMax_5};
+    chkPTPrisoner = {ui.chkPTPrisoner_0, ui.chkPTPrisoner_1, ui.chkPTPrisoner_2,
+                     ui.chkPTPrisoner_3, ui.chkPTPrisoner_4, ui.chkPTPrisoner_5};
+    for (QComboBox *slot : cmbPTTroops)
+        slot->setModel(session().model(RecordList::TroopSlots));
+    ui.cmbPTFactions->setModel(session().factionsModel());
+
+    for (int p = 0; p < kPersonalityCount; ++p)
+        ui.cmbPTPersonality->addItem(personalityPreset(Personality(p)).entry, p);
+    for (QComboBox *detail : {ui.cmbPTAgressiveness, ui.cmbPTCourage}) {
+        detail->clear();
+        for (int value = 0; value < 16; ++value)
+            detail->addItem(QString::number(value));
+        detail->setCurrentIndex(0);
+    }
+    {
+        const QSignalBlocker blocker(ui.cmbPTPersonality);
+        ui.cmbPTPersonality->setCurrentIndex(static_cast<int>(Personality::Soldier));
+    }
+    cmbPTPersonality_Click();
+    connect(ui.cmbPTPersonality, &QComboBox::currentIndexChanged, this, &TemplateEditor::cmbPTPersonality_Click);
+
+    FieldValidator &validator = context.validator;
+    validator.attach(ui.txtPTMenu, FieldRule::Number, QStringLiteral("Menu"));
+    for (int i = 0; i < kMemberSlots; ++i) {
+        validator.attach(txtPTMin[i], FieldRule::Number, QStringLiteral("Member %1 minimum").arg(i + 1));
+        validator.attach(txtPTMax[i], FieldRule::Number, QStringLiteral("Member %1 maximum").arg(i + 1));
+    }
+    for (QLineEdit *field : {ui.txtPTID, ui.txtPTName})
+        validator.attach(field, FieldRule::NoBlanks);
+    watchEdits();
+}
+
+void TemplateEditor::moduleLoaded()
+{
+    chooseFirst({ui.cmbPTTroops_0, ui.cmbPTTroops_1, ui.cmbPTTroops_2, ui.cmbPTTroops_3, ui.cmbPTTroops_4,
+                 ui.cmbPTTroops_5, ui.cmbPTFactions});
+}
+
+int TemplateEditor::chosenFaction() const
+{
+    return ui.cmbPTFactions->currentIndex();
+}
+
+Status TemplateEditor::decode(qsizetype k)
+{
+    const Result<PartyTemplateView> decoded = session().document().showTemplate(k);
+    if (!decoded)
+        return decoded.error();
+    const PartyTemplateView &view = *decoded;
+    ui.txtPTID->setText(view.id);
+    ui.txtPTName->setText(view.name);
+    ui.txtPTMenu->setText(view.menu);
+    ui.cmbPTFactions->setCurrentIndex(view.faction);
+    {
+        const QSignalBlocker blocker(ui.cmbPTPersonality);
+        ui.cmbPTPersonality->setCurrentIndex(ui.cmbPTPersonality->findData(int(view.personality)));
+    }
+    cmbPTPersonality_Click();
+    for (int s = 0; s < kMemberSlots; ++s) {
+        const TemplateSlot &slot = view.members[s];
+        cmbPTTroops[s]->setCurrentIndex(slot.troop);
+        txtPTMin[s]->setText(slot.min);
+        txtPTMax[s]->setText(slot.max);
+        chkPTPrisoner[s]->setChecked(slot.prisoner);
+    }
+    return success();
+}
+
+void TemplateEditor::cmbPTPersonality_Click()
+{
+    const QVariant chosen = ui.cmbPTPersonality->currentData();
+    if (!chosen.isValid())
+        return;
+    const PersonalityPreset &preset = personalityPreset(Personality(chosen.toInt()));
+    ui.cmbPTAgressiveness->setEnabled(false);
+    ui.cmbPTCourage->setEnabled(false);
+    ui.chkPTBanditness->setEnabled(false);
+    ui.cmbPTAgressiveness->setCurrentIndex(preset.aggressiveness);
+    ui.cmbPTCourage->setCurrentIndex(preset.courage);
+    ui.chkPTBanditness->setChecked(preset.banditness);
+}
+
+Result<ModuleChange> TemplateEditor::encode(qsizetype k) const
+{
+    PartyTemplateView view;
+    view.id = ui.txtPTID->text();
+    view.name = ui.txtPTName->text();
+    view.menu = ui.txtPTMenu->text();
+    view.faction = ui.cmbPTFactions->currentIndex();
+    view.personality = Personality(ui.cmbPTPersonality->currentData().toInt());
+    for (int s = 0; s < kMemberSlots; ++s) {
+        view.members[s].troop = cmbPTTroops[s]->currentIndex();
+        view.members[s].min = txtPTMin[s]->text();
+        view.members[s].max = txtPTMax[s]->text();
+        view.members[s].prisoner = chkPTPrisoner[s]->isChecked();
+    }
+    return session().document().templateUpdate(k, view);
+}
+
+PartyEditor::PartyEditor(Ui::MainWindow &form, const EditorContext &context)
+    : RecordEditor(RecordKind::Party, context, form.frmParties, form.lstParties, form.txtFilterParties)
+    , ui(form)
+{
+    ui.cmbPTemplates->setModel(session().model(RecordList::Templates));
+    ui.cmbPFactions->setModel(session().factionsModel());
+    for (QLineEdit *field : {ui.txtPartiesID, ui.txtPartiesName})
+        context.validator.attach(field, FieldRule::NoBlanks);
+    watchEdits();
+}
+
+void PartyEditor::moduleLoaded()
+{
+    chooseFirst({ui.cmbPTemplates, ui.cmbPFactions});
+}
+
+int PartyEditor::chosenFaction() const
+{
+    return ui.cmbPFactions->currentIndex();
+}
+
+Status PartyEditor::decode(qsizetype k)
+{
+    const Result<PartyView> decoded = session().document().showParty(k);
+    if (!decoded)
+        return decoded.error();
+    ui.txtPartiesID->setText(decoded->id);
+    ui.txtPartiesName->setText(decoded->name);
+    ui.cmbPTemplates->setCurrentIndex(decoded->partyTemplate);
+    ui.cmbPFactions->setCurrentIndex(decoded->faction);
+    return success();
+}
+
+Result<ModuleChange> PartyEditor::encode(qsizetype k) const
+{
+    PartyView view;
+    view.id = ui.txtPartiesID->text();
+    view.name = ui.txtPartiesName->text();
+    view.partyTemplate = ui.cmbPTemplates->currentIndex();
+    view.faction = ui.cmbPFactions->currentIndex();
+    return session().document().partyUpdate(k, view);
+}
+
+} // namespace lancefall
