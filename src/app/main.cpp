@@ -7,21 +7,35 @@
 
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
     // The organisation and application names place the remembered folders and window.
-    QApplication::setOrganizationName(QStringLiteral("Lancefall"));
-    QApplication::setApplicationName(QStringLiteral("Lancefall Module Editor"));
-    QApplication::setApplicationVersion(QStringLiteral(LANCEFALL_VERSION));
+    QCoreApplication::setOrganizationName(QStringLiteral("Lancefall"));
+    QCoreApplication::setApplicationName(QStringLiteral("Lancefall Module Editor"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(LANCEFALL_VERSION));
     QCommandLineParser parser;
     lancefall::describeCommandLine(parser);
+
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    if (lancefall::answersWithoutWindow(arguments)) {
+        // QApplication needs a display even to print the version; QCoreApplication does not.
+        QCoreApplication app(argc, argv);
+        parser.process(app); // prints the answer and exits
+        return 0;
+    }
+
+    QApplication app(argc, argv);
+    // Ties the window to the installed desktop entry, and so to its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.lancefall.ModuleEditor"));
     parser.process(app);
+    const lancefall::EditorOptions options = lancefall::editorOptions(parser);
 
     lancefall::DialogMessageService messages;
     lancefall::DialogQuestionService questions;
     lancefall::DialogFolderPicker folders;
     lancefall::MainWindow window(messages, questions, folders);
     window.show();
-    if (const auto folder = lancefall::startFolder(parser))
-        window.openFolder(*folder);
+    if (options.folder)
+        window.openFolder(*options.folder);
     return app.exec();
 }

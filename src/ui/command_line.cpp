@@ -15,12 +15,22 @@ void describeCommandLine(QCommandLineParser &parser)
                                  QStringLiteral("[folder]"));
 }
 
-std::optional<QString> startFolder(const QCommandLineParser &parser)
+EditorOptions editorOptions(const QCommandLineParser &parser)
 {
+    EditorOptions options;
     const QStringList arguments = parser.positionalArguments();
-    if (arguments.isEmpty() || arguments.first().isEmpty())
-        return std::nullopt;
-    return QFileInfo(arguments.first()).absoluteFilePath();
+    if (!arguments.isEmpty() && !arguments.first().isEmpty())
+        options.folder = QFileInfo(arguments.first()).absoluteFilePath();
+    return options;
+}
+
+bool answersWithoutWindow(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    describeCommandLine(parser);
+    // Arguments this parser refuses may be the window system's own (-platform, -style),
+    // which only QApplication takes out of the command line.
+    return parser.parse(arguments) && (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("version")));
 }
 
 } // namespace lancefall

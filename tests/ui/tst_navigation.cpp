@@ -222,7 +222,7 @@ private slots:
         QCommandLineParser parser;
         describeCommandLine(parser);
         QVERIFY(parser.parse(QStringList{u"lancefall-editor"_s} + arguments));
-        const std::optional<QString> folder = startFolder(parser);
+        const std::optional<QString> folder = editorOptions(parser).folder;
         QDir::setCurrent(current);
         QCOMPARE(folder.has_value(), !arguments.isEmpty());
 
