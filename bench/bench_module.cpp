@@ -151,6 +151,7 @@ int main(int argc, char *argv[])
     out << "median of " << runs << " runs each (" << records << " for select and update); " << sink / runs
         << " lines split per read\n";
     benchNavigation(out, window, runs);
+    benchChange(out, window, runs);
     benchCheck(out, dir.path(), runs,
                [](int n, const std::function<void()> &work) { return medianMs(n, [&](int) { work(); }); });
     return 0;

@@ -62,6 +62,7 @@ private slots:
         QTest::newRow("item") << field(troops, 18, 4, "500") << QStringList{u"troops.txt:18: error: the inventory of trp_aurel_footman names item 500"_s} << 2;
         QTest::newRow("65 items") << line(troops, Plant::Line, 18, fullInventory) << QStringList{u"troops.txt:18: error: the inventory of trp_aurel_footman holds 65 items"_s} << 2;
         QTest::newRow("attribute") << field(troops, 19, 3, "abc") << QStringList{u"troops.txt:19: error: Agility of trp_aurel_footman must be a whole number"_s} << 2;
+        QTest::newRow("skill word") << field(troops, 21, 2, "x12") << QStringList{u"troops.txt:21: error: the skill word 3 \"x12\" is not a number"_s} << 2;
         QTest::newRow("skill above 10") << field(troops, 21, 3, "192") << QStringList{u"troops.txt:21: warning: trp_aurel_footman has skill levels above 10: Athletics 12"_s} << 2;
         QTest::newRow("troop summary") << line(troops, Plant::Line, 2, " 37") << QStringList{u"troops.txt:2: error: the summary row says 37 troops, but the file holds 38"_s} << -1;
         QTest::newRow("stray trp_ line") << line(troops, Plant::Insert, 20, "trp_stray Stray Strays 0 0 0 0 0 0 0") << QStringList{u"troops.txt:20: error: a line inside the record of troop 2 begins with trp_"_s} << 2;

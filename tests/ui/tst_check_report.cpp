@@ -81,26 +81,6 @@ private slots:
         QVERIFY(editor.messages.shown.isEmpty());
     }
 
-    // The report checks the module as it stands in the editor and follows updates and undo.
-    void reportFollowsUnsavedUpdates()
-    {
-        QTemporaryDir dir;
-        QVERIFY(plantFault(sampleModuleFolder(), dir.path(), {u"party_templates.txt"_s, Plant::Field, 3, 7, "12"}));
-        Editor editor;
-        editor.load(dir.path());
-        CheckReport *report = checkWithF7(editor);
-        QVERIFY(report);
-        QCOMPARE(listed(*report).size(), 1);
-        report->form().cmdShowFinding->click();
-        QCOMPARE(editor.ui.txtPTMin_0->text(), u"12"_s);
-
-        editor.ui.txtPTMin_0->setText(u"4"_s);
-        editor.ui.cmdUpdate->click();
-        QCOMPARE(listed(*report), QStringList{});
-        QCOMPARE(report->form().lblCheckSummary->text(), u"0 errors, 0 warnings in 38 troops, 12 party templates and 8 parties"_s);
-        editor.window.session().undoStack().undo();
-        QCOMPARE(listed(*report).size(), 1);
-    }
 };
 
 QTEST_MAIN(TestCheckReport)

@@ -191,20 +191,6 @@ private slots:
     }
 
     // The used-by list follows an update and its undo.
-    void usedByFollowsUpdatesAndUndo()
-    {
-        Editor editor;
-        editor.load(sampleModule());
-        editor.select(editor.ui.ListTroops, 1);
-        editor.ui.cmbUpgradePathA->setCurrentIndex(4); // troop 1 upgrades to 4 instead of 2
-        editor.ui.cmdUpdate->click();
-        editor.select(editor.ui.ListTroops, 4);
-        QCOMPARE(entries(editor.ui.lstUsedBy).at(0), u"Troops that upgrade to it (2)"_s);
-        editor.window.session().undoStack().undo();
-        editor.select(editor.ui.ListTroops, 4);
-        QCOMPARE(entries(editor.ui.lstUsedBy).at(0), u"Troops that upgrade to it (1)"_s);
-    }
-
     void commandLineFolderIsOpened_data()
     {
         QTest::addColumn<QStringList>("arguments");

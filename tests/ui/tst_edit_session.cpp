@@ -1,0 +1,104 @@
+#include "editor_fixture.h"
+#include "support/planted_fault.h"
+#include "ui/check_report.h"
+#include "ui_check_report.h"
+
+#include <QComboBox>
+#include <QListWidget>
+#include <QTreeWidget>
+#include <QUndoStack>
+
+using namespace lancefall;
+using namespace lancefall::testing;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QStringList rows(const QAbstractItemModel *model)
+{
+    QStringList texts;
+    for (int row = 0; row < model->rowCount(); ++row)
+        texts.append(model->index(row, 0).data().toString());
+    return texts;
+}
+
+// Everything the window shows that follows the session: the entries of every record list,
+// read through controls that show them, the used-by panel and the open check report.
+QStringList followers(Editor &editor, CheckReport &report)
+{
+    Ui::MainWindow &ui = editor.ui;
+    QStringList shown;
+    for (const QAbstractItemView *list : std::initializer_list<const QAbstractItemView *>{
+             ui.ListTroops, ui.lstPartyTemplates, ui.lstParties})
+        shown += rows(list->model());
+    for (const QComboBox *chooser : {ui.cmbPTTroops_0, ui.cmbUpgradePathA, ui.cmbPTemplates})
+        shown += rows(chooser->model());
+    // What a chooser shows of its entry is its own copy, kept only by the relabelling.
+    shown += {ui.cmbUpgradePathA->currentText(), ui.cmbUpgradePathB->currentText()};
+    shown += {ui.lblUsedByRecord->text(), ui.lblFactionUse->text()};
+    for (int i = 0; i < ui.lstUsedBy->count(); ++i)
+        shown += ui.lstUsedBy->item(i)->text();
+    shown += report.form().lblCheckSummary->text();
+    for (int i = 0; i < report.form().lstFindings->topLevelItemCount(); ++i)
+        shown += report.form().lstFindings->topLevelItem(i)->text(3);
+    return shown;
+}
+
+} // namespace
+
+class TestEditSession : public QObject {
+    Q_OBJECT
+
+private slots:
+    // A change of records of two files, made as one step, is undone and redone whole: every
+    // list, the used-by panel of the record shown and the open check report are back as
+    // they were before it, and as they were after it.
+    void changeOfSeveralRecordsIsUndoneAndRedoneWhole()
+    {
+        QTemporaryDir dir;
+        QVERIFY(plantFault(sampleModule(), dir.path(), {u"party_templates.txt"_s, Plant::Field, 3, 7, "12"}));
+        Editor editor;
+        editor.load(dir.path());
+        QTest::keyClick(&editor.window, Qt::Key_F7);
+        auto *report = editor.window.findChild<CheckReport *>();
+        QVERIFY(report && report->findings().size() == 1);
+        editor.select(editor.ui.ListTroops, 3); // upgrades to troop 4
+
+        // Made on a copy of the module, as any change is made from what is stored.
+        EditSession &session = editor.window.session();
+        ModuleDocument scratch(session.module());
+        ModuleChange change;
+        TroopView troop = scratch.showTroop(3)->view;
+        troop.name1 = u"Aurel_Sergeant"_s;
+        change.append(*scratch.troopUpdate(3, troop));
+        troop = scratch.showTroop(4)->view;
+        troop.name1 = u"Aurel_Knight"_s;
+        change.append(*scratch.troopUpdate(4, troop));
+        troop = scratch.showTroop(1)->view;
+        troop.upgradeA = 3;
+        change.append(*scratch.troopUpdate(1, troop));
+        PartyTemplateView group = *scratch.showTemplate(0);
+        group.members[0].min = u"2"_s;
+        change.append(*scratch.templateUpdate(0, group));
+        change.text = updateText(change);
+        QCOMPARE(change.text, u"Update 4 records"_s);
+
+        const QStringList before = followers(editor, *report);
+        QVERIFY(session.push(change));
+        const QStringList after = followers(editor, *report);
+        QVERIFY(after.contains(u"4 - Aurel_Knight"_s));
+        QVERIFY(after.contains(u"Troops that upgrade to it (2)"_s));
+        QVERIFY(report->findings().isEmpty());
+
+        session.undoStack().undo();
+        QCOMPARE(followers(editor, *report), before);
+        QCOMPARE(editor.window.statusBar()->currentMessage(), u"Undid Update 4 records"_s);
+        session.undoStack().redo();
+        QCOMPARE(followers(editor, *report), after);
+        QCOMPARE(editor.ui.txtName1->text(), u"Aurel_Sergeant"_s);
+        QVERIFY(editor.ui.cmdUpdate->isEnabled());
+    }
+};
+
+QTEST_MAIN(TestEditSession)
+#include "tst_edit_session.moc"
