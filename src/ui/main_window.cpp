@@ -46,7 +46,8 @@ MainWindow::MainWindow(MessageService &messages, QuestionService &questions, Fol
     , mFolders(folders)
     , mSession(new EditSession(this))
     , mValidator(new FieldValidator(messages, this, this))
-    , mWatcher(new ModuleWatcher(this))
+    , mWatcher(new ModuleWatcher(*mSession, messages, questions, this,
+                                 [this] { return mSession->isModified() || editedEditor(); }))
 {
     ui->setupUi(this);
     setWindowTitle(kProgramTitle + QLatin1Char(' ') + QStringLiteral(LANCEFALL_VERSION) + QStringLiteral("[*]"));
@@ -72,7 +73,7 @@ MainWindow::MainWindow(MessageService &messages, QuestionService &questions, Fol
 
     connect(&mSession->undoStack(), &QUndoStack::cleanChanged, this, [this](bool clean) { setWindowModified(!clean); });
     connect(mSession, &EditSession::changed, this, &MainWindow::changeStepped);
-    connect(mWatcher, &ModuleWatcher::changed, this, &MainWindow::moduleChangedOnDisk);
+    connect(mWatcher, &ModuleWatcher::reloadRequested, this, &MainWindow::reloadModule);
     connect(ui->cmdBrowse, &QPushButton::clicked, this, &MainWindow::cmdBrowse_Click);
     connect(ui->cmbChooseFile, &QComboBox::currentIndexChanged, this, &MainWindow::cmbChooseFile_Click);
     connect(ui->cmdUpdate, &QPushButton::clicked, this, &MainWindow::cmdUpdate_Click);
@@ -138,18 +139,6 @@ void MainWindow::updateCommands()
     showUsedBy();
 }
 
-void MainWindow::showView(QWidget *view)
-{
-    // Hidden first: two views shown at once, even for a moment, would make the window
-    // grow to hold both.
-    for (QWidget *frame : {static_cast<QWidget *>(ui->frmTroops), static_cast<QWidget *>(ui->frmParty_Templates),
-                           static_cast<QWidget *>(ui->frmInstructions), static_cast<QWidget *>(ui->frmParties)}) {
-        if (frame != view)
-            frame->hide();
-    }
-    view->show();
-}
-
 void MainWindow::showUsedBy()
 {
     if (!mUsedBy)
@@ -200,10 +189,6 @@ bool MainWindow::loadFolder(const QString &folder)
         return false;
     }
 
-    QStringList files;
-    for (const ModuleFile file : kModuleFiles)
-        files.append(QDir::cleanPath(QDir::fromNativeSeparators(mSession->module().path(file))));
-    mWatcher->watch(QDir::cleanPath(QDir::fromNativeSeparators(mSession->document().folder())), files);
     ui->txtFolder->setText(folder);
     setWindowModified(false);
     mSettings.addRecentFolder(folder);
@@ -227,7 +212,15 @@ void MainWindow::cmbChooseFile_Click()
     if (!leaveView())
         return;
     const std::optional<RecordKind> kind = currentKind();
-    showView(kind ? editor(*kind).frame() : ui->frmInstructions);
+    QWidget *view = kind ? editor(*kind).frame() : ui->frmInstructions;
+    // Hidden first: two views shown at once, even for a moment, would make the window
+    // grow to hold both.
+    for (QWidget *frame : {static_cast<QWidget *>(ui->frmTroops), static_cast<QWidget *>(ui->frmParty_Templates),
+                           static_cast<QWidget *>(ui->frmInstructions), static_cast<QWidget *>(ui->frmParties)}) {
+        if (frame != view)
+            frame->hide();
+    }
+    view->show();
     updateCommands();
 }
 
@@ -278,20 +271,9 @@ void MainWindow::jumpTo(RecordKind kind, qsizetype k)
     editor(kind).selectRecord(k);
 }
 
-void MainWindow::showFinding(const Finding &finding)
-{
-    const std::optional<RecordKind> kind = recordKindOf(finding.file);
-    if (!kind)
-        return; // the catalogues have no view
-    if (finding.record >= 0 && finding.record < mSession->document().recordCount(*kind))
-        showRecord(*kind, finding.record);
-    else
-        setCurrentKind(*kind);
-}
-
 bool MainWindow::cmdSave_Click()
 {
-    if (!mayOverwriteChangesOnDisk())
+    if (!mWatcher->mayOverwrite())
         return false;
     const SaveReport report = mSession->save();
     mMessages.show(this, report.message(), report.ok() ? MessageLook::Plain : MessageLook::Critical);

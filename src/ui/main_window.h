@@ -70,14 +70,12 @@ private:
     std::optional<RecordKind> currentKind() const;
     void setCurrentKind(std::optional<RecordKind> kind);
     void updateCommands();
-    void showView(QWidget *view);
     // Shows record k in its view, as stored (undo, redo, a reload).
     void showRecord(RecordKind kind, qsizetype k);
     // Goes to record k as a click in its list would (used by, the check report).
     void jumpTo(RecordKind kind, qsizetype k);
     void changeStepped(const ModuleChange &change, ChangeStep step);
     void confirmUpdate(const ModuleChange &change, bool changed);
-    void showFinding(const Finding &finding);
     void showUsedBy();
 
     // Menus and what the menus reach (navigation.cpp).
@@ -87,8 +85,6 @@ private:
     void fillRecentFolders();
 
     // Safeguards of work not yet kept (safeguards.cpp).
-    bool mayOverwriteChangesOnDisk();
-    void moduleChangedOnDisk();
     void reloadModule();
     // Leaving the module or a view: true when the user may go on, after the questions
     // about edits not applied and updates not saved.

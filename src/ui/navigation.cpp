@@ -4,6 +4,7 @@
 
 #include "ui/navigation.h"
 
+#include "checks/finding.h"
 #include "ui/check_report.h"
 #include "ui/dialog_services.h"
 #include "ui/edit_session.h"
@@ -113,7 +114,15 @@ void MainWindow::setUpMenus()
         if (!mCheckReport) {
             mCheckReport = new CheckReport(*mSession, this);
             mCheckReport->addAction(check);
-            connect(mCheckReport, &CheckReport::findingActivated, this, &MainWindow::showFinding);
+            connect(mCheckReport, &CheckReport::findingActivated, this, [this](const Finding &finding) {
+                const std::optional<RecordKind> kind = recordKindOf(finding.file);
+                if (!kind)
+                    return; // the catalogues have no view
+                if (finding.record >= 0 && finding.record < mSession->document().recordCount(*kind))
+                    showRecord(*kind, finding.record);
+                else
+                    setCurrentKind(*kind);
+            });
         }
         mCheckReport->show();
         mCheckReport->check();

@@ -1,6 +1,5 @@
 // The window's safeguards of work not yet kept: the questions before a view or the module
-// is left with edits or updates that would be lost, before a save replaces files another
-// program changed, and the watch on the module folder.
+// is left with edits or updates that would be lost, and the reload the folder watch asks for.
 
 #include "ui/edit_session.h"
 #include "ui/main_window.h"
@@ -13,25 +12,6 @@
 
 namespace lancefall {
 
-namespace {
-
-QStringList fileNames(const QList<ModuleFile> &files)
-{
-    QStringList names;
-    for (const ModuleFile file : files)
-        names.append(moduleFileName(file));
-    return names;
-}
-
-} // namespace
-
-bool MainWindow::mayOverwriteChangesOnDisk()
-{
-    // Another program's changes are not replaced unasked; Cancel writes nothing.
-    const QList<ModuleFile> changed = mSession->document().changedOnDisk();
-    return changed.isEmpty() || mQuestions.askOverwrite(this, mSession->document().folder(), fileNames(changed));
-}
-
 void MainWindow::reloadModule()
 {
     const std::optional<RecordKind> view = currentKind();
@@ -42,26 +22,6 @@ void MainWindow::reloadModule()
         showRecord(*view, shown);
     else
         setCurrentKind(view);
-}
-
-void MainWindow::moduleChangedOnDisk()
-{
-    const QList<ModuleFile> changed = mSession->document().takeOutsideChanges();
-    if (changed.isEmpty())
-        return;
-    if (!mSession->isModified() && !editedEditor()) {
-        if (mQuestions.askReload(this, mSession->document().folder(), fileNames(changed)))
-            reloadModule();
-        return;
-    }
-    // The updates decide: a save asks before it replaces a changed file.
-    mMessages.show(this,
-                   QStringLiteral("These files in ") + mSession->document().folder()
-                       + QStringLiteral(" were changed on disk by another program:\n\n  ")
-                       + fileNames(changed).join(QStringLiteral("\n  "))
-                       + QStringLiteral("\n\nThe module has changes that are not saved, so it is not loaded again. "
-                                        "Saving asks before it replaces a file that was changed."),
-                   MessageLook::Exclamation);
 }
 
 RecordEditor *MainWindow::editedEditor() const
