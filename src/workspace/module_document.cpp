@@ -109,11 +109,8 @@ TroopLists ModuleDocument::troopLists() const
     return TroopLists{mModule.items, int(mModule.factions.size()), int(recordCount(RecordKind::Troop))};
 }
 
-Result<DecodedTroop> ModuleDocument::showTroop(qsizetype k)
+Result<DecodedTroop> ModuleDocument::troopView(qsizetype k) const
 {
-    qsizetype &shown = mShown[indexOf(RecordKind::Troop)];
-    shown = -1;
-    mShownTroop.reset();
     if (k < 0 || k >= recordCount(RecordKind::Troop))
         return Error{ErrorCode::NotSelected, pleaseSelect(RecordKind::Troop)};
     if (mModule.items.isEmpty())
@@ -125,10 +122,32 @@ Result<DecodedTroop> ModuleDocument::showTroop(qsizetype k)
     const RecordIndex &records = mModule.troops.records;
     if (records.unplaced.contains(k))
         return records.unplaced.value(k);
-    Result<DecodedTroop> decoded
-        = decodeTroop(mModule.troops.lines, records.line(k), mModule.troops.layout, troopLists());
+    return decodeTroop(mModule.troops.lines, records.line(k), mModule.troops.layout, troopLists());
+}
+
+Result<PartyTemplateView> ModuleDocument::templateView(qsizetype k) const
+{
+    if (k < 0 || k >= recordCount(RecordKind::PartyTemplate))
+        return Error{ErrorCode::NotSelected, pleaseSelect(RecordKind::PartyTemplate)};
+    return decodePartyTemplate(mModule.partyTemplates.lines, mModule.partyTemplates.records.line(k),
+                               int(mModule.factions.size()), int(recordCount(RecordKind::Troop)));
+}
+
+Result<PartyView> ModuleDocument::partyView(qsizetype k) const
+{
+    if (k < 0 || k >= recordCount(RecordKind::Party))
+        return Error{ErrorCode::NotSelected, pleaseSelect(RecordKind::Party)};
+    return decodeParty(mModule.parties.lines, mModule.parties.records.line(k),
+                       int(recordCount(RecordKind::PartyTemplate)), int(mModule.factions.size()));
+}
+
+Result<DecodedTroop> ModuleDocument::showTroop(qsizetype k)
+{
+    mShown[indexOf(RecordKind::Troop)] = -1;
+    mShownTroop.reset();
+    Result<DecodedTroop> decoded = troopView(k);
     if (decoded) {
-        shown = k;
+        mShown[indexOf(RecordKind::Troop)] = k;
         mShownTroop = decoded->view;
     }
     return decoded;
@@ -136,28 +155,15 @@ Result<DecodedTroop> ModuleDocument::showTroop(qsizetype k)
 
 Result<PartyTemplateView> ModuleDocument::showTemplate(qsizetype k)
 {
-    qsizetype &shown = mShown[indexOf(RecordKind::PartyTemplate)];
-    shown = -1;
-    if (k < 0 || k >= recordCount(RecordKind::PartyTemplate))
-        return Error{ErrorCode::NotSelected, pleaseSelect(RecordKind::PartyTemplate)};
-    Result<PartyTemplateView> decoded
-        = decodePartyTemplate(mModule.partyTemplates.lines, mModule.partyTemplates.records.line(k),
-                              int(mModule.factions.size()), int(recordCount(RecordKind::Troop)));
-    if (decoded)
-        shown = k;
+    Result<PartyTemplateView> decoded = templateView(k);
+    mShown[indexOf(RecordKind::PartyTemplate)] = decoded ? k : -1;
     return decoded;
 }
 
 Result<PartyView> ModuleDocument::showParty(qsizetype k)
 {
-    qsizetype &shown = mShown[indexOf(RecordKind::Party)];
-    shown = -1;
-    if (k < 0 || k >= recordCount(RecordKind::Party))
-        return Error{ErrorCode::NotSelected, pleaseSelect(RecordKind::Party)};
-    Result<PartyView> decoded = decodeParty(mModule.parties.lines, mModule.parties.records.line(k),
-                                            int(recordCount(RecordKind::PartyTemplate)), int(mModule.factions.size()));
-    if (decoded)
-        shown = k;
+    Result<PartyView> decoded = partyView(k);
+    mShown[indexOf(RecordKind::Party)] = decoded ? k : -1;
     return decoded;
 }
 
@@ -233,9 +239,37 @@ Result<ModuleChange> ModuleDocument::troopUpdate(qsizetype k, const TroopView &v
     const auto first = shownLine(RecordKind::Troop, k);
     if (!first)
         return first.error();
-    const auto encoded = mShownTroop
-        ? encodeTroop(view, *mShownTroop, mModule.troops.lines, *first, mModule.troops.layout)
-        : encodeTroop(view, mModule.troops.lines, *first, mModule.troops.layout, troopLists());
+    return troopChange(k, view, mShownTroop ? &*mShownTroop : nullptr);
+}
+
+Result<ModuleChange> ModuleDocument::templateUpdate(qsizetype k, const PartyTemplateView &view) const
+{
+    const auto n = shownLine(RecordKind::PartyTemplate, k);
+    if (!n)
+        return n.error();
+    return templateChange(k, view);
+}
+
+Result<ModuleChange> ModuleDocument::partyUpdate(qsizetype k, const PartyView &view) const
+{
+    const auto n = shownLine(RecordKind::Party, k);
+    if (!n)
+        return n.error();
+    return partyChange(k, view);
+}
+
+Result<ModuleChange> ModuleDocument::troopChange(qsizetype k, const TroopView &view, const TroopView *stored) const
+{
+    std::optional<TroopView> decoded;
+    if (!stored) {
+        Result<DecodedTroop> read = troopView(k);
+        if (!read)
+            return read.error();
+        decoded = std::move(read->view);
+        stored = &*decoded;
+    }
+    const qsizetype first = mModule.troops.records.line(k);
+    const auto encoded = encodeTroop(view, *stored, mModule.troops.lines, first, mModule.troops.layout);
     if (!encoded)
         return encoded.error();
     const Status free = idIsFree(RecordKind::Troop, k, fieldOf(encoded->lines.first(), 0));
@@ -244,13 +278,12 @@ Result<ModuleChange> ModuleDocument::troopUpdate(qsizetype k, const TroopView &v
     return recordUpdate(RecordKind::Troop, k, encoded->lines);
 }
 
-Result<ModuleChange> ModuleDocument::templateUpdate(qsizetype k, const PartyTemplateView &view) const
+Result<ModuleChange> ModuleDocument::templateChange(qsizetype k, const PartyTemplateView &view) const
 {
-    const auto n = shownLine(RecordKind::PartyTemplate, k);
-    if (!n)
-        return n.error();
-    const auto line = encodePartyTemplate(view, mModule.partyTemplates.lines, *n, int(mModule.factions.size()),
-                                          int(recordCount(RecordKind::Troop)));
+    if (k < 0 || k >= recordCount(RecordKind::PartyTemplate))
+        return Error{ErrorCode::NotSelected, pleaseSelect(RecordKind::PartyTemplate)};
+    const auto line = encodePartyTemplate(view, mModule.partyTemplates.lines, mModule.partyTemplates.records.line(k),
+                                          int(mModule.factions.size()), int(recordCount(RecordKind::Troop)));
     if (!line)
         return line.error();
     const Status free = idIsFree(RecordKind::PartyTemplate, k, fieldOf(*line, 0));
@@ -259,13 +292,12 @@ Result<ModuleChange> ModuleDocument::templateUpdate(qsizetype k, const PartyTemp
     return recordUpdate(RecordKind::PartyTemplate, k, {*line});
 }
 
-Result<ModuleChange> ModuleDocument::partyUpdate(qsizetype k, const PartyView &view) const
+Result<ModuleChange> ModuleDocument::partyChange(qsizetype k, const PartyView &view) const
 {
-    const auto n = shownLine(RecordKind::Party, k);
-    if (!n)
-        return n.error();
-    const auto line = encodeParty(view, mModule.parties.lines, *n, int(recordCount(RecordKind::PartyTemplate)),
-                                  int(mModule.factions.size()));
+    if (k < 0 || k >= recordCount(RecordKind::Party))
+        return Error{ErrorCode::NotSelected, pleaseSelect(RecordKind::Party)};
+    const auto line = encodeParty(view, mModule.parties.lines, mModule.parties.records.line(k),
+                                  int(recordCount(RecordKind::PartyTemplate)), int(mModule.factions.size()));
     if (!line)
         return line.error();
     const Status free = idIsFree(RecordKind::Party, k, fieldOf(*line, describe(RecordKind::Party).idField));

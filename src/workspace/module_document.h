@@ -87,6 +87,11 @@ public:
     Result<DecodedTroop> showTroop(qsizetype k);
     Result<PartyTemplateView> showTemplate(qsizetype k);
     Result<PartyView> showParty(qsizetype k);
+    // Record k as stored, decoded as the show functions do, without remembering it as
+    // shown: for changes of many records (a selection, an imported table).
+    Result<DecodedTroop> troopView(qsizetype k) const;
+    Result<PartyTemplateView> templateView(qsizetype k) const;
+    Result<PartyView> partyView(qsizetype k) const;
     // The record the view of a kind shows, -1 for none.
     qsizetype shownRecord(RecordKind kind) const;
 
@@ -97,6 +102,14 @@ public:
     Result<ModuleChange> troopUpdate(qsizetype k, const TroopView &view) const;
     Result<ModuleChange> templateUpdate(qsizetype k, const PartyTemplateView &view) const;
     Result<ModuleChange> partyUpdate(qsizetype k, const PartyView &view) const;
+
+    // The change that writes a view into record k, whether shown or not, with the checks of
+    // an update of that record: the values the view changed, and an identifier no other
+    // record of the file holds now. `stored`, when given, is the view record k decodes to,
+    // so that it is not decoded again.
+    Result<ModuleChange> troopChange(qsizetype k, const TroopView &view, const TroopView *stored = nullptr) const;
+    Result<ModuleChange> templateChange(qsizetype k, const PartyTemplateView &view) const;
+    Result<ModuleChange> partyChange(qsizetype k, const PartyView &view) const;
 
     // Writes a change's new lines and labels, or puts the old ones back.
     void apply(const ModuleChange &change);
