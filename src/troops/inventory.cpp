@@ -1,5 +1,7 @@
 #include "troops/inventory.h"
 
+#include "fields/field_rules.h"
+
 namespace lancefall {
 
 namespace {
@@ -10,6 +12,15 @@ bool hasCurrent(const InventoryState &state)
 }
 
 } // namespace
+
+QString modifierText(const QByteArray &stored)
+{
+    constexpr qint64 kModifierUnit = qint64(1) << 24;
+    const std::optional<qint64> value = parseWholeNumber(QByteArrayView(stored));
+    if (value && *value > 0 && *value % kModifierUnit == 0)
+        return QString::number(*value / kModifierUnit);
+    return QString::fromLatin1(stored);
+}
 
 InventoryState addItem(InventoryState state, qint64 item, const QString &label)
 {

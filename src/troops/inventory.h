@@ -26,6 +26,12 @@ struct InventoryEntry {
     }
 };
 
+// The item modifier a stored modifier field holds: the inventory line keeps the modifier
+// number in the top byte of a 32-bit word (modifier 29 is stored as 29 x 2^24). A stored
+// value with other bits set is no plain modifier and is given as it is stored; so is a
+// field that is not a number. "0" for no modifier.
+QString modifierText(const QByteArray &stored);
+
 // The inventory list being edited and its current (selected) position, -1 for none.
 struct InventoryState {
     QList<InventoryEntry> entries;

@@ -113,7 +113,6 @@ void MainWindow::setUpMenus()
             return;
         if (!mCheckReport) {
             mCheckReport = new CheckReport(*mSession, this);
-            mCheckReport->addAction(check);
             connect(mCheckReport, &CheckReport::findingActivated, this, [this](const Finding &finding) {
                 const std::optional<RecordKind> kind = recordKindOf(finding.file);
                 if (!kind)
@@ -130,6 +129,12 @@ void MainWindow::setUpMenus()
         mCheckReport->activateWindow();
     });
     ui->menuTools->addAction(check);
+    // The commands answer their keys in every window of the editor (the check report too),
+    // not only in the main window.
+    for (QAction *action : findChildren<QAction *>()) {
+        if (!action->shortcuts().isEmpty())
+            action->setShortcutContext(Qt::ApplicationShortcut);
+    }
     fillRecentFolders();
 
     // The folder dialog opens on the folder used last.

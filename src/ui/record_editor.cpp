@@ -10,6 +10,8 @@
 #include <QListView>
 #include <QSignalBlocker>
 
+#include <utility>
+
 namespace lancefall {
 
 RecordEditor::RecordEditor(RecordKind kind, const EditorContext &context, QWidget *frame, QListView *list,
@@ -72,16 +74,19 @@ void RecordEditor::showError(const Error &error) const
 
 void RecordEditor::selectQuietly(qsizetype k)
 {
-    const QSignalBlocker blocker(mList->selectionModel());
+    // The selection model's signals stay on, so that the list repaints the rows it leaves.
+    const bool selecting = std::exchange(mSelecting, true);
     if (k < 0)
         mList->selectionModel()->clearSelection();
     else
         mList->setCurrentIndex(mList->model()->index(int(k), 0));
-    mList->viewport()->update();
+    mSelecting = selecting;
 }
 
 void RecordEditor::selectionChanged()
 {
+    if (mSelecting)
+        return;
     const qsizetype target = selectedRecord();
     const qsizetype shown = shownRecord();
     // Asked while the edited record is still the one selected, so that Apply is the
@@ -104,6 +109,7 @@ void RecordEditor::showRecord(qsizetype k)
 {
     // Undo, redo and a reload put the stored record in the controls: edits not applied go.
     discardEdits();
+    mFilter->reveal(int(k));
     selectQuietly(k);
     mList->scrollTo(mList->currentIndex());
     selectionChanged();

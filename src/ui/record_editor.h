@@ -111,6 +111,8 @@ private:
     QListView *mList;
     RecordFilter *mFilter;
     EditTracker *mEdits;
+    // The editor itself is changing the selection: no question, no record shown.
+    bool mSelecting = false;
 };
 
 } // namespace lancefall

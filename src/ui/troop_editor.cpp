@@ -19,7 +19,7 @@ QString inventoryText(const InventoryEntry &entry)
 {
     if (parseWholeNumber(QByteArrayView(entry.modifier)).value_or(1) == 0)
         return entry.label;
-    return entry.label + QStringLiteral("   [modifier ") + QString::fromLatin1(entry.modifier) + u']';
+    return entry.label + QStringLiteral("   [modifier ") + modifierText(entry.modifier) + u']';
 }
 
 } // namespace

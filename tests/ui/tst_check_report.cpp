@@ -4,6 +4,9 @@
 #include "ui_check_report.h"
 #include "ui_main_window.h"
 
+#include <QApplication>
+#include <QLineEdit>
+#include <QListView>
 #include <QTemporaryDir>
 #include <QTreeWidget>
 #include <QUndoStack>
@@ -70,6 +73,9 @@ private slots:
         QCOMPARE(rows.size(), 1);
         QVERIFY2(rows.first().startsWith(finding), qPrintable(rows.first()));
 
+        // A filter that hides the record is cleared to show it.
+        for (QLineEdit *filter : {editor.ui.txtFilterTroops, editor.ui.txtFilterTemplates, editor.ui.txtFilterParties})
+            filter->setText(u"no such record"_s);
         report->form().cmdShowFinding->click();
         QCOMPARE(editor.ui.cmbChooseFile->currentText(), view);
         const QHash<QString, QAbstractItemView *> lists{{u"troops.txt"_s, editor.ui.ListTroops},
@@ -78,7 +84,32 @@ private slots:
         QAbstractItemView *list = lists.value(view);
         const QModelIndexList selected = list->selectionModel()->selectedIndexes();
         QCOMPARE(selected.isEmpty() ? -1 : selected.first().row(), row);
+        QCOMPARE(row >= 0 && static_cast<QListView *>(list)->isRowHidden(row), false);
         QVERIFY(editor.messages.shown.isEmpty());
+    }
+
+    // The editor's keys work while the report has the focus: Ctrl+Z undoes the last update
+    // (and the report follows it), Ctrl+S saves.
+    void shortcutsWorkInTheReport()
+    {
+        QTemporaryDir dir;
+        Editor editor;
+        QVERIFY(editor.loadCopy(dir));
+        editor.select(editor.ui.ListTroops, 3);
+        editor.ui.txtName1->setText(u"Aurel_Sergeant"_s);
+        editor.ui.cmdUpdate->click();
+        CheckReport *report = checkWithF7(editor);
+        QVERIFY(report);
+        // The offscreen platform does not move the focus to a new window by itself.
+        QApplication::setActiveWindow(report);
+        QTRY_COMPARE(QApplication::activeWindow(), report);
+        editor.messages.shown.clear();
+        QTest::keyClick(report->form().lstFindings, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(editor.label(editor.ui.ListTroops, 3), u"3 - Aurel_Man_at_Arms (trp_aurel_man_at_arms)"_s);
+        QTest::keyClick(report->form().lstFindings, Qt::Key_Y, Qt::ControlModifier);
+        QTest::keyClick(report->form().lstFindings, Qt::Key_S, Qt::ControlModifier);
+        QVERIFY(!editor.window.isWindowModified());
+        QVERIFY(readBytes(dir.filePath(u"troops.txt"_s)).contains("trp_aurel_man_at_arms Aurel_Sergeant "));
     }
 
 };

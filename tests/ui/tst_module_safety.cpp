@@ -236,6 +236,15 @@ private slots:
         QCOMPARE(editor.ui.txtPartiesName->text(), u"Newhold"_s);
         QVERIFY(!editor.window.isWindowModified());
 
+        // Typing not yet applied is work a reload would lose: no reload is offered.
+        QTest::keyClicks(editor.ui.txtPartiesName, u"x"_s);
+        editor.messages.shown.clear();
+        writeFile(dir.path(), u"parties.txt"_s, parties.replace("Newhold", "Oldhold"));
+        QTRY_COMPARE(editor.messages.shown.size(), 1);
+        QCOMPARE(editor.questions.reloadAsked.size(), 1);
+        QCOMPARE(editor.ui.txtPartiesName->text(), u"Newholdx"_s);
+        editor.questions.applyAnswer = ApplyAnswer::Discard;
+
         renameParty(editor, 0, u"Again"_s);
         editor.messages.shown.clear();
         writeFile(dir.path(), u"factions.txt"_s, readBytes(dir.filePath(u"factions.txt"_s)) + "x\r\n");
@@ -247,8 +256,9 @@ private slots:
         QTest::qWait(500);
         QCOMPARE(editor.messages.shown.size(), 1);
         // Only the edited files are asked about when saving.
+        editor.questions.overwrite = true;
         QVERIFY(editor.window.cmdSave_Click());
-        QVERIFY(editor.questions.overwriteAsked.isEmpty());
+        QCOMPARE(editor.questions.overwriteAsked, QList<QStringList>{{u"parties.txt"_s}});
     }
 
     void firstSaveOfALoadKeepsTheReplacedFiles()

@@ -327,12 +327,16 @@ private slots:
     {
         QTemporaryDir dir;
         QVERIFY(copyFolder(sampleModule(), dir.path()));
-        writeFile(dir.path(), u"troops.txt"_s, readBytes(dir.filePath(u"troops.txt"_s)).replace("  4 0 9 0 21 0", "  4 0 9 12 21 0"));
+        writeFile(dir.path(), u"troops.txt"_s, readBytes(dir.filePath(u"troops.txt"_s)).replace("  4 0 9 0 21 0 25 0", "  4 0 9 12 21 486539264 25 -16777216"));
         Editor editor;
         editor.load(dir.path());
         editor.select(editor.ui.ListTroops, 3);
         QCOMPARE(editor.label(editor.ui.ListItems, 0), u"4 - Arming_Sword  (itm_arming_sword)"_s);
+        // The modifier number sits in the top byte of the stored word; other stored values
+        // are given as they stand.
         QCOMPARE(editor.label(editor.ui.ListItems, 1), u"9 - Halberd  (itm_halberd)   [modifier 12]"_s);
+        QCOMPARE(editor.label(editor.ui.ListItems, 2).section(u"   "_s, 1), u"[modifier 29]"_s);
+        QCOMPARE(editor.label(editor.ui.ListItems, 3).section(u"   "_s, 1), u"[modifier -16777216]"_s);
     }
 };
 
