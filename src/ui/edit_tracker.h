@@ -2,13 +2,14 @@
 
 #include <QList>
 #include <QObject>
-#include <QPointer>
+#include <QSet>
 
 class QWidget;
 
 namespace lancefall {
 
-// Notes which view's record the user changed since the window showed or applied it.
+// Notes which controls of a view the user changed since the view showed or applied its
+// record (or records).
 // Only what the user does counts: typing in a field (textEdited), a choice in a
 // drop-down (activated), a click on a check box, an option or a button (the inventory
 // edits). What the window itself puts into the controls emits none of these, so
@@ -21,12 +22,13 @@ public:
     // Watches every text field, drop-down and button inside view but those in `except`
     // (controls that choose rather than edit, such as the item to add).
     void watch(QWidget *view, const QList<QWidget *> &except = {});
-    // The view whose record was edited, or null.
-    QWidget *editedView() const { return mEdited; }
-    void reset() { mEdited = nullptr; }
+    bool isEdited() const { return !mEdited.isEmpty(); }
+    // Whether the user changed this control.
+    bool edited(const QObject *control) const { return mEdited.contains(control); }
+    void reset() { mEdited.clear(); }
 
 private:
-    QPointer<QWidget> mEdited;
+    QSet<const QObject *> mEdited;
 };
 
 } // namespace lancefall

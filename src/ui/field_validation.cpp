@@ -1,5 +1,7 @@
 #include "ui/field_validation.h"
 
+#include "fields/number_edit.h"
+
 #include <QApplication>
 #include <QFocusEvent>
 #include <QLineEdit>
@@ -26,9 +28,25 @@ void FieldValidator::attach(QLineEdit *field, FieldRule rule, const QString &nam
     mRules.insert(field, Rule{rule, name});
 }
 
+void FieldValidator::setSeveralRecords(QWidget *view, bool several)
+{
+    for (auto it = mRules.begin(); it != mRules.end(); ++it) {
+        if (view->isAncestorOf(it.key()))
+            it->several = several;
+    }
+}
+
 FieldCheck FieldValidator::check(const QLineEdit *field, const Rule &rule) const
 {
     const TextSource source = field->isModified() ? TextSource::Typed : TextSource::Shown;
+    if (rule.several) {
+        if (source == TextSource::Shown)
+            return {field->text(), {}};
+        const bool number = rule.rule == FieldRule::Number || rule.rule == FieldRule::Skill;
+        const std::optional<NumberEdit> edit = number ? parseNumberEdit(field->text(), true) : std::nullopt;
+        if (edit && edit->kind != NumberEdit::Kind::Set)
+            return {field->text(), {}};
+    }
     return checkField(rule.rule, field->text(), source, rule.name);
 }
 

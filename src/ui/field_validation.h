@@ -35,6 +35,11 @@ public:
     // A refused value was left and its message is still to come.
     bool complaintPending() const { return mComplaintPending; }
 
+    // The fields inside view show several records at once (or one again): a number field
+    // then also takes "+N", "-N" and "*X", and a field the user did not type into is left
+    // as it is (empty where the records' values differ).
+    void setSeveralRecords(QWidget *view, bool several);
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -42,6 +47,7 @@ private:
     struct Rule {
         FieldRule rule;
         QString name;
+        bool several = false;
     };
     FieldCheck check(const QLineEdit *field, const Rule &rule) const;
     void fieldLeft(QLineEdit *field, const Rule &rule);

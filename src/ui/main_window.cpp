@@ -144,8 +144,8 @@ void MainWindow::showUsedBy()
     if (!mUsedBy)
         return;
     const std::optional<RecordKind> kind = currentKind();
-    const qsizetype shown = kind ? editor(*kind).shownRecord() : -1;
-    const int faction = kind && shown >= 0 ? editor(*kind).chosenFaction() : -1;
+    const qsizetype shown = kind ? editor(*kind).currentRecord() : -1;
+    const int faction = kind && !editor(*kind).shownRecords().isEmpty() ? editor(*kind).chosenFaction() : -1;
     mUsedBy->show(kind, shown, faction);
 }
 
@@ -246,8 +246,12 @@ void MainWindow::changeStepped(const ModuleChange &change, ChangeStep step)
 {
     if (step == ChangeStep::Applied || change.isEmpty())
         return;
-    const RecordChange &first = change.records.first();
-    showRecord(first.kind, first.record);
+    // The records of the change's first kind are shown again, selected as they were made.
+    const RecordKind kind = change.records.first().kind;
+    for (RecordEditor *other : mEditors)
+        other->discardEdits();
+    setCurrentKind(kind);
+    editor(kind).showRecords(change.recordsOf(kind));
     statusBar()->showMessage((step == ChangeStep::Undone ? QStringLiteral("Undid ") : QStringLiteral("Redid "))
                              + change.text);
 }
@@ -259,7 +263,7 @@ void MainWindow::showRecord(RecordKind kind, qsizetype k)
     for (RecordEditor *other : mEditors)
         other->discardEdits();
     setCurrentKind(kind);
-    editor(kind).showRecord(k);
+    editor(kind).showRecords({k});
 }
 
 void MainWindow::jumpTo(RecordKind kind, qsizetype k)

@@ -21,7 +21,9 @@ public:
 
 protected:
     Status decode(qsizetype k) override;
+    Status decodeSeveral(const QList<qsizetype> &records) override;
     Result<ModuleChange> encode(qsizetype k) const override;
+    Result<ModuleChange> encodeSeveral(const QList<qsizetype> &records) const override;
     void moduleLoaded() override;
 
 private:

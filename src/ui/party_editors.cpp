@@ -59,6 +59,8 @@ TemplateEditor::TemplateEditor(Ui::MainWindow &form, const EditorContext &contex
     }
     for (QLineEdit *field : {ui.txtPTID, ui.txtPTName})
         validator.attach(field, FieldRule::NoBlanks);
+    setNumberFields(QList<QLineEdit *>{ui.txtPTMenu} + QList<QLineEdit *>(txtPTMin.begin(), txtPTMin.end())
+                    + QList<QLineEdit *>(txtPTMax.begin(), txtPTMax.end()));
     watchEdits();
 }
 
@@ -79,6 +81,7 @@ Status TemplateEditor::decode(qsizetype k)
     if (!decoded)
         return decoded.error();
     const PartyTemplateView &view = *decoded;
+    ui.txtPTID->setEnabled(true);
     ui.txtPTID->setText(view.id);
     ui.txtPTName->setText(view.name);
     ui.txtPTMenu->setText(view.menu);
@@ -98,11 +101,48 @@ Status TemplateEditor::decode(qsizetype k)
     return success();
 }
 
+Status TemplateEditor::decodeSeveral(const QList<qsizetype> &records)
+{
+    QList<PartyTemplateView> views;
+    views.reserve(records.size());
+    for (const qsizetype k : records) {
+        Result<PartyTemplateView> decoded = session().document().templateView(k);
+        if (!decoded)
+            return decoded.error();
+        views.append(std::move(decoded).value());
+    }
+    ui.txtPTID->setEnabled(false);
+    showShared(ui.txtPTID, std::nullopt);
+    showShared(ui.txtPTName, shared(views, [](const PartyTemplateView &v) { return v.name; }));
+    showShared(ui.txtPTMenu, shared(views, [](const PartyTemplateView &v) { return v.menu; }));
+    showShared(ui.cmbPTFactions, shared(views, [](const PartyTemplateView &v) { return v.faction; }));
+    const std::optional<Personality> personality
+        = shared(views, [](const PartyTemplateView &v) { return v.personality; });
+    {
+        const QSignalBlocker blocker(ui.cmbPTPersonality);
+        showShared(ui.cmbPTPersonality, personality ? std::optional<int>(ui.cmbPTPersonality->findData(int(*personality)))
+                                                    : std::nullopt);
+    }
+    cmbPTPersonality_Click();
+    for (int s = 0; s < kMemberSlots; ++s) {
+        showShared(cmbPTTroops[s], shared(views, [s](const PartyTemplateView &v) { return v.members[s].troop; }));
+        showShared(txtPTMin[s], shared(views, [s](const PartyTemplateView &v) { return v.members[s].min; }));
+        showShared(txtPTMax[s], shared(views, [s](const PartyTemplateView &v) { return v.members[s].max; }));
+        showShared(chkPTPrisoner[s], shared(views, [s](const PartyTemplateView &v) { return v.members[s].prisoner; }));
+    }
+    return success();
+}
+
 void TemplateEditor::cmbPTPersonality_Click()
 {
     const QVariant chosen = ui.cmbPTPersonality->currentData();
-    if (!chosen.isValid())
+    if (!chosen.isValid()) {
+        // Templates of several personalities: no detail values to show.
+        ui.cmbPTAgressiveness->setCurrentIndex(-1);
+        ui.cmbPTCourage->setCurrentIndex(-1);
+        ui.chkPTBanditness->setChecked(false);
         return;
+    }
     const PersonalityPreset &preset = personalityPreset(Personality(chosen.toInt()));
     ui.cmbPTAgressiveness->setEnabled(false);
     ui.cmbPTCourage->setEnabled(false);
@@ -127,6 +167,31 @@ Result<ModuleChange> TemplateEditor::encode(qsizetype k) const
         view.members[s].prisoner = chkPTPrisoner[s]->isChecked();
     }
     return session().document().templateUpdate(k, view);
+}
+
+Result<ModuleChange> TemplateEditor::encodeSeveral(const QList<qsizetype> &records) const
+{
+    TemplateEdit edit;
+    const auto text = [this](QLineEdit *field) {
+        return edited(field) ? std::optional<QString>(field->text()) : std::nullopt;
+    };
+    const auto position = [this](QComboBox *chooser) {
+        return edited(chooser) && chooser->currentIndex() >= 0 ? std::optional<int>(chooser->currentIndex())
+                                                               : std::nullopt;
+    };
+    edit.name = text(ui.txtPTName);
+    edit.menu = text(ui.txtPTMenu);
+    edit.faction = position(ui.cmbPTFactions);
+    if (edited(ui.cmbPTPersonality) && ui.cmbPTPersonality->currentIndex() >= 0)
+        edit.personality = Personality(ui.cmbPTPersonality->currentData().toInt());
+    for (int s = 0; s < kMemberSlots; ++s) {
+        edit.members[s].troop = position(cmbPTTroops[s]);
+        edit.members[s].min = text(txtPTMin[s]);
+        edit.members[s].max = text(txtPTMax[s]);
+        if (edited(chkPTPrisoner[s]))
+            edit.members[s].prisoner = chkPTPrisoner[s]->isChecked();
+    }
+    return session().document().templatesChange(records, edit);
 }
 
 PartyEditor::PartyEditor(Ui::MainWindow &form, const EditorContext &context)
@@ -155,11 +220,43 @@ Status PartyEditor::decode(qsizetype k)
     const Result<PartyView> decoded = session().document().showParty(k);
     if (!decoded)
         return decoded.error();
+    ui.txtPartiesID->setEnabled(true);
     ui.txtPartiesID->setText(decoded->id);
     ui.txtPartiesName->setText(decoded->name);
     ui.cmbPTemplates->setCurrentIndex(decoded->partyTemplate);
     ui.cmbPFactions->setCurrentIndex(decoded->faction);
     return success();
+}
+
+Status PartyEditor::decodeSeveral(const QList<qsizetype> &records)
+{
+    QList<PartyView> views;
+    views.reserve(records.size());
+    for (const qsizetype k : records) {
+        Result<PartyView> decoded = session().document().partyView(k);
+        if (!decoded)
+            return decoded.error();
+        views.append(std::move(decoded).value());
+    }
+    ui.txtPartiesID->setEnabled(false);
+    showShared(ui.txtPartiesID, std::nullopt);
+    showShared(ui.txtPartiesName, shared(views, [](const PartyView &v) { return v.name; }));
+    showShared(ui.cmbPTemplates, shared(views, [](const PartyView &v) { return v.partyTemplate; }));
+    showShared(ui.cmbPFactions, shared(views, [](const PartyView &v) { return v.faction; }));
+    return success();
+}
+
+Result<ModuleChange> PartyEditor::encodeSeveral(const QList<qsizetype> &records) const
+{
+    PartyEdit edit;
+    if (edited(ui.txtPartiesName))
+        edit.name = ui.txtPartiesName->text();
+    for (const auto &[chooser, field] : {std::pair(ui.cmbPTemplates, &edit.partyTemplate),
+                                        std::pair(ui.cmbPFactions, &edit.faction)}) {
+        if (edited(chooser) && chooser->currentIndex() >= 0)
+            *field = chooser->currentIndex();
+    }
+    return session().document().partiesChange(records, edit);
 }
 
 Result<ModuleChange> PartyEditor::encode(qsizetype k) const

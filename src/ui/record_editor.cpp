@@ -6,10 +6,14 @@
 #include "ui/record_filter.h"
 #include "ui/services.h"
 
+#include <QCheckBox>
+#include <QComboBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListView>
 #include <QSignalBlocker>
 
+#include <algorithm>
 #include <utility>
 
 namespace lancefall {
@@ -24,10 +28,14 @@ RecordEditor::RecordEditor(RecordKind kind, const EditorContext &context, QWidge
     , mEdits(new EditTracker(this))
 {
     list->setModel(session().model(describe(kind).list));
+    list->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    list->installEventFilter(this);
     mFilter = new RecordFilter(filterField, list);
     connect(list->selectionModel(), &QItemSelectionModel::selectionChanged, this, &RecordEditor::selectionChanged);
     connect(&session(), &EditSession::loaded, this, [this] {
         discardEdits();
+        mShown.clear();
+        setSeveral(false);
         moduleLoaded();
     });
 }
@@ -39,27 +47,40 @@ void RecordEditor::watchEdits(const QList<QWidget *> &choosers)
     mEdits->watch(mFrame, QList<QWidget *>(choosers) << mFilter->field());
 }
 
-qsizetype RecordEditor::selectedRecord() const
+QList<qsizetype> RecordEditor::selectedRecords() const
 {
-    // A click makes an entry current before it selects it, so the selected entry, not the
-    // current one, is the one the user chose.
-    const QModelIndexList selected = mList->selectionModel()->selectedIndexes();
-    return selected.isEmpty() ? -1 : selected.first().row();
+    QList<qsizetype> records;
+    for (const QItemSelectionRange &range : mList->selectionModel()->selection()) {
+        for (int row = range.top(); row <= range.bottom(); ++row)
+            records.append(row);
+    }
+    std::sort(records.begin(), records.end());
+    records.erase(std::unique(records.begin(), records.end()), records.end());
+    return records;
 }
 
-qsizetype RecordEditor::shownRecord() const
+qsizetype RecordEditor::currentRecord() const
 {
-    return session().document().shownRecord(mKind);
+    const QModelIndex current = mList->currentIndex();
+    if (current.isValid() && mList->selectionModel()->isSelected(current))
+        return current.row();
+    const QList<qsizetype> selected = selectedRecords();
+    return selected.isEmpty() ? -1 : selected.first();
 }
 
 bool RecordEditor::canApply() const
 {
-    return session().document().isLoaded() && shownRecord() >= 0 && shownRecord() == selectedRecord();
+    return session().document().isLoaded() && !mShown.isEmpty() && mShown == selectedRecords();
 }
 
 bool RecordEditor::isEdited() const
 {
-    return mEdits->editedView() != nullptr;
+    return mEdits->isEdited();
+}
+
+bool RecordEditor::edited(const QObject *control) const
+{
+    return mEdits->edited(control);
 }
 
 void RecordEditor::discardEdits()
@@ -72,14 +93,21 @@ void RecordEditor::showError(const Error &error) const
     lancefall::showError(mContext.messages, mContext.owner, error);
 }
 
-void RecordEditor::selectQuietly(qsizetype k)
+void RecordEditor::selectQuietly(const QList<qsizetype> &records, qsizetype current)
 {
     // The selection model's signals stay on, so that the list repaints the rows it leaves.
     const bool selecting = std::exchange(mSelecting, true);
-    if (k < 0)
-        mList->selectionModel()->clearSelection();
-    else
-        mList->setCurrentIndex(mList->model()->index(int(k), 0));
+    QItemSelection selection;
+    for (qsizetype i = 0; i < records.size();) {
+        qsizetype j = i + 1;
+        while (j < records.size() && records.at(j) == records.at(j - 1) + 1)
+            ++j;
+        selection.select(mList->model()->index(int(records.at(i)), 0), mList->model()->index(int(records.at(j - 1)), 0));
+        i = j;
+    }
+    if (current >= 0)
+        mList->selectionModel()->setCurrentIndex(mList->model()->index(int(current), 0), QItemSelectionModel::NoUpdate);
+    mList->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
     mSelecting = selecting;
 }
 
@@ -87,32 +115,70 @@ void RecordEditor::selectionChanged()
 {
     if (mSelecting)
         return;
-    const qsizetype target = selectedRecord();
-    const qsizetype shown = shownRecord();
-    // Asked while the edited record is still the one selected, so that Apply is the
-    // normal update of that record.
-    if (isEdited() && target != shown) {
-        selectQuietly(shown);
+    const QList<qsizetype> targets = selectedRecords();
+    // Asked while the edited records are still the ones selected, so that Apply is the
+    // normal update of them.
+    if (isEdited() && targets != mShown) {
+        const qsizetype current = currentRecord();
+        selectQuietly(mShown, mShown.value(0, -1));
         if (!leave(false))
             return;
-        selectQuietly(target);
+        selectQuietly(targets, current);
     }
-    if (target >= 0) {
-        const Status decoded = decode(target);
-        if (!decoded)
-            showError(decoded.error());
-    }
+    show(targets);
     emit shownChanged();
 }
 
-void RecordEditor::showRecord(qsizetype k)
+void RecordEditor::show(const QList<qsizetype> &records)
 {
-    // Undo, redo and a reload put the stored record in the controls: edits not applied go.
+    mShown.clear();
+    // What marked the values a selection does not share goes before any record is shown.
+    for (QLineEdit *field : mFrame->findChildren<QLineEdit *>()) {
+        if (field != mFilter->field() && !qobject_cast<QComboBox *>(field->parentWidget()))
+            field->setPlaceholderText(QString());
+    }
+    for (QComboBox *chooser : mFrame->findChildren<QComboBox *>()) {
+        chooser->setPlaceholderText(QString());
+        if (chooser->lineEdit())
+            chooser->lineEdit()->setPlaceholderText(QString());
+    }
+    for (QCheckBox *box : mFrame->findChildren<QCheckBox *>())
+        box->setTristate(false);
+
+    Status shown = success();
+    if (records.size() == 1)
+        shown = decode(records.first());
+    else if (records.size() > 1)
+        shown = decodeSeveral(records);
+    if (!shown)
+        showError(shown.error());
+    else
+        mShown = records;
+    setSeveral(mShown.size() > 1);
+    if (mShown.size() > 1)
+        emit status(tr("%1 selected").arg(countedRecords(mKind, mShown.size())));
+}
+
+void RecordEditor::setSeveral(bool several)
+{
+    mContext.validator.setSeveralRecords(mFrame, several);
+    const QString tip = several ? tr("A whole number sets every selected record to it; +N or -N adds N to or takes "
+                                     "N from each record's own value; *X multiplies it by X")
+                                : QString();
+    for (QLineEdit *field : std::as_const(mNumberFields))
+        field->setToolTip(tip);
+}
+
+void RecordEditor::showRecords(const QList<qsizetype> &records)
+{
+    // Undo, redo and a reload put the stored records in the controls: edits not applied go.
     discardEdits();
-    mFilter->reveal(int(k));
-    selectQuietly(k);
+    for (const qsizetype k : records)
+        mFilter->reveal(int(k));
+    selectQuietly(records, records.value(0, -1));
     mList->scrollTo(mList->currentIndex());
-    selectionChanged();
+    show(selectedRecords());
+    emit shownChanged();
 }
 
 void RecordEditor::selectRecord(qsizetype k)
@@ -128,15 +194,19 @@ bool RecordEditor::apply()
     // A field just left with a refused value says so itself; one mistake, one message.
     if (mContext.validator.complaintPending())
         return false;
-    const Result<ModuleChange> change = encode(selectedRecord());
+    const QList<qsizetype> records = selectedRecords();
+    const Result<ModuleChange> change = records.size() > 1 ? encodeSeveral(records) : encode(records.value(0, -1));
     if (!change) {
-        emit status(QStringLiteral("Not updated: ") + change.error().text());
+        emit status(tr("Not updated: %1").arg(change.error().text()));
         showError(change.error());
         return false;
     }
     const bool changed = session().push(*change);
     discardEdits();
     fieldsApplied();
+    // The fields of a selection held what was typed ("+2"): they show the values now shared.
+    if (records.size() > 1)
+        show(records);
     emit applied(*change, changed);
     return true;
 }
@@ -153,8 +223,8 @@ void RecordEditor::fieldsApplied()
 
 bool RecordEditor::leave(bool showAgain)
 {
-    const qsizetype k = shownRecord();
-    if (!isEdited() || k < 0) {
+    const QList<qsizetype> shown = mShown;
+    if (!isEdited() || shown.isEmpty()) {
         discardEdits();
         return true;
     }
@@ -162,20 +232,62 @@ bool RecordEditor::leave(bool showAgain)
     // the user stays, and is asked once the value is mended.
     if (mContext.validator.complaintPending())
         return false;
-    switch (mContext.questions.askApplyEdits(mContext.owner, session().document().labels(describe(mKind).list).at(k))) {
+    const QString what = shown.size() == 1 ? session().document().labels(describe(mKind).list).at(shown.first())
+                                           : countedRecords(mKind, shown.size());
+    switch (mContext.questions.askApplyEdits(mContext.owner, what)) {
     case ApplyAnswer::Apply:
-        // A refused update keeps the user on the record.
+        // A refused update keeps the user on the records.
         return apply() && !isEdited();
     case ApplyAnswer::Discard:
         discardEdits();
-        // The controls show the record as stored again, so a later Update cannot write them.
+        // The controls show the records as stored again, so a later Update cannot write them.
         if (showAgain)
-            showRecord(k);
+            showRecords(shown);
         return true;
     case ApplyAnswer::Cancel:
         break;
     }
     return false;
+}
+
+bool RecordEditor::eventFilter(QObject *watched, QEvent *event)
+{
+    // Ctrl+A selects every entry the filter shows, not those it hides.
+    if (watched == mList && event->type() == QEvent::KeyPress
+        && static_cast<QKeyEvent *>(event)->matches(QKeySequence::SelectAll)) {
+        QList<qsizetype> visible;
+        for (int row = 0; row < mList->model()->rowCount(); ++row) {
+            if (!mList->isRowHidden(row))
+                visible.append(row);
+        }
+        const qsizetype current = currentRecord();
+        selectQuietly(visible, current);
+        selectionChanged();
+        return true;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void RecordEditor::showShared(QLineEdit *field, const std::optional<QString> &value)
+{
+    field->setText(value.value_or(QString()));
+    field->setPlaceholderText(value ? QString() : tr("(several values)"));
+}
+
+void RecordEditor::showShared(QComboBox *chooser, std::optional<int> position)
+{
+    chooser->setCurrentIndex(position.value_or(-1));
+    const QString placeholder = position ? QString() : tr("(several values)");
+    if (chooser->lineEdit())
+        chooser->lineEdit()->setPlaceholderText(placeholder);
+    else
+        chooser->setPlaceholderText(placeholder);
+}
+
+void RecordEditor::showShared(QCheckBox *box, std::optional<bool> checked)
+{
+    box->setTristate(!checked);
+    box->setCheckState(!checked ? Qt::PartiallyChecked : *checked ? Qt::Checked : Qt::Unchecked);
 }
 
 } // namespace lancefall

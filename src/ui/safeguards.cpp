@@ -15,13 +15,12 @@ namespace lancefall {
 void MainWindow::reloadModule()
 {
     const std::optional<RecordKind> view = currentKind();
-    const qsizetype shown = view ? editor(*view).shownRecord() : -1;
+    const QList<qsizetype> shown = view ? editor(*view).shownRecords() : QList<qsizetype>();
     if (!loadFolder(mSession->document().folder()))
         return;
-    if (view && shown >= 0 && shown < mSession->document().recordCount(*view))
-        showRecord(*view, shown);
-    else
-        setCurrentKind(view);
+    setCurrentKind(view);
+    if (view && !shown.isEmpty() && shown.last() < mSession->document().recordCount(*view))
+        editor(*view).showRecords(shown);
 }
 
 RecordEditor *MainWindow::editedEditor() const

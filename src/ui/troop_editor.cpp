@@ -7,6 +7,8 @@
 #include "ui_main_window.h"
 
 #include <QSignalBlocker>
+
+#include <algorithm>
 #include <QStringListModel>
 
 namespace lancefall {
@@ -69,6 +71,10 @@ TroopEditor::TroopEditor(Ui::MainWindow &form, const EditorContext &context)
     connect(ui.cmdUp, &QPushButton::clicked, this, &TroopEditor::cmdUp_Click);
     connect(ui.cmdDown, &QPushButton::clicked, this, &TroopEditor::cmdDown_Click);
     attachFieldRules();
+    QList<QLineEdit *> numbers(mAttributeFields.begin(), mAttributeFields.end());
+    numbers += QList<QLineEdit *>(mProficiencyFields.begin(), mProficiencyFields.end());
+    numbers += QList<QLineEdit *>(mSkillFields.begin(), mSkillFields.end());
+    setNumberFields(numbers);
     watchEdits({ui.cmbItems});
 }
 
@@ -107,6 +113,8 @@ Status TroopEditor::decode(qsizetype k)
     if (!decoded)
         return decoded.error();
     const TroopView &view = decoded->view;
+    ui.txtID->setEnabled(true);
+    mInventoryChanges.clear();
     ui.txtID->setText(view.id);
     ui.txtName1->setText(view.name1);
     ui.txtName2->setText(view.name2);
@@ -126,6 +134,7 @@ Status TroopEditor::decode(qsizetype k)
 
     mInventory = InventoryState{view.inventory, view.inventory.isEmpty() ? -1 : 0};
     showInventory();
+    enableInventoryButtons();
     for (int i = 0; i < kAttributeCount; ++i)
         mAttributeFields[i]->setText(view.attributes[i]);
     for (int i = 0; i < kProficiencyCount; ++i)
@@ -140,6 +149,87 @@ Status TroopEditor::decode(qsizetype k)
     if (!decoded->unknownVersionWarning.isEmpty())
         context().messages.show(context().owner, decoded->unknownVersionWarning, MessageLook::Exclamation);
     return success();
+}
+
+Status TroopEditor::decodeSeveral(const QList<qsizetype> &records)
+{
+    QList<TroopView> views;
+    views.reserve(records.size());
+    for (const qsizetype k : records) {
+        Result<DecodedTroop> decoded = session().document().troopView(k);
+        if (!decoded)
+            return decoded.error();
+        views.append(std::move(decoded->view));
+    }
+    // Identifiers stay unique: a selection cannot be given one.
+    ui.txtID->setEnabled(false);
+    showShared(ui.txtID, std::nullopt);
+    showShared(ui.txtName1, shared(views, [](const TroopView &v) { return v.name1; }));
+    showShared(ui.txtName2, shared(views, [](const TroopView &v) { return v.name2; }));
+    showShared(ui.cmbFactions, shared(views, [](const TroopView &v) { return v.faction; }));
+    showShared(ui.cmbUpgradePathA, shared(views, [](const TroopView &v) { return v.upgradeA; }));
+    showShared(ui.cmbUpgradePathB, shared(views, [](const TroopView &v) { return v.upgradeB; }));
+    showRace(shared(views, [](const TroopView &v) { return v.race; }));
+    for (int f = 0; f < kTroopFlagCount; ++f)
+        showShared(mFlagBoxes[f], shared(views, [f](const TroopView &v) { return v.flags[f]; }));
+    for (int i = 0; i < kAttributeCount; ++i)
+        showShared(mAttributeFields[i], shared(views, [i](const TroopView &v) { return v.attributes[i]; }));
+    for (int i = 0; i < kProficiencyCount; ++i)
+        showShared(mProficiencyFields[i], shared(views, [i](const TroopView &v) { return v.proficiencies[i]; }));
+    for (int s = 0; s < kSkillCount; ++s)
+        showShared(mSkillFields[s], shared(views, [s](const TroopView &v) { return v.skills[s]; }));
+    showShared(ui.txtFace1, shared(views, [](const TroopView &v) { return v.face1; }));
+    showShared(ui.txtFace2, shared(views, [](const TroopView &v) { return v.face2; }));
+
+    // The items every troop holds, as often as each holds them, in the first troop's order.
+    QList<InventoryEntry> common = views.first().inventory;
+    for (qsizetype v = 1; v < views.size(); ++v) {
+        QList<InventoryEntry> others = views.at(v).inventory;
+        common.removeIf([&](const InventoryEntry &entry) {
+            const auto held = std::find_if(others.begin(), others.end(),
+                                           [&](const InventoryEntry &e) { return e.item == entry.item; });
+            if (held == others.end())
+                return true;
+            others.erase(held);
+            return false;
+        });
+    }
+    mInventory = InventoryState{common, common.isEmpty() ? -1 : 0};
+    mInventoryChanges.clear();
+    showInventory();
+    enableInventoryButtons();
+    return success();
+}
+
+void TroopEditor::showRace(std::optional<int> race)
+{
+    if (race) {
+        const int option = genderOptionForRace(*race);
+        {
+            const QSignalBlocker blocker(optGender[option]);
+            optGender[option]->setChecked(true);
+        }
+        optGender_Click(option);
+        ui.CmbRace->setCurrentIndex(*race);
+        return;
+    }
+    // No option stands for troops of several races until the user picks one.
+    for (QRadioButton *option : optGender) {
+        const QSignalBlocker blocker(option);
+        option->setAutoExclusive(false);
+        option->setChecked(false);
+        option->setAutoExclusive(true);
+    }
+    ui.CmbRace->setEnabled(false);
+    showShared(ui.CmbRace, std::nullopt);
+}
+
+void TroopEditor::enableInventoryButtons()
+{
+    // A selection's inventories differ in their order: moving an entry means nothing there.
+    const bool one = shownRecords().size() <= 1;
+    ui.cmdUp->setEnabled(one);
+    ui.cmdDown->setEnabled(one);
 }
 
 void TroopEditor::optGender_Click(int index)
@@ -182,6 +272,43 @@ Result<ModuleChange> TroopEditor::encode(qsizetype k) const
     return session().document().troopUpdate(k, viewOfControls());
 }
 
+Result<ModuleChange> TroopEditor::encodeSeveral(const QList<qsizetype> &records) const
+{
+    TroopEdit edit;
+    const auto text = [this](QLineEdit *field) {
+        return edited(field) ? std::optional<QString>(field->text()) : std::nullopt;
+    };
+    const auto position = [this](QComboBox *chooser) {
+        return edited(chooser) && chooser->currentIndex() >= 0 ? std::optional<int>(chooser->currentIndex())
+                                                               : std::nullopt;
+    };
+    edit.name1 = text(ui.txtName1);
+    edit.name2 = text(ui.txtName2);
+    edit.faction = position(ui.cmbFactions);
+    edit.upgradeA = position(ui.cmbUpgradePathA);
+    edit.upgradeB = position(ui.cmbUpgradePathB);
+    // A gender option or a race chosen sets the race the race list names.
+    const bool race = edited(ui.CmbRace) || std::any_of(optGender.begin(), optGender.end(), [this](QRadioButton *o) {
+                          return edited(o);
+                      });
+    if (race && ui.CmbRace->currentIndex() >= 0)
+        edit.race = ui.CmbRace->currentIndex();
+    for (int f = 0; f < kTroopFlagCount; ++f) {
+        if (edited(mFlagBoxes[f]))
+            edit.flags[f] = mFlagBoxes[f]->checkState() == Qt::Checked;
+    }
+    for (int i = 0; i < kAttributeCount; ++i)
+        edit.attributes[i] = text(mAttributeFields[i]);
+    for (int i = 0; i < kProficiencyCount; ++i)
+        edit.proficiencies[i] = text(mProficiencyFields[i]);
+    for (int s = 0; s < kSkillCount; ++s)
+        edit.skills[s] = text(mSkillFields[s]);
+    edit.face1 = text(ui.txtFace1);
+    edit.face2 = text(ui.txtFace2);
+    edit.inventory = mInventoryChanges;
+    return session().document().troopsChange(records, edit);
+}
+
 void TroopEditor::showInventory()
 {
     QStringList labels;
@@ -199,6 +326,8 @@ void TroopEditor::cmdAdd_Click()
     const int position = ui.cmbItems->currentIndex();
     // The entry chosen, not text typed into the searchable chooser.
     mInventory = addItem(std::move(mInventory), position < 0 ? -1 : position + 1, ui.cmbItems->itemText(position));
+    if (shownRecords().size() > 1)
+        mInventoryChanges.append({true, mInventory.entries.last()});
     showInventory();
 }
 
@@ -215,6 +344,8 @@ int selectedRow(const QAbstractItemView *view)
 void TroopEditor::cmdRemove_Click()
 {
     mInventory.current = selectedRow(ui.ListItems);
+    if (shownRecords().size() > 1 && mInventory.current >= 0)
+        mInventoryChanges.append({false, mInventory.entries.at(mInventory.current)});
     mInventory = removeCurrent(std::move(mInventory));
     showInventory();
     ui.ListItems->setFocus();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "troops/inventory.h"
+#include "troops/troop_edit.h"
 #include "troops/troop_record.h"
 #include "ui/record_editor.h"
 
@@ -36,13 +37,17 @@ public:
 
 protected:
     Status decode(qsizetype k) override;
+    Status decodeSeveral(const QList<qsizetype> &records) override;
     Result<ModuleChange> encode(qsizetype k) const override;
+    Result<ModuleChange> encodeSeveral(const QList<qsizetype> &records) const override;
     void moduleLoaded() override;
 
 private:
     void attachFieldRules();
     TroopView viewOfControls() const;
+    void showRace(std::optional<int> race);
     void showInventory();
+    void enableInventoryButtons();
 
     Ui::MainWindow &ui;
     std::array<QRadioButton *, 3> optGender{};
@@ -51,6 +56,8 @@ private:
     std::array<QLineEdit *, kAttributeCount> mAttributeFields{};
     std::array<QLineEdit *, kProficiencyCount> mProficiencyFields{};
     InventoryState mInventory;
+    // With several troops shown: what Add and Remove did, to do to each troop.
+    QList<InventoryChange> mInventoryChanges;
     QStringListModel *mInventoryLabels;
 };
 

@@ -306,6 +306,77 @@ Result<ModuleChange> ModuleDocument::partyChange(qsizetype k, const PartyView &v
     return recordUpdate(RecordKind::Party, k, {*line});
 }
 
+QString ModuleDocument::recordName(RecordKind kind, qsizetype k) const
+{
+    const QByteArray id = fieldOf(mModule.lines(kind).line(mModule.records(kind).line(k)), describe(kind).idField);
+    return id.isEmpty() ? QStringLiteral("%1 %2").arg(describe(kind).one).arg(k) : displayText(id);
+}
+
+namespace {
+
+// The changes of each record, made by `change(k)`, as one change; the first refusal names
+// its record.
+template <typename Change>
+Result<ModuleChange> changeOfRecords(const ModuleDocument &document, RecordKind kind, const QList<qsizetype> &records,
+                                     Change change)
+{
+    ModuleChange all;
+    for (const qsizetype k : records) {
+        if (k < 0 || k >= document.recordCount(kind))
+            return Error{ErrorCode::NotSelected, pleaseSelect(kind)};
+        const Result<ModuleChange> one = change(k);
+        if (!one) {
+            Error error = one.error();
+            const QString name = document.recordName(kind, k);
+            if (!error.description.contains(name))
+                error.description = name + QStringLiteral(": ") + error.description;
+            return error;
+        }
+        all.append(*one);
+    }
+    all.text = updateText(all);
+    return all;
+}
+
+} // namespace
+
+Result<ModuleChange> ModuleDocument::troopsChange(const QList<qsizetype> &records, const TroopEdit &edit) const
+{
+    return changeOfRecords(*this, RecordKind::Troop, records, [&](qsizetype k) -> Result<ModuleChange> {
+        const Result<DecodedTroop> stored = troopView(k);
+        if (!stored)
+            return stored.error();
+        const Result<TroopView> edited = editedTroop(stored->view, edit, recordName(RecordKind::Troop, k));
+        if (!edited)
+            return edited.error();
+        return troopChange(k, *edited, &stored->view);
+    });
+}
+
+Result<ModuleChange> ModuleDocument::templatesChange(const QList<qsizetype> &records, const TemplateEdit &edit) const
+{
+    return changeOfRecords(*this, RecordKind::PartyTemplate, records, [&](qsizetype k) -> Result<ModuleChange> {
+        const Result<PartyTemplateView> stored = templateView(k);
+        if (!stored)
+            return stored.error();
+        const Result<PartyTemplateView> edited
+            = editedTemplate(*stored, edit, recordName(RecordKind::PartyTemplate, k));
+        if (!edited)
+            return edited.error();
+        return templateChange(k, *edited);
+    });
+}
+
+Result<ModuleChange> ModuleDocument::partiesChange(const QList<qsizetype> &records, const PartyEdit &edit) const
+{
+    return changeOfRecords(*this, RecordKind::Party, records, [&](qsizetype k) -> Result<ModuleChange> {
+        const Result<PartyView> stored = partyView(k);
+        if (!stored)
+            return stored.error();
+        return partyChange(k, editedParty(*stored, edit));
+    });
+}
+
 void ModuleDocument::setLines(const ModuleChange &change, bool after)
 {
     for (const RecordChange &record : change.records) {

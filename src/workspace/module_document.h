@@ -1,8 +1,11 @@
 #pragma once
 
 #include "lines/file_state.h"
+#include "parties/party_edit.h"
 #include "parties/party_record.h"
 #include "party_templates/party_template_record.h"
+#include "party_templates/template_edit.h"
+#include "troops/troop_edit.h"
 #include "troops/troop_record.h"
 #include "workspace/module.h"
 
@@ -110,6 +113,15 @@ public:
     Result<ModuleChange> troopChange(qsizetype k, const TroopView &view, const TroopView *stored = nullptr) const;
     Result<ModuleChange> templateChange(qsizetype k, const PartyTemplateView &view) const;
     Result<ModuleChange> partyChange(qsizetype k, const PartyView &view) const;
+
+    // One change of every record in `records` (a selection): the edit made to each record's
+    // own view, with the checks of an Update of each. The first record that refuses the
+    // edit refuses the whole change, with a message naming that record and the field.
+    Result<ModuleChange> troopsChange(const QList<qsizetype> &records, const TroopEdit &edit) const;
+    Result<ModuleChange> templatesChange(const QList<qsizetype> &records, const TemplateEdit &edit) const;
+    Result<ModuleChange> partiesChange(const QList<qsizetype> &records, const PartyEdit &edit) const;
+    // How messages name record k: its identifier, or "troop 12" when it has none.
+    QString recordName(RecordKind kind, qsizetype k) const;
 
     // Writes a change's new lines and labels, or puts the old ones back.
     void apply(const ModuleChange &change);

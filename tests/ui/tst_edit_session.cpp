@@ -1,6 +1,7 @@
 #include "editor_fixture.h"
 #include "support/planted_fault.h"
 #include "ui/check_report.h"
+#include "ui/record_editor.h"
 #include "ui_check_report.h"
 
 #include <QComboBox>
@@ -34,7 +35,7 @@ QStringList followers(Editor &editor, CheckReport &report)
     for (const QComboBox *chooser : {ui.cmbPTTroops_0, ui.cmbUpgradePathA, ui.cmbPTemplates})
         shown += rows(chooser->model());
     // What a chooser shows of its entry is its own copy, kept only by the relabelling.
-    shown += {ui.cmbUpgradePathA->currentText(), ui.cmbUpgradePathB->currentText()};
+    shown += ui.cmbPTTroops_0->currentText();
     shown += {ui.lblUsedByRecord->text(), ui.lblFactionUse->text()};
     for (int i = 0; i < ui.lstUsedBy->count(); ++i)
         shown += ui.lstUsedBy->item(i)->text();
@@ -62,7 +63,10 @@ private slots:
         QTest::keyClick(&editor.window, Qt::Key_F7);
         auto *report = editor.window.findChild<CheckReport *>();
         QVERIFY(report && report->findings().size() == 1);
-        editor.select(editor.ui.ListTroops, 3); // upgrades to troop 4
+        editor.choose(u"party_templates.txt"_s);
+        editor.select(editor.ui.lstPartyTemplates, 1); // its first member is troop 4
+        editor.choose(u"troops.txt"_s);
+        editor.select(editor.ui.ListTroops, 3);
 
         // Made on a copy of the module, as any change is made from what is stored.
         EditSession &session = editor.window.session();
@@ -86,7 +90,7 @@ private slots:
         const QStringList before = followers(editor, *report);
         QVERIFY(session.push(change));
         const QStringList after = followers(editor, *report);
-        QVERIFY(after.contains(u"4 - Aurel_Knight"_s));
+        QVERIFY(after.contains(u"4 - Aurel_Knight (trp_aurel_lancer)"_s));
         QVERIFY(after.contains(u"Troops that upgrade to it (2)"_s));
         QVERIFY(report->findings().isEmpty());
 
@@ -95,7 +99,8 @@ private slots:
         QCOMPARE(editor.window.statusBar()->currentMessage(), u"Undid Update 4 records"_s);
         session.undoStack().redo();
         QCOMPARE(followers(editor, *report), after);
-        QCOMPARE(editor.ui.txtName1->text(), u"Aurel_Sergeant"_s);
+        // The troops of the step are selected again, and can be updated together.
+        QCOMPARE(editor.window.editor(RecordKind::Troop).selectedRecords(), (QList<qsizetype>{1, 3, 4}));
         QVERIFY(editor.ui.cmdUpdate->isEnabled());
     }
 };
