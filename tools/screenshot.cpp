@@ -1,7 +1,8 @@
 // Draws the real window with a module loaded and one record selected into a PNG,
 // for the README and for checking the look: lancefall-screenshot MODULE OUT.png [view] [row] [WxH]
-// where view is troops.txt (default), party_templates.txt or parties.txt, and WxH a window
-// size larger than the starting one.
+// where view is troops.txt (default), party_templates.txt or parties.txt, row a record
+// number or a range of them ("3-7", a selection of several), and WxH a window size larger
+// than the starting one.
 
 #include "headless_services.h"
 #include "ui/main_window.h"
@@ -10,6 +11,7 @@
 #include <QAbstractItemModel>
 #include <QApplication>
 #include <QDir>
+#include <QItemSelectionModel>
 #include <QListView>
 
 using namespace lancefall;
@@ -23,7 +25,9 @@ int main(int argc, char *argv[])
         return 2;
     }
     const QString view = args.size() > 3 ? args.at(3) : QStringLiteral("troops.txt");
-    const int row = args.size() > 4 ? args.at(4).toInt() : 3;
+    const QStringList rows = (args.size() > 4 ? args.at(4) : QStringLiteral("3")).split(u'-');
+    const int row = rows.first().toInt();
+    const int last = rows.last().toInt();
 
     PrintedMessages messages;
     DiscardOnClose questions;
@@ -41,6 +45,9 @@ int main(int argc, char *argv[])
         : view == QLatin1String("parties.txt")                     ? ui.lstParties
                                                                    : ui.ListTroops;
     list->setCurrentIndex(list->model()->index(row, 0));
+    if (last > row)
+        list->selectionModel()->select(QItemSelection(list->model()->index(row, 0), list->model()->index(last, 0)),
+                                       QItemSelectionModel::Select);
     app.processEvents();
     if (!window.grab().save(args.at(2)))
         return 1;
