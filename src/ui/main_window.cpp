@@ -232,10 +232,11 @@ void MainWindow::cmdUpdate_Click()
 
 void MainWindow::confirmUpdate(const ModuleChange &change, bool changed)
 {
-    statusBar()->showMessage(
-        changed
-            ? QStringLiteral("Updated ") + change.records.value(0).id
-            : QStringLiteral("Nothing to update: the fields hold %1 as it is stored").arg(change.records.value(0).id));
+    const QString what = change.records.size() == 1
+        ? change.records.first().id
+        : countedRecords(change.records.value(0).kind, change.records.size());
+    statusBar()->showMessage(changed ? tr("Updated %1").arg(what)
+                                     : tr("Nothing to update: the fields hold %1 as stored").arg(what));
     if (!changed || !mSettings.confirmUpdates())
         return;
     if (mMessages.showDismissible(this, change.confirmation(), MessageLook::Plain))
