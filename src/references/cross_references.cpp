@@ -1,5 +1,7 @@
 #include "references/cross_references.h"
 
+#include "troops/inventory_line.h"
+
 #include <algorithm>
 
 namespace lancefall {
@@ -20,25 +22,32 @@ RecordKind targetKind(RecordKind kind)
     return RecordKind::PartyTemplate;
 }
 
-qsizetype &countOf(FactionUse &use, RecordKind kind)
+void insertSorted(QList<qsizetype> &list, qsizetype k)
 {
-    switch (kind) {
-    case RecordKind::Troop:
-        return use.troops;
-    case RecordKind::PartyTemplate:
-        return use.templates;
-    case RecordKind::Party:
-        break;
-    }
-    return use.parties;
+    list.insert(std::lower_bound(list.begin(), list.end(), k), k);
+}
+
+void removeSorted(QList<qsizetype> &list, qsizetype k)
+{
+    const auto at = std::lower_bound(list.begin(), list.end(), k);
+    if (at != list.end() && *at == k)
+        list.erase(at);
+}
+
+template <typename T>
+const QList<qsizetype> &entry(const std::vector<QList<qsizetype>> &lists, T at)
+{
+    static const QList<qsizetype> none;
+    return at < 0 || std::size_t(at) >= lists.size() ? none : lists[std::size_t(at)];
 }
 
 } // namespace
 
 CrossReferences::CrossReferences(const Module &module)
 {
-    mFactions.resize(std::size_t(module.factions.size()));
+    mHolders.resize(std::size_t(module.items.size()) + 1);
     for (const RecordKind kind : kRecordKinds) {
+        mFactionMembers[indexOf(kind)].resize(std::size_t(module.factions.size()));
         const qsizetype count = module.records(kind).count();
         mLinks[indexOf(kind)].resize(std::size_t(count));
         mUsers[indexOf(kind)].resize(std::size_t(module.records(targetKind(kind)).count()));
@@ -59,8 +68,15 @@ CrossReferences::Links CrossReferences::read(const Module &module, RecordKind ki
             break;
         const auto decoded = decodeTroopLinks(module.troops.lines, records.line(k), module.troops.layout,
                                               TroopLists{module.items, factions, troops});
-        if (decoded)
-            links = {decoded->faction, {decoded->upgradeA, decoded->upgradeB}};
+        if (decoded) {
+            links = {decoded->faction, {decoded->upgradeA, decoded->upgradeB}, {}};
+            for (const InventorySlot &slot : inventorySlots(module.troops.lines.line(records.line(k) + 1))) {
+                if (slot.item > 0)
+                    links.items.append(slot.item);
+            }
+            std::sort(links.items.begin(), links.items.end());
+            links.items.erase(std::unique(links.items.begin(), links.items.end()), links.items.end());
+        }
         break;
     }
     case RecordKind::PartyTemplate: {
@@ -75,7 +91,7 @@ CrossReferences::Links CrossReferences::read(const Module &module, RecordKind ki
         const auto decoded = decodeParty(module.parties.lines, records.line(k),
                                          int(module.records(RecordKind::PartyTemplate).count()), factions);
         if (decoded)
-            links = {decoded->faction, {decoded->partyTemplate}};
+            links = {decoded->faction, {decoded->partyTemplate}, {}};
         break;
     }
     }
@@ -90,26 +106,30 @@ CrossReferences::Links CrossReferences::read(const Module &module, RecordKind ki
 void CrossReferences::add(RecordKind kind, qsizetype k, Links links)
 {
     std::vector<QList<qsizetype>> &users = mUsers[indexOf(kind)];
-    for (const qsizetype target : std::as_const(links.targets)) {
-        QList<qsizetype> &list = users[std::size_t(target)];
-        list.insert(std::lower_bound(list.begin(), list.end(), k), k);
+    for (const qsizetype target : std::as_const(links.targets))
+        insertSorted(users[std::size_t(target)], k);
+    std::vector<QList<qsizetype>> &members = mFactionMembers[indexOf(kind)];
+    if (links.faction >= 0 && std::size_t(links.faction) < members.size())
+        insertSorted(members[std::size_t(links.faction)], k);
+    for (const qint64 item : std::as_const(links.items)) {
+        if (std::size_t(item) < mHolders.size())
+            insertSorted(mHolders[std::size_t(item)], k);
     }
-    if (links.faction >= 0 && std::size_t(links.faction) < mFactions.size())
-        ++countOf(mFactions[std::size_t(links.faction)], kind);
     mLinks[indexOf(kind)][std::size_t(k)] = std::move(links);
 }
 
 void CrossReferences::remove(RecordKind kind, qsizetype k)
 {
     Links &links = mLinks[indexOf(kind)][std::size_t(k)];
-    for (const qsizetype target : std::as_const(links.targets)) {
-        QList<qsizetype> &list = mUsers[indexOf(kind)][std::size_t(target)];
-        const auto at = std::lower_bound(list.begin(), list.end(), k);
-        if (at != list.end() && *at == k)
-            list.erase(at);
+    for (const qsizetype target : std::as_const(links.targets))
+        removeSorted(mUsers[indexOf(kind)][std::size_t(target)], k);
+    std::vector<QList<qsizetype>> &members = mFactionMembers[indexOf(kind)];
+    if (links.faction >= 0 && std::size_t(links.faction) < members.size())
+        removeSorted(members[std::size_t(links.faction)], k);
+    for (const qint64 item : std::as_const(links.items)) {
+        if (std::size_t(item) < mHolders.size())
+            removeSorted(mHolders[std::size_t(item)], k);
     }
-    if (links.faction >= 0 && std::size_t(links.faction) < mFactions.size())
-        --countOf(mFactions[std::size_t(links.faction)], kind);
     links = Links{};
 }
 
@@ -125,11 +145,17 @@ void CrossReferences::refresh(const Module &module, const ModuleChange &change)
 
 const QList<qsizetype> &CrossReferences::users(RecordKind kind, qsizetype target) const
 {
-    static const QList<qsizetype> none;
-    const std::vector<QList<qsizetype>> &users = mUsers[indexOf(kind)];
-    if (target < 0 || std::size_t(target) >= users.size())
-        return none;
-    return users[std::size_t(target)];
+    return entry(mUsers[indexOf(kind)], target);
+}
+
+QList<qsizetype> CrossReferences::troopsHolding(qint64 item) const
+{
+    return entry(mHolders, item);
+}
+
+QList<qsizetype> CrossReferences::ofFaction(RecordKind kind, int faction) const
+{
+    return entry(mFactionMembers[indexOf(kind)], faction);
 }
 
 QList<qsizetype> CrossReferences::upgradesTo(qsizetype troop) const
@@ -158,9 +184,8 @@ QList<qsizetype> CrossReferences::partiesWith(qsizetype troop) const
 
 FactionUse CrossReferences::factionUse(int faction) const
 {
-    if (faction < 0 || std::size_t(faction) >= mFactions.size())
-        return {};
-    return mFactions[std::size_t(faction)];
+    return {ofFaction(RecordKind::Troop, faction).size(), ofFaction(RecordKind::PartyTemplate, faction).size(),
+            ofFaction(RecordKind::Party, faction).size()};
 }
 
 } // namespace lancefall

@@ -39,13 +39,19 @@ public:
     QList<qsizetype> partiesWith(qsizetype troop) const;
     // Parties built from this template.
     QList<qsizetype> partiesUsing(qsizetype partyTemplate) const;
+    // Troops whose inventory holds item number `item` (1 for the catalogue's first entry).
+    QList<qsizetype> troopsHolding(qint64 item) const;
+    // Records of a kind that belong to this faction.
+    QList<qsizetype> ofFaction(RecordKind kind, int faction) const;
     FactionUse factionUse(int faction) const;
 
 private:
-    // What one record names: its faction (-1 for none) and the records it points to.
+    // What one record names: its faction (-1 for none), the records it points to and, for
+    // a troop, the items it holds.
     struct Links {
         int faction = -1;
         QList<qsizetype> targets;
+        QList<qint64> items;
     };
     Links read(const Module &module, RecordKind kind, qsizetype k) const;
     void add(RecordKind kind, qsizetype k, Links links);
@@ -56,7 +62,10 @@ private:
     // point to it.
     std::array<std::vector<Links>, kEditedFileCount> mLinks;
     std::array<std::vector<QList<qsizetype>>, kEditedFileCount> mUsers;
-    std::vector<FactionUse> mFactions;
+    // By RecordKind, then faction: the records of that faction.
+    std::array<std::vector<QList<qsizetype>>, kEditedFileCount> mFactionMembers;
+    // By item number: the troops that hold it.
+    std::vector<QList<qsizetype>> mHolders;
 };
 
 } // namespace lancefall
