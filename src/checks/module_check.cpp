@@ -144,11 +144,11 @@ private:
 
     QByteArray identifier(ModuleFile file, qsizetype k) const
     {
-        const QByteArray &line = m.lines(file).line(firstLine(file, k));
+        const QByteArrayView line = m.lines(file).line(firstLine(file, k));
         if (file == ModuleFile::Parties)
             return splitFields(line).value(4);
         const qsizetype blank = line.indexOf(' ');
-        return blank < 0 ? line : line.first(blank);
+        return (blank < 0 ? line : line.first(blank)).toByteArray();
     }
     // How messages name record k: its identifier.
     QString who(ModuleFile file, qsizetype k) const
@@ -228,7 +228,7 @@ private:
     // Line 2 is a blank and the number of records; the parties' row has a second number.
     void checkSummaryRow(ModuleFile file, const LineTable &lines, qsizetype records)
     {
-        const QByteArray row = lines.contains(2) ? lines.line(2) : QByteArray();
+        const QByteArray row = lines.contains(2) ? lines.line(2).toByteArray() : QByteArray();
         // Only numbers: a record line that starts with a number is no summary row.
         std::optional<qint64> value;
         bool numbers = true;

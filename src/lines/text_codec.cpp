@@ -9,7 +9,7 @@ namespace lancefall {
 
 namespace {
 
-bool isAscii(const QByteArray &bytes)
+bool isAscii(QByteArrayView bytes)
 {
     for (const char c : bytes) {
         if (static_cast<unsigned char>(c) >= 0x80)
@@ -29,7 +29,7 @@ bool systemIsUtf8()
     return utf8;
 }
 
-bool decodeStrict(QStringDecoder &decoder, const QByteArray &bytes, QString *text)
+bool decodeStrict(QStringDecoder &decoder, QByteArrayView bytes, QString *text)
 {
     if (!decoder.isValid())
         return false;
@@ -39,7 +39,7 @@ bool decodeStrict(QStringDecoder &decoder, const QByteArray &bytes, QString *tex
 
 } // namespace
 
-DecodedText decodeText(const QByteArray &bytes)
+DecodedText decodeText(QByteArrayView bytes)
 {
     if (isAscii(bytes))
         return {QString::fromLatin1(bytes), TextEncoding::System};

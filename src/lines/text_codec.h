@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 
 namespace lancefall {
@@ -19,8 +20,8 @@ struct DecodedText {
 
 // Decodes field bytes for display: the system code page when the bytes are valid
 // in it; where that code page is UTF-8 and they are not, GB18030, then Latin-1.
-DecodedText decodeText(const QByteArray &bytes);
-inline QString displayText(const QByteArray &bytes)
+DecodedText decodeText(QByteArrayView bytes);
+inline QString displayText(QByteArrayView bytes)
 {
     return decodeText(bytes).text;
 }

@@ -34,6 +34,8 @@ QString sizeText(qint64 bytes)
 
 LineTable splitLines(const QByteArray &content)
 {
+    static_assert(kMaxModuleFileBytes < qint64(LineTable::kSetApart));
+    Q_ASSERT(content.size() < qsizetype(LineTable::kSetApart));
     LineTable table;
     TextLayout layout;
     const qsizetype size = content.size();
@@ -42,31 +44,38 @@ LineTable splitLines(const QByteArray &content)
         layout.byteOrderMark = true;
         start = kByteOrderMark.size();
     }
-    table.reserve(size / 32 + 1);
+    table.mText = content;
+    QList<quint32> &bounds = table.mBounds;
+    bounds.clear();
+    bounds.reserve(size / 32 + 2);
+    bounds.append(quint32(start)); // line 0, empty
     const char *data = content.constData();
     bool seen[3] = {false, false, false}; // by LineEnd
     // Lines end at LF; a CR before it makes CR LF, a CR anywhere else ends a line of its own.
+    // The next LF is looked for once and kept while lone CRs end the lines before it: looking
+    // for it again at every such line took time quadratic in the size of a file of lone CRs.
+    qsizetype lf = -1;
     while (start < size) {
-        const auto *lf = static_cast<const char *>(std::memchr(data + start, '\n', size_t(size - start)));
-        const qsizetype end = lf ? lf - data : size;
-        const auto *cr = static_cast<const char *>(std::memchr(data + start, '\r', size_t(end - start)));
-        if (cr && (cr - data + 1 < end || !lf)) {
-            const qsizetype at = cr - data;
-            table.append(content.sliced(start, at - start));
+        bounds.append(quint32(start));
+        if (lf < start) {
+            const auto *found = static_cast<const char *>(std::memchr(data + start, '\n', size_t(size - start)));
+            lf = found ? found - data : size;
+        }
+        const auto *cr = static_cast<const char *>(std::memchr(data + start, '\r', size_t(lf - start)));
+        if (cr && (cr - data + 1 < lf || lf == size)) {
             seen[static_cast<int>(LineEnd::Cr)] = true;
-            start = at + 1;
+            start = cr - data + 1;
             continue;
         }
-        const qsizetype lineEnd = cr ? end - 1 : end;
-        table.append(content.sliced(start, lineEnd - start));
-        if (!lf) {
-            start = size;
+        if (lf == size) {
             layout.finalLineEnd = false;
             break;
         }
         seen[static_cast<int>(cr ? LineEnd::CrLf : LineEnd::Lf)] = true;
-        start = end + 1;
+        start = lf + 1;
     }
+    bounds.append(quint32(size));
+    bounds.squeeze();
     const int kinds = int(seen[0]) + int(seen[1]) + int(seen[2]);
     if (kinds == 1)
         layout.lineEnd = seen[1] ? LineEnd::Lf : seen[2] ? LineEnd::Cr : LineEnd::CrLf;
@@ -78,14 +87,14 @@ QByteArray joinLines(const LineTable &lines)
 {
     const TextLayout &layout = lines.layout();
     const QByteArray end = lineEndBytes(layout.lineEnd);
+    const qsizetype last = lines.lastIndex();
     qsizetype total = kByteOrderMark.size();
-    for (const QByteArray &line : lines)
-        total += line.size() + end.size();
+    for (qsizetype k = 1; k <= last; ++k)
+        total += lines.line(k).size() + end.size();
     QByteArray content;
     content.reserve(total);
     if (layout.byteOrderMark)
         content.append(kByteOrderMark);
-    const qsizetype last = lines.lastIndex();
     for (qsizetype k = 1; k <= last; ++k) {
         content.append(lines.line(k));
         if (k < last || layout.finalLineEnd)

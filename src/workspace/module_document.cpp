@@ -46,7 +46,7 @@ const RecordKind &kindOf(ModuleFile file)
     }
 }
 
-QByteArray fieldOf(const QByteArray &line, qsizetype position)
+QByteArray fieldOf(QByteArrayView line, qsizetype position)
 {
     // The field without splitting the whole line: every update looks up its identifier.
     qsizetype start = 0;
@@ -56,7 +56,7 @@ QByteArray fieldOf(const QByteArray &line, qsizetype position)
             return {};
     }
     const qsizetype end = line.indexOf(' ', start);
-    return line.sliced(start, (end < 0 ? line.size() : end) - start);
+    return line.sliced(start, (end < 0 ? line.size() : end) - start).toByteArray();
 }
 
 } // namespace
@@ -181,7 +181,7 @@ Status ModuleDocument::idIsFree(ModuleFile file, qsizetype k, const QByteArray &
     if (fieldOf(lines.line(records.line(k)), kind.idPosition) == id)
         return success();
     for (qsizetype other = 0; other < records.count(); ++other) {
-        const QByteArray &line = lines.line(records.line(other));
+        const QByteArrayView line = lines.line(records.line(other));
         const bool same = kind.idPosition == 0
             ? line.startsWith(id) && (line.size() == id.size() || line.at(id.size()) == ' ')
             : fieldOf(line, kind.idPosition) == id;
@@ -203,7 +203,7 @@ RecordUpdate ModuleDocument::recordUpdate(ModuleFile file, qsizetype k, const QL
     update.file = file;
     update.record = k;
     for (qsizetype i = 0; i < newLines.size(); ++i)
-        update.lines.append({first + i, lines.line(first + i), newLines.at(i)});
+        update.lines.append({first + i, lines.line(first + i).toByteArray(), newLines.at(i)});
     update.id = displayText(fieldOf(newLines.first(), kind.idPosition));
     update.name = displayText(fieldOf(newLines.first(), kind.namePosition));
 

@@ -2,12 +2,33 @@
 #include "lines/text_file.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
+
 using namespace lancefall;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// The fastest of five splits of content, in nanoseconds.
+qint64 splitTime(const QByteArray &content)
+{
+    qint64 best = std::numeric_limits<qint64>::max();
+    for (int run = 0; run < 5; ++run) {
+        QElapsedTimer timer;
+        timer.start();
+        const LineTable table = splitLines(content);
+        best = std::min(best, timer.nsecsElapsed());
+        QTest::qVerify(table.lastIndex() > 0, "lines", "", __FILE__, __LINE__);
+    }
+    return best;
+}
+
+} // namespace
 
 class TestTextFile : public QObject {
     Q_OBJECT
@@ -41,8 +62,42 @@ private slots:
         const LineTable table = splitLines(content);
         QCOMPARE(table.lastIndex(), lines.size());
         QCOMPARE(table.line(0), QByteArray());
-        QCOMPARE(QList<QByteArray>(table.begin(), table.end()), lines);
+        QList<QByteArray> read;
+        for (qsizetype k = 1; k <= table.lastIndex(); ++k)
+            read.append(table.line(k).toByteArray());
+        QCOMPARE(read, lines);
         QCOMPARE(joinLines(table), written.isEmpty() ? content : written);
+    }
+
+    // A large file of lone CRs splits in time linear in its size, as one of LF does.
+    void splitsLoneCrLinesInLinearTime()
+    {
+        QByteArray lf;
+        for (int k = 0; k < 40000; ++k)
+            lf += "trp_" + QByteArray::number(k) + " a b\n";
+        QByteArray cr = lf;
+        cr.replace('\n', '\r');
+        const LineTable table = splitLines(cr);
+        QCOMPARE(table.lastIndex(), 40000);
+        QCOMPARE(table.line(40000), QByteArrayView("trp_39999 a b"));
+        QCOMPARE(joinLines(table), cr);
+        const qint64 crTime = splitTime(cr);
+        const qint64 lfTime = splitTime(lf);
+        QVERIFY2(crTime < 10 * lfTime, qPrintable(u"%1 ns with CR, %2 ns with LF"_s.arg(crTime).arg(lfTime)));
+    }
+
+    // A line set or appended is kept apart; the lines around it keep their bytes.
+    void setLinesLeaveTheirNeighbours()
+    {
+        LineTable table = splitLines("a\r\nbb\r\n\r\nc");
+        table.setLine(2, "new");
+        table.setLine(3, "x\ry");
+        table.append("end");
+        const QList<QByteArray> expected{"a", "new", "x\ry", "c", "end"};
+        QCOMPARE(table.lastIndex(), expected.size());
+        for (qsizetype k = 1; k <= table.lastIndex(); ++k)
+            QCOMPARE(table.line(k), QByteArrayView(expected.at(k - 1)));
+        QCOMPARE(joinLines(table), QByteArray("a\r\nnew\r\nx\ry\r\nc\r\nend"));
     }
 
     void refusesAFileFarLargerThanAnyModule()

@@ -71,7 +71,7 @@ private slots:
         update.file = ModuleFile(file);
         update.record = record;
         const qsizetype n = document.module().records(update.file).line(record);
-        const QByteArray line = document.module().lines(update.file).line(n);
+        const QByteArray line = document.module().lines(update.file).line(n).toByteArray();
         QVERIFY(line.contains(before));
         update.lines = {{n, line, QByteArray(line).replace(before, after)}};
 

@@ -99,7 +99,7 @@ private slots:
     {
         ModuleDocument document;
         QVERIFY(document.open(sampleModuleFolder() + u'/').ok());
-        const QByteArray stored = document.module().troops.lines.line(17);
+        const QByteArray stored = document.module().troops.lines.line(17).toByteArray();
         const TroopView shown = document.showTroop(2)->view;
         TroopView view = shown;
         view.name1 = u"Aurel_Veteran"_s;
