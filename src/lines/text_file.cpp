@@ -1,5 +1,6 @@
 #include "lines/text_file.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -103,11 +104,66 @@ QByteArray joinLines(const LineTable &lines)
     return content;
 }
 
+namespace {
+
+// The longest path the system opens, in the bytes it is given as: past it, a file that is
+// there cannot be reached by its path.
+#if defined(Q_OS_WIN)
+constexpr qsizetype kLongestPath = 259;
+#elif defined(Q_OS_MACOS)
+constexpr qsizetype kLongestPath = 1023;
+#else
+constexpr qsizetype kLongestPath = 4095;
+#endif
+
+} // namespace
+
+std::optional<QString> unreachableReason(const QFileInfo &info)
+{
+    if (info.exists())
+        return std::nullopt;
+    if (info.isSymLink()) {
+        // Follow the links: one met again is a loop, a missing target a dangling link.
+        QStringList seen{info.absoluteFilePath()};
+        QFileInfo link = info;
+        while (link.isSymLink()) {
+            const QString target = link.symLinkTarget();
+            if (seen.contains(target) || seen.size() > 40)
+                return QStringLiteral("this is a symbolic link that leads back to itself (a link loop)");
+            seen.append(target);
+            link = QFileInfo(target);
+        }
+        if (!link.exists())
+            return unreachableReason(link).value_or(
+                QStringLiteral("this is a symbolic link to %1, which does not exist")
+                    .arg(QDir::toNativeSeparators(link.absoluteFilePath())));
+        return std::nullopt;
+    }
+    const QString path = info.absoluteFilePath();
+    if (QFile::encodeName(path).size() > kLongestPath)
+        return QStringLiteral("its path is too long for the system (%1 characters)").arg(path.size());
+    const QFileInfo folder(info.absolutePath());
+    if (folder.isDir() && !folder.isExecutable())
+        return QStringLiteral("the folder %1 may not be searched (no permission)")
+            .arg(QDir::toNativeSeparators(folder.absoluteFilePath()));
+    return std::nullopt;
+}
+
 Result<QByteArray> readModuleBytes(const QString &path, QDateTime *modified)
 {
     const QFileInfo info(path);
-    if (!info.exists() || info.isDir())
+    // Only a regular file is opened: opening a named pipe waits for a writer, forever.
+    if (!info.isFile()) {
+        if (info.isDir())
+            return Error{ErrorCode::FileOpen, QStringLiteral("this is a folder, not a file")};
+        if (info.exists())
+            return Error{ErrorCode::FileOpen,
+                         QStringLiteral("this is not a regular file (a named pipe, a device or a "
+                                        "socket), so it is not read")};
+        if (const std::optional<QString> reason = unreachableReason(info))
+            return Error{ErrorCode::FileOpen, *reason};
         return Error{ErrorCode::FileNotFound, QStringLiteral("the file does not exist")};
+    }
     if (info.size() > kMaxModuleFileBytes)
         return Error{ErrorCode::FileTooLarge,
                      QStringLiteral("the file is %1; module files larger than %2 are not read")

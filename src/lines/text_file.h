@@ -4,6 +4,7 @@
 #include "lines/file_state.h"
 #include "lines/line_table.h"
 
+#include <QFileInfo>
 #include <QString>
 
 #include <memory>
@@ -26,8 +27,10 @@ LineTable splitLines(const QByteArray &content);
 // the last one only when the file had it.
 QByteArray joinLines(const LineTable &lines);
 
-// Reads the file at path into a line table. A missing file gives
-// ErrorCode::FileNotFound, a file above kMaxModuleFileBytes ErrorCode::FileTooLarge;
+// Reads the file at path into a line table. A missing file gives ErrorCode::FileNotFound;
+// anything there that is not a regular file or a link to one (a folder, a named pipe, a
+// link loop) ErrorCode::FileOpen, without opening it; a file above kMaxModuleFileBytes
+// ErrorCode::FileTooLarge;
 // fileName is the bare name used in messages. `state`, when given, receives the state
 // of the very bytes that were read.
 Result<LineTable> readTextFile(const QString &path, const QString &fileName, FileState *state = nullptr);
@@ -35,6 +38,11 @@ Result<LineTable> readTextFile(const QString &path, const QString &fileName, Fil
 // last modified. A failure gives the code readTextFile gives and the reason, without the
 // file's name.
 Result<QByteArray> readModuleBytes(const QString &path, QDateTime *modified = nullptr);
+
+// Why nothing can be reached at a path where QFileInfo sees nothing: a symbolic link loop,
+// a dangling link, a path too long for the system, a folder that may not be searched. Nothing
+// when there is simply nothing there (or something is).
+std::optional<QString> unreachableReason(const QFileInfo &info);
 
 // Writes the table to a temporary file beside path and renames it over path, so a
 // failed write leaves the old file as it was. Returns the number of lines written.

@@ -1,5 +1,6 @@
 #include "lines/text_codec.h"
 #include "lines/text_file.h"
+#include "support/fixture_folder.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -8,8 +9,17 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <atomic>
+#include <thread>
+
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 using namespace lancefall;
+using namespace lancefall::testing;
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -27,6 +37,20 @@ qint64 splitTime(const QByteArray &content)
     }
     return best;
 }
+
+#ifdef Q_OS_UNIX
+// Opens the named pipe at path for writing, without waiting, until stop is set: should a reader
+// be waiting on it, that lets the reader go on instead of hanging the test.
+void releaseReaders(const QByteArray &path, const std::atomic<bool> &stop)
+{
+    while (!stop) {
+        const int fd = ::open(path.constData(), O_WRONLY | O_NONBLOCK);
+        if (fd >= 0)
+            ::close(fd);
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+}
+#endif
 
 } // namespace
 
@@ -98,6 +122,99 @@ private slots:
         for (qsizetype k = 1; k <= table.lastIndex(); ++k)
             QCOMPARE(table.line(k), QByteArrayView(expected.at(k - 1)));
         QCOMPARE(joinLines(table), QByteArray("a\r\nnew\r\nx\ry\r\nc\r\nend"));
+    }
+
+    // Only a regular file, or a link to one, is opened: whatever else stands in its place is
+    // named for what it is, and a named pipe does not block the reading.
+    void readsOnlyRegularFiles_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("reason"); // the start of the description after "troops.txt: "
+        const int open = int(ErrorCode::FileOpen);
+        QTest::newRow("regular file") << u"file"_s << 0 << QString();
+        QTest::newRow("link to a regular file") << u"link"_s << 0 << QString();
+        QTest::newRow("nothing") << u"nothing"_s << int(ErrorCode::FileNotFound) << u"the file does not exist"_s;
+        QTest::newRow("folder") << u"folder"_s << open << u"this is a folder, not a file"_s;
+        QTest::newRow("link loop") << u"loop"_s << open
+                                   << u"this is a symbolic link that leads back to itself (a link loop)"_s;
+        QTest::newRow("dangling link") << u"dangling"_s << open << u"this is a symbolic link to "_s;
+#ifdef Q_OS_UNIX
+        QTest::newRow("named pipe") << u"pipe"_s << open << u"this is not a regular file (a named pipe"_s;
+        QTest::newRow("folder not searchable") << u"locked"_s << open << u"the folder "_s;
+#endif
+#ifdef Q_OS_LINUX
+        QTest::newRow("path too long") << u"long"_s << open << u"its path is too long for the system (4101 "_s;
+#endif
+    }
+    void readsOnlyRegularFiles()
+    {
+        QFETCH(QString, kind);
+        QFETCH(int, code);
+        QFETCH(QString, reason);
+        QTemporaryDir dir;
+        QString folder = dir.path();
+        const QString home = QDir::currentPath();
+        const QString target = dir.filePath(u"target.txt"_s);
+        writeFile(dir.path(), u"target.txt"_s, "a\n");
+        if (kind == u"file") {
+            writeFile(folder, u"troops.txt"_s, "a\n");
+        } else if (kind == u"link") {
+            QVERIFY(QFile::link(target, dir.filePath(u"troops.txt"_s)));
+        } else if (kind == u"folder") {
+            QVERIFY(QDir(folder).mkdir(u"troops.txt"_s));
+        } else if (kind == u"loop") {
+            QVERIFY(QFile::link(dir.filePath(u"other.txt"_s), dir.filePath(u"troops.txt"_s)));
+            QVERIFY(QFile::link(dir.filePath(u"troops.txt"_s), dir.filePath(u"other.txt"_s)));
+        } else if (kind == u"dangling") {
+            QVERIFY(QFile::link(dir.filePath(u"none.txt"_s), dir.filePath(u"troops.txt"_s)));
+        }
+#ifdef Q_OS_UNIX
+        if (kind == u"pipe")
+            QCOMPARE(::mkfifo(QFile::encodeName(dir.filePath(u"troops.txt"_s)).constData(), 0600), 0);
+        if (kind == u"locked") {
+            if (::geteuid() == 0)
+                QSKIP("root searches every folder");
+            folder = dir.filePath(u"locked"_s);
+            QVERIFY(QDir(dir.path()).mkdir(u"locked"_s));
+            writeFile(folder, u"troops.txt"_s, "a\n");
+            QVERIFY(QFile::setPermissions(folder, QFileDevice::WriteOwner));
+        }
+#endif
+        if (kind == u"long") {
+            // A folder whose path the system still takes, holding a file whose path it does not.
+            QDir::setCurrent(folder);
+            while (folder.size() < 4090) {
+                const QString name(std::min<qsizetype>(200, 4090 - folder.size() - 1), u'd');
+                QVERIFY(QDir().mkdir(name) && QDir::setCurrent(name));
+                folder += u'/' + name;
+            }
+            writeFile(u"."_s, u"troops.txt"_s, "a\n");
+            QDir::setCurrent(home);
+        }
+
+        const QString path = QDir(folder).filePath(u"troops.txt"_s);
+        std::atomic<bool> stop = false;
+#ifdef Q_OS_UNIX
+        std::thread releaser(releaseReaders, QFile::encodeName(path), std::cref(stop));
+#endif
+        const Result<LineTable> read = readTextFile(path, u"troops.txt"_s);
+        stop = true;
+#ifdef Q_OS_UNIX
+        releaser.join();
+        QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+#endif
+        if (kind == u"long") {
+            QDir::setCurrent(folder);
+            QFile::remove(u"troops.txt"_s);
+            QDir::setCurrent(home);
+        }
+        QCOMPARE(read ? 0 : int(read.error().code), code);
+        if (code != 0)
+            QVERIFY2(read.error().description.startsWith(u"troops.txt: "_s + reason),
+                     qPrintable(read.error().description));
+        else
+            QCOMPARE(read->line(1), QByteArrayView("a"));
     }
 
     void refusesAFileFarLargerThanAnyModule()

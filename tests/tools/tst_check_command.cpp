@@ -76,6 +76,27 @@ private slots:
         QTEST(run(arguments, dir.path()).status, "status");
     }
 
+    // What stands in place of a module file is named, and the module is unreadable.
+    void namesWhatStandsInPlaceOfAFile_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("finding");
+        QTest::newRow("folder") << u"folder"_s << u"troops.txt: error: this is a folder, not a file"_s;
+        QTest::newRow("dangling link") << u"link"_s << u"troops.txt: error: this is a symbolic link to "_s;
+    }
+    void namesWhatStandsInPlaceOfAFile()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, finding);
+        QTemporaryDir dir;
+        QVERIFY(prepare(dir.path(), Fault{}, u"troops.txt"_s));
+        QVERIFY(kind == u"folder" ? QDir(dir.path()).mkdir(u"troops.txt"_s)
+                                  : QFile::link(dir.filePath(u"none.txt"_s), dir.filePath(u"troops.txt"_s)));
+        const Run result = run({u"%1"_s}, dir.path());
+        QCOMPARE(result.status, int(kCheckUnreadable));
+        QVERIFY2(result.out.startsWith(finding), qPrintable(result.out));
+    }
+
     // One line per finding, then the summary; --quiet leaves only the summary.
     void printsFindingsAndASummary()
     {
