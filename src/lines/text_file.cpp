@@ -48,6 +48,8 @@ LineTable splitLines(const QByteArray &content)
     table.mText = content;
     QList<quint32> &bounds = table.mBounds;
     bounds.clear();
+    // Grown as the lines come, and not squeezed after: that would copy it, for a moment holding
+    // it twice. What is left over of the last growth is never written, so never takes memory.
     bounds.reserve(size / 32 + 2);
     bounds.append(quint32(start)); // line 0, empty
     const char *data = content.constData();
@@ -76,7 +78,6 @@ LineTable splitLines(const QByteArray &content)
         start = lf + 1;
     }
     bounds.append(quint32(size));
-    bounds.squeeze();
     const int kinds = int(seen[0]) + int(seen[1]) + int(seen[2]);
     if (kinds == 1)
         layout.lineEnd = seen[1] ? LineEnd::Lf : seen[2] ? LineEnd::Cr : LineEnd::CrLf;
@@ -197,9 +198,15 @@ Result<LineTable> readTextFile(const QString &path, const QString &fileName, Fil
     const Result<QByteArray> content = readModuleBytes(path, &modified);
     if (!content)
         return fileError(content.error().code, fileName, content.error().description);
+    LineTable lines = splitLines(*content);
+    if (lines.lastIndex() > kMaxModuleFileLines)
+        return fileError(ErrorCode::FileTooLarge, fileName,
+                         QStringLiteral("the file has %1 lines; module files of more than %2 lines are not read")
+                             .arg(lines.lastIndex())
+                             .arg(kMaxModuleFileLines));
     if (state)
         *state = contentState(*content, modified);
-    return splitLines(*content);
+    return lines;
 }
 
 Result<qsizetype> writeTextFile(const QString &path, const QString &fileName, const LineTable &lines)

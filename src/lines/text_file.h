@@ -16,6 +16,9 @@ namespace lancefall {
 // The largest module file that is read: far beyond any real one (a large troops.txt
 // is 1 to 3 MB), small enough that a stray huge file is refused before it is read.
 inline constexpr qint64 kMaxModuleFileBytes = qint64(64) * 1024 * 1024;
+// The most lines a module file may have: twenty times those of the largest real ones, and few
+// enough that a file of short records cannot make the lists of a load far larger than the file.
+inline constexpr qsizetype kMaxModuleFileLines = qsizetype(2) * 1024 * 1024;
 
 // Splits file content into lines. CR LF, LF and a lone CR each end a line; a last
 // line without a terminator still counts, a final terminator adds no empty line. A
@@ -29,8 +32,8 @@ QByteArray joinLines(const LineTable &lines);
 
 // Reads the file at path into a line table. A missing file gives ErrorCode::FileNotFound;
 // anything there that is not a regular file or a link to one (a folder, a named pipe, a
-// link loop) ErrorCode::FileOpen, without opening it; a file above kMaxModuleFileBytes
-// ErrorCode::FileTooLarge;
+// link loop) ErrorCode::FileOpen, without opening it; a file above kMaxModuleFileBytes or
+// kMaxModuleFileLines ErrorCode::FileTooLarge;
 // fileName is the bare name used in messages. `state`, when given, receives the state
 // of the very bytes that were read.
 Result<LineTable> readTextFile(const QString &path, const QString &fileName, FileState *state = nullptr);
