@@ -222,7 +222,10 @@ struct FileTransaction::Entry {
     QString path;
     QString fileName;
     QByteArray content;
-    std::optional<QByteArray> previous;
+    // What path held before: its bytes, no file (FileNotFound), or why it could not be read.
+    Result<QByteArray> previous = Error{ErrorCode::FileRead, QString()};
+    bool previousKnown = false;
+    std::optional<QFileDevice::Permissions> permissions;
     QSaveFile file;
     bool replaced = false;
 
@@ -238,9 +241,17 @@ qsizetype FileTransaction::add(const QString &path, const QString &fileName, con
     auto entry = std::make_unique<Entry>(path);
     entry->fileName = fileName;
     entry->content = content;
-    entry->previous = previous;
+    if (previous) {
+        entry->previous = *previous;
+        entry->previousKnown = true;
+    }
     mEntries.push_back(std::move(entry));
     return qsizetype(mEntries.size()) - 1;
+}
+
+void FileTransaction::setPermissions(qsizetype i, QFileDevice::Permissions permissions)
+{
+    mEntries.at(i)->permissions = permissions;
 }
 
 namespace {
@@ -248,12 +259,15 @@ namespace {
 // Writes content to an open QSaveFile. Unbuffered, and every byte checked before
 // commit(): a buffered QSaveFile can report success on a full disk and leave an
 // empty file behind. The reason is read here, since commit() and cancelWriting() reset it.
-std::optional<QString> writeAll(QSaveFile &file, const QByteArray &content)
+std::optional<QString> writeAll(QSaveFile &file, const QByteArray &content,
+                                std::optional<QFileDevice::Permissions> permissions = std::nullopt)
 {
     // Without a temporary file (a folder that cannot hold one) the target itself would
     // be written at once, and a failure would leave it half-written.
     file.setDirectWriteFallback(false);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return file.errorString();
+    if (permissions && !file.setPermissions(*permissions))
         return file.errorString();
     qsizetype written = 0;
     while (written < content.size()) {
@@ -269,15 +283,21 @@ std::optional<QString> writeAll(QSaveFile &file, const QByteArray &content)
 
 bool FileTransaction::write()
 {
+    bool written = true;
+    // Every file is tried, so that a failed save names all that could not be written.
     for (const auto &entry : mEntries) {
-        if (const std::optional<QString> failure = writeAll(entry->file, entry->content)) {
+        if (!entry->previousKnown)
+            entry->previous = readModuleBytes(entry->path);
+        if (const std::optional<QString> failure = writeAll(entry->file, entry->content, entry->permissions)) {
             mErrors.append(fileError(ErrorCode::FileWrite, entry->fileName, *failure));
-            for (const auto &other : mEntries)
-                other->file.cancelWriting();
-            return false;
+            written = false;
         }
     }
-    return true;
+    if (!written) {
+        for (const auto &entry : mEntries)
+            entry->file.cancelWriting();
+    }
+    return written;
 }
 
 bool FileTransaction::commit()
@@ -300,21 +320,28 @@ void FileTransaction::putBack(qsizetype failed)
 {
     for (qsizetype i = failed - 1; i >= 0; --i) {
         Entry &entry = *mEntries[i];
-        if (!entry.previous)
-            continue;
-        QSaveFile file(entry.path);
-        std::optional<QString> failure = writeAll(file, *entry.previous);
-        if (!failure && !file.commit())
-            failure = file.errorString();
-        if (failure) {
-            file.cancelWriting();
+        std::optional<QString> failure;
+        if (entry.previous) {
+            QSaveFile file(entry.path);
+            failure = writeAll(file, *entry.previous);
+            if (!failure && !file.commit())
+                failure = file.errorString();
+            if (failure)
+                file.cancelWriting();
+        } else if (entry.previous.error().code == ErrorCode::FileNotFound) {
+            QFile file(entry.path);
+            if (!file.remove())
+                failure = file.errorString();
+        } else {
+            failure = QStringLiteral("what it held could not be read before: ") + entry.previous.error().description;
+        }
+        if (failure)
             mErrors.append(fileError(ErrorCode::FileWrite, entry.fileName,
                                      QStringLiteral("was replaced, but could not be put back as it was after "
                                                     "%1 failed: %2")
                                          .arg(mEntries[failed]->fileName, *failure)));
-        } else {
+        else
             entry.replaced = false;
-        }
     }
 }
 

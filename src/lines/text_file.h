@@ -4,6 +4,7 @@
 #include "lines/file_state.h"
 #include "lines/line_table.h"
 
+#include <QFileDevice>
 #include <QFileInfo>
 #include <QString>
 
@@ -57,9 +58,10 @@ Result<qsizetype> writeTextFile(const QString &path, const QString &fileName, co
 // write that fails (a full disk) leaves every target as it was.
 //
 // A replacement can still fail after others succeeded (a target locked by another
-// program, a folder made read-only in between): the targets already replaced are then
-// put back to their previous bytes, where those were given, and the rest are left as
-// they are. What could not be put back stays replaced and is reported.
+// program, a folder made read-only in between): every target already replaced is then
+// put back as it was, its former bytes written again or, where there was no file, the
+// file removed. A target that cannot be put back (its former bytes could not be read,
+// or writing them failed) stays replaced and is reported.
 class FileTransaction {
 public:
     FileTransaction();
@@ -67,20 +69,23 @@ public:
     FileTransaction(const FileTransaction &) = delete;
     FileTransaction &operator=(const FileTransaction &) = delete;
 
-    // Adds a file: content for path; fileName names it in messages; previous, when
-    // given, is what path holds now, to be put back should a later replacement fail.
+    // Adds a file: content for path; fileName names it in messages. previous is what path
+    // holds now, when the caller has it; otherwise write() reads it (or finds no file).
     // Returns the file's position.
     qsizetype add(const QString &path, const QString &fileName, const QByteArray &content,
                   const std::optional<QByteArray> &previous = std::nullopt);
-    // Writes the temporary files; on the first failure drops them all. True when all were written.
+    // The permissions file i is written with; by default a replaced file keeps its own.
+    void setPermissions(qsizetype i, QFileDevice::Permissions permissions);
+    // Writes the temporary files, every one even after a failure; when one fails, drops them
+    // all. True when all were written.
     bool write();
     // Replaces the targets; true when every one was replaced and stays so.
     bool commit();
 
     // Whether file i's target now holds its new content.
     bool replaced(qsizetype i) const;
-    // What went wrong, each naming its file: a failed write or replacement, and any
-    // target that could not be put back.
+    // What went wrong, each naming its file: every failed write, a failed replacement, and
+    // any target that could not be put back.
     const QList<Error> &errors() const { return mErrors; }
 
 private:

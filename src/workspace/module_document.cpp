@@ -3,6 +3,8 @@
 #include "lines/text_codec.h"
 #include "lines/text_file.h"
 
+#include <QFileInfo>
+
 namespace lancefall {
 
 namespace {
@@ -313,14 +315,19 @@ SaveReport ModuleDocument::save()
         if (!now.readError.isEmpty()) {
             report.failures.append(fileError(ErrorCode::FileRead, moduleFileName(file),
                                              QStringLiteral("the file on disk cannot be read: ") + now.readError));
-            return report;
+            continue;
         }
         if (now.exists)
             previous[i] = bytes;
-        // Backups come first: every one is in place before any file is replaced.
-        if (now.exists && !mBackedUp[i])
+        // Backups come first: every one is in place before any file is replaced. The transaction
+        // reads what a backup replaces, so that a failed save puts an older backup back too.
+        if (now.exists && !mBackedUp[i]) {
             backups[i] = transaction.add(mModule.path(file) + QStringLiteral(".bak"), backupFileName(file), bytes);
+            transaction.setPermissions(backups[i], QFileInfo(mModule.path(file)).permissions());
+        }
     }
+    if (!report.failures.isEmpty())
+        return report;
     for (std::size_t i = 0; i < kEditedFiles.size(); ++i)
         targets[i]
             = transaction.add(mModule.path(kEditedFiles[i]), moduleFileName(kEditedFiles[i]), contents[i], previous[i]);

@@ -26,6 +26,15 @@ Result<RecordUpdate> unchangedUpdate(ModuleDocument &document, ModuleFile file, 
     return update(document.showParty(k), &ModuleDocument::partyUpdate, same);
 }
 
+ModuleFile moduleFileOf(const QString &name)
+{
+    for (const ModuleFile file : kModuleFiles) {
+        if (moduleFileName(file) == name)
+            return file;
+    }
+    return ModuleFile::Troops;
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(lancefall::GeneratedModuleOptions)
@@ -109,6 +118,60 @@ private slots:
         QCOMPARE(second->lines.first().after, stored);
     }
 
+
+    // A change on disk is reported once, however many times the folder watch asks; a rewrite
+    // of the same size and a change in the last bytes (past the hash's last whole word) count.
+    void outsideChangesAreReportedOnce_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<qsizetype>("from"); // the change: bytes counted from the end
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("changed");
+        QTest::newRow("last byte, after the last word") << u"troops.txt"_s << qsizetype(1) << QByteArray(" ") << true;
+        QTest::newRow("last byte of the last word") << u"item_kinds1.txt"_s << qsizetype(1) << QByteArray(" ") << true;
+        QTest::newRow("same size, midway") << u"parties.txt"_s << qsizetype(600) << QByteArray("X") << true;
+        QTest::newRow("same bytes written again") << u"parties.txt"_s << qsizetype(0) << QByteArray() << false;
+    }
+    void outsideChangesAreReportedOnce()
+    {
+        QFETCH(QString, file);
+        QFETCH(qsizetype, from);
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, changed);
+        QTemporaryDir dir;
+        QVERIFY(copyFolder(sampleModuleFolder(), dir.path()));
+        ModuleDocument document;
+        QVERIFY(document.open(dir.path() + u'/').ok());
+        QByteArray content = readBytes(dir.filePath(file));
+        if (from == 1) // the row says whether the last byte is in the last whole word of eight
+            QCOMPARE(content.size() % 8 == 0, file == u"item_kinds1.txt");
+        content.replace(content.size() - from, bytes.size(), bytes);
+        writeFile(dir.path(), file, content);
+
+        const QList<ModuleFile> expected = changed ? QList<ModuleFile>{moduleFileOf(file)} : QList<ModuleFile>();
+        QCOMPARE(document.takeOutsideChanges(), expected);
+        QCOMPARE(document.takeOutsideChanges(), QList<ModuleFile>());
+        QCOMPARE(document.changedOnDisk().contains(moduleFileOf(file)), changed && file != u"item_kinds1.txt");
+    }
+
+    // The first save keeps each file it replaces as NAME.bak, with that file's permissions
+    // (not those of an older backup it replaces).
+    void backupsKeepThePermissionsOfTheirFile()
+    {
+        QTemporaryDir dir;
+        QVERIFY(copyFolder(sampleModuleFolder(), dir.path()));
+        const auto permissions = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup;
+        QVERIFY(QFile::setPermissions(dir.filePath(u"troops.txt"_s), permissions));
+        const QString older = writeFile(dir.path(), u"troops.txt.bak"_s, "an older backup");
+        QVERIFY(QFile::setPermissions(older, permissions | QFileDevice::WriteGroup | QFileDevice::ReadOther));
+        const QByteArray loaded = readBytes(dir.filePath(u"troops.txt"_s));
+        ModuleDocument document;
+        QVERIFY(document.open(dir.path() + u'/').ok());
+        QVERIFY(document.save().ok());
+        QCOMPARE(readBytes(older), loaded);
+        QCOMPARE(QFileInfo(older).permissions(), QFileInfo(dir.filePath(u"troops.txt"_s)).permissions());
+        QVERIFY(!(QFileInfo(older).permissions() & QFileDevice::ReadOther));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestModuleDocument)
