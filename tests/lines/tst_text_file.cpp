@@ -1,4 +1,3 @@
-#include "lines/text_codec.h"
 #include "lines/text_file.h"
 #include "support/fixture_folder.h"
 
@@ -240,20 +239,6 @@ private slots:
             QVERIFY2(read.error().description.startsWith(u"troops.txt: "_s + reason),
                      qPrintable(read.error().description));
         }
-    }
-
-    // Names are read as UTF-8 or GB18030; an edit keeps the encoding of the bytes it replaces.
-    void keepsUntouchedBytesAndEncodesEditsAlike()
-    {
-        const QByteArray gb("\xce\xc0\xb1\xf8");
-        QCOMPARE(encodeEdited(QStringLiteral("卫兵"), gb), gb);
-        // An edit keeps the field's encoding: GB18030 in, GB18030 out.
-        QCOMPARE(encodeEdited(QStringLiteral("卫兵_2"), gb), QByteArray("\xce\xc0\xb1\xf8_2"));
-        QCOMPARE(encodeEdited(QStringLiteral("Guard"), QByteArray("Old")), QByteArray("Guard"));
-        // Latin-1 cannot hold Chinese text: it is written as UTF-8 instead of being lost.
-        QCOMPARE(encodeEdited(QStringLiteral("卫"), QByteArray("\xff")), QStringLiteral("卫").toUtf8());
-        // Bytes that are neither UTF-8 nor GB18030 are shown one character each.
-        QCOMPARE(decodeText("\xff\xfe").text, QStringLiteral("\u00ff\u00fe"));
     }
 };
 
