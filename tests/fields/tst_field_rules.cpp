@@ -49,21 +49,16 @@ private slots:
     // bytes it replaces where those read back so, else in the first encoding that does.
     void typedNamesReadBackAsTyped_data()
     {
-        QTest::addColumn<QByteArray>("stored");
+        QTest::addColumn<QByteArray>("stored"); // GB18030 (卫兵), or Latin-1: valid in neither UTF-8 nor GB18030
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QByteArray>("written"); // empty: refused
-        const QByteArray gb("\xce\xc0\xb1\xf8"); // 卫兵 in GB18030, not valid UTF-8
-        const QByteArray latin1("Ren\xe9"); // valid in neither UTF-8 nor GB18030
-        QTest::newRow("unchanged GB18030") << gb << u"卫兵"_s << gb;
+        const QByteArray gb("\xce\xc0\xb1\xf8"), latin1("Ren\xe9");
         QTest::newRow("GB18030 kept") << gb << u"卫兵_2"_s << QByteArray("\xce\xc0\xb1\xf8_2");
         QTest::newRow("GB18030 bytes valid in UTF-8") << gb << u"茅"_s << u"茅"_s.toUtf8();
-        QTest::newRow("ASCII into GB18030") << gb << u"Guard"_s << QByteArray("Guard");
-        QTest::newRow("unchanged Latin-1") << latin1 << u"Ren\u00e9"_s << latin1;
         QTest::newRow("Latin-1 kept") << latin1 << u"\u00ff\u00fe"_s << QByteArray("\xff\xfe");
         QTest::newRow("Latin-1 bytes valid in GB18030") << latin1 << u"Ren\u00e9e_au"_s << u"Ren\u00e9e_au"_s.toUtf8();
         QTest::newRow("Chinese into Latin-1") << latin1 << u"卫"_s << u"卫"_s.toUtf8();
-        QTest::newRow("UTF-8 kept") << QByteArray("Old") << u"\u00e9"_s << QByteArray("\xc3\xa9");
-        QTest::newRow("no encoding reads it back") << QByteArray("Old") << QString(QChar(0xd800)) << QByteArray();
+        QTest::newRow("no encoding reads it back") << latin1 << QString(QChar(0xd800)) << QByteArray();
     }
     void typedNamesReadBackAsTyped()
     {
@@ -71,13 +66,9 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(QByteArray, written);
         const Result<QByteArray> bytes = nameField(u"Name 1"_s, typed, displayText(stored), stored);
-        if (written.isEmpty()) {
-            QCOMPARE(bytes.error().description, u"Name 1 cannot be stored so that it reads back as typed"_s);
-            return;
-        }
-        QVERIFY2(bytes, qPrintable(bytes ? QString() : bytes.error().description));
-        QCOMPARE(*bytes, written);
-        QCOMPARE(displayText(*bytes), typed);
+        QCOMPARE(bytes ? *bytes : bytes.error().description.toUtf8(),
+                 written.isEmpty() ? "Name 1 cannot be stored so that it reads back as typed" : written);
+        QVERIFY(!bytes || displayText(*bytes) == typed);
     }
 
     // What a field holds after it is left, and the message when its value is refused.
