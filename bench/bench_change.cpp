@@ -59,8 +59,8 @@ void benchChange(QTextStream &out, MainWindow &window, int runs)
     std::sort(applied.begin(), applied.end());
     std::sort(undone.begin(), undone.end());
     out << "change of " << troops << " troops (rename and level), one step: " << applied[applied.size() / 2]
-        << " ms median, " << applied.back() << " ms at most; its undo: " << undone[undone.size() / 2]
-        << " ms median, " << undone.back() << " ms at most\n";
+        << " ms median, " << applied.back() << " ms at most; its undo: " << undone[undone.size() / 2] << " ms median, "
+        << undone.back() << " ms at most\n";
 
     // A selection as the user makes it, and an Update of it with the level typed as "+1".
     Ui::MainWindow &ui = window.form();

@@ -52,12 +52,17 @@ double medianMs(int runs, const std::function<void(int)> &work, const std::funct
 
 void benchCheck(QTextStream &out, const QString &folder, int runs,
                 const std::function<double(int, const std::function<void()> &)> &medianMs);
+void benchPeakMemory(QTextStream &out);
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QTextStream out(stdout);
     const int runs = 9;
+    out << Qt::fixed;
+    out.setRealNumberPrecision(1);
+    // First, while the process's peak memory is still that of its start.
+    benchPeakMemory(out);
 
     QTemporaryDir dir;
     GeneratedModuleOptions options; // about 30 000 troop lines, 2 000 items, 1 000 templates, 500 parties
@@ -138,8 +143,6 @@ int main(int argc, char *argv[])
         });
     out << "module: " << lines << " lines in all, " << options.troops << " troops, " << options.items << " items, "
         << options.templates << " templates, " << options.parties << " parties\n";
-    out << Qt::fixed;
-    out.setRealNumberPrecision(1);
     out << "plain read-and-split: " << plainRead << " ms\n";
     out << "full load (Browse):   " << load << " ms  (" << load / plainRead << " x plain read)\n";
     out << "plain write:          " << plainWrite << " ms\n";

@@ -19,8 +19,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     if (!factions)
         return 0;
     qsizetype factionLines = 0;
-    for (const QByteArray &line : lines)
-        factionLines += line.startsWith("0 fac_") ? 1 : 0;
+    for (qsizetype n = 1; n <= lines.lastIndex(); ++n)
+        factionLines += lines.line(n).startsWith("0 fac_") ? 1 : 0;
     require(factions->size() == factionLines + 1, "entry 0 and one entry per faction line");
     for (qsizetype k = 0; k < factions->size(); ++k)
         require(factions->at(k).startsWith(QString::number(k) + QStringLiteral(" - ")), "entry k is faction k");

@@ -17,8 +17,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     if (!items)
         return 0;
     qsizetype itemLines = 0;
-    for (const QByteArray &line : lines)
-        itemLines += line.startsWith(" itm_") ? 1 : 0;
+    for (qsizetype n = 1; n <= lines.lastIndex(); ++n)
+        itemLines += lines.line(n).startsWith(" itm_") ? 1 : 0;
     require(items->size() == std::max<qsizetype>(0, itemLines - 1), "one entry per item line after the first");
     for (qsizetype p = 0; p < items->size(); ++p)
         require(items->at(p).startsWith(QString::number(p + 1) + QStringLiteral(" - ")), "entry p is item p + 1");

@@ -22,7 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     require(file->slotLabels.size() == records.count() && file->upgradeLabels.size() == records.count(),
             "one label of each list per troop");
     requireRecordsInOrder(lines, records, file->listLabels.size(),
-                          [](const QByteArray &line) { return line.startsWith("trp_"); });
+                          [](QByteArrayView line) { return line.startsWith("trp_"); });
     for (const qsizetype k : records.unplaced.keys())
         require(k >= 0 && k < records.count(), "only listed troops are unplaced");
     require(file->lines.lastIndex() == lines.lastIndex(), "the reader keeps every line");

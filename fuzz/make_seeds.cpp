@@ -73,8 +73,10 @@ private:
         const RecordIndex &records = module.records(kind);
         for (qsizetype k = 0; k < records.count(); ++k) {
             QByteArray record = prefix;
-            for (int i = 0; i < recordLines && lines.contains(records.line(k) + i); ++i)
-                record += lines.line(records.line(k) + i) + "\r\n";
+            for (int i = 0; i < recordLines && lines.contains(records.line(k) + i); ++i) {
+                record += lines.line(records.line(k) + i);
+                record += "\r\n";
+            }
             add(target, record);
         }
     }

@@ -12,7 +12,7 @@ Result<QStringList> readItemCatalogue(const LineTable &lines)
     QStringList labels;
     qsizetype item = 0;
     for (qsizetype n = 1; n <= lines.lastIndex(); ++n) {
-        const QByteArray &line = lines.line(n);
+        const QByteArrayView line = lines.line(n);
         if (!line.startsWith(" itm_"))
             continue;
         if (item > 0) {
@@ -32,7 +32,7 @@ Result<QStringList> readFactionCatalogue(const LineTable &lines, bool playerFact
 {
     QStringList labels{playerFactionFirst ? QStringLiteral("0 - Player_Faction") : QStringLiteral("0 - No_Faction")};
     for (qsizetype n = 1; n <= lines.lastIndex(); ++n) {
-        const QByteArray &line = lines.line(n);
+        const QByteArrayView line = lines.line(n);
         if (!line.startsWith("0 fac_"))
             continue;
         const QList<QByteArray> fields = leadingFields(line, 3);

@@ -217,7 +217,7 @@ private:
     // Line 2 is a blank and the number of records; the parties' row has a second number.
     void checkSummaryRow(ModuleFile file, const LineTable &lines, qsizetype records)
     {
-        const QByteArray row = lines.contains(2) ? lines.line(2) : QByteArray();
+        const QByteArray row = lines.contains(2) ? lines.line(2).toByteArray() : QByteArray();
         // Only numbers: a record line that starts with a number is no summary row.
         std::optional<qint64> value;
         bool numbers = true;

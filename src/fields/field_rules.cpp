@@ -116,7 +116,9 @@ Result<QByteArray> nameField(const QString &field, const QString &text, const QS
     const QString tidied = withoutBlanks(text);
     if (const auto problem = problemWithName(field, tidied))
         return Error{ErrorCode::InvalidValue, *problem};
-    return encodeEdited(tidied, stored);
+    if (const std::optional<QByteArray> bytes = encodeEdited(tidied, stored))
+        return *bytes;
+    return Error{ErrorCode::InvalidValue, field + u" cannot be stored so that it reads back as typed"_s};
 }
 
 Result<QByteArray> numberField(const QString &field, const QString &text, const QString &shown,

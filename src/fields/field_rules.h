@@ -31,9 +31,10 @@ std::optional<QString> problemWithNumber(const QString &field, const QString &te
 
 // The bytes to store for a text field that shows `shown` from the stored bytes and
 // now holds `text`: the stored bytes when unchanged. A changed identifier or name gets
-// "_" for its blanks, is checked (problemWithName) and is encoded like the stored
-// field; a changed number is checked (problemWithNumber). A refusal is InvalidValue
-// with the message as its description.
+// "_" for its blanks, is checked (problemWithName) and is encoded so that it reads back as
+// typed after a save and a new load, like the stored field where that does (encodeEdited);
+// text no encoding reads back is refused. A changed number is checked (problemWithNumber).
+// A refusal is InvalidValue with the message as its description.
 Result<QByteArray> nameField(const QString &field, const QString &text, const QString &shown, const QByteArray &stored);
 Result<QByteArray> numberField(const QString &field, const QString &text, const QString &shown,
                                const QByteArray &stored);

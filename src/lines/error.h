@@ -11,7 +11,7 @@ namespace lancefall {
 // takes its number from here; the description says what went wrong and where.
 enum class ErrorCode {
     FileNotFound = 1,      // a module file does not exist (listed by the load, no message of its own)
-    FileOpen = 2,          // a file exists but cannot be opened
+    FileOpen = 2,          // a file exists but cannot be opened, or no regular file stands at its path
     FileRead = 3,          // reading a file failed part way
     FileWrite = 4,         // writing or replacing a file failed
     MissingField = 5,      // a line has fewer fields than the format needs

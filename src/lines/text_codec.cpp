@@ -9,7 +9,7 @@ namespace lancefall {
 
 namespace {
 
-bool isAscii(const QByteArray &bytes)
+bool isAscii(QByteArrayView bytes)
 {
     for (const char c : bytes) {
         if (static_cast<unsigned char>(c) >= 0x80)
@@ -29,7 +29,7 @@ bool systemIsUtf8()
     return utf8;
 }
 
-bool decodeStrict(QStringDecoder &decoder, const QByteArray &bytes, QString *text)
+bool decodeStrict(QStringDecoder &decoder, QByteArrayView bytes, QString *text)
 {
     if (!decoder.isValid())
         return false;
@@ -39,7 +39,7 @@ bool decodeStrict(QStringDecoder &decoder, const QByteArray &bytes, QString *tex
 
 } // namespace
 
-DecodedText decodeText(const QByteArray &bytes)
+DecodedText decodeText(QByteArrayView bytes)
 {
     if (isAscii(bytes))
         return {QString::fromLatin1(bytes), TextEncoding::System};
@@ -55,7 +55,7 @@ DecodedText decodeText(const QByteArray &bytes)
     return {QString::fromLatin1(bytes), TextEncoding::Latin1};
 }
 
-QByteArray encodeText(const QString &text, TextEncoding encoding)
+std::optional<QByteArray> encodeText(const QString &text, TextEncoding encoding)
 {
     QStringEncoder encoder;
     switch (encoding) {
@@ -69,22 +69,28 @@ QByteArray encodeText(const QString &text, TextEncoding encoding)
         // The Latin-1 encoder turns what it cannot hold into '?' without an error.
         if (std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() <= 0xff; }))
             return text.toLatin1();
-        return text.toUtf8();
+        return std::nullopt;
     }
-    if (encoder.isValid()) {
-        QByteArray bytes = encoder.encode(text);
-        if (!encoder.hasError())
-            return bytes;
-    }
-    return text.toUtf8();
+    if (!encoder.isValid())
+        return std::nullopt;
+    QByteArray bytes = encoder.encode(text);
+    if (encoder.hasError())
+        return std::nullopt;
+    return bytes;
 }
 
-QByteArray encodeEdited(const QString &text, const QByteArray &original)
+std::optional<QByteArray> encodeEdited(const QString &text, const QByteArray &original)
 {
     const DecodedText shown = decodeText(original);
     if (shown.text == text)
         return original;
-    return encodeText(text, shown.encoding);
+    for (const TextEncoding encoding :
+         {shown.encoding, TextEncoding::System, TextEncoding::Gb18030, TextEncoding::Latin1}) {
+        const std::optional<QByteArray> bytes = encodeText(text, encoding);
+        if (bytes && decodeText(*bytes).text == text)
+            return bytes;
+    }
+    return std::nullopt;
 }
 
 } // namespace lancefall

@@ -23,7 +23,7 @@ Result<PartiesFile> readParties(LineTable lines)
     PartiesFile file;
     file.lines = std::move(lines);
     for (qsizetype n = 1; n <= file.lines.lastIndex(); ++n) {
-        const QByteArray &line = file.lines.line(n);
+        const QByteArrayView line = file.lines.line(n);
         if (!isPartyLine(line))
             continue;
         const QList<QByteArray> fields = leadingFields(line, kNameField + 1);

@@ -20,7 +20,7 @@ struct PartiesFile {
 };
 
 // A record line holds a blank followed by "p_" (its identifier field); no second line does.
-inline bool isPartyLine(const QByteArray &line)
+inline bool isPartyLine(QByteArrayView line)
 {
     return line.contains(" p_");
 }

@@ -35,7 +35,7 @@ Result<PartyView> decodeParty(const LineTable &lines, qsizetype n, int templateC
     if (!lines.contains(n))
         return partyError(ErrorCode::RecordBeyondTable, n,
                           QStringLiteral("the line lies beyond the end of the file (%1 lines)").arg(lines.lastIndex()));
-    const QByteArray &line = lines.line(n);
+    const QByteArrayView line = lines.line(n);
     if (!isPartyLine(line))
         return partyError(ErrorCode::InvalidValue, n, QStringLiteral("the line holds no identifier beginning with p_"));
     // Only the first ten fields are shown: a long line is not split further.

@@ -80,7 +80,7 @@ Result<StoredTemplate> readStoredTemplate(const LineTable &lines, qsizetype n)
         return templateError(
             ErrorCode::RecordBeyondTable, n,
             QStringLiteral("the line lies beyond the end of the file (%1 lines)").arg(lines.lastIndex()));
-    const QByteArray &line = lines.line(n);
+    const QByteArrayView line = lines.line(n);
     if (!isPartyTemplateLine(line))
         return templateError(ErrorCode::InvalidValue, n, QStringLiteral("the line does not begin with pt_"));
     StoredTemplate stored;

@@ -9,7 +9,7 @@ namespace {
 
 // Fields 0 and 1 of a line without splitting the rest of it; false when there is no blank,
 // that is when the line has a single field.
-bool firstTwoFields(const QByteArray &line, QByteArray *id, QByteArray *name)
+bool firstTwoFields(QByteArrayView line, QByteArrayView *id, QByteArrayView *name)
 {
     const qsizetype first = line.indexOf(' ');
     if (first < 0)
@@ -26,8 +26,8 @@ bool firstTwoFields(const QByteArray &line, QByteArray *id, QByteArray *name)
 
 QString partyTemplateLabelFromLine(qsizetype k, const QByteArray &line)
 {
-    QByteArray id;
-    QByteArray name;
+    QByteArrayView id;
+    QByteArrayView name;
     if (!firstTwoFields(line, &id, &name))
         id = line;
     return recordLabel(k, displayText(name), displayText(id));
@@ -38,11 +38,11 @@ Result<PartyTemplatesFile> readPartyTemplates(LineTable lines)
     PartyTemplatesFile file;
     file.lines = std::move(lines);
     for (qsizetype n = 1; n <= file.lines.lastIndex(); ++n) {
-        const QByteArray &line = file.lines.line(n);
+        const QByteArrayView line = file.lines.line(n);
         if (!isPartyTemplateLine(line))
             continue;
-        QByteArray id;
-        QByteArray name;
+        QByteArrayView id;
+        QByteArrayView name;
         if (!firstTwoFields(line, &id, &name))
             return lineError(ErrorCode::MissingField, kPartyTemplatesFileName, n,
                              QStringLiteral("a template line needs at least 2 fields"));

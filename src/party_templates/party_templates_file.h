@@ -20,7 +20,7 @@ struct PartyTemplatesFile {
 };
 
 // A template line is recognised by its start alone.
-inline bool isPartyTemplateLine(const QByteArray &line)
+inline bool isPartyTemplateLine(QByteArrayView line)
 {
     return line.startsWith("pt_");
 }

@@ -62,7 +62,7 @@ Error invalidField(const QString &what)
     return Error{ErrorCode::InvalidValue, what};
 }
 
-Result<QList<QByteArray>> fieldsOf(const QByteArray &line, qsizetype n, const QString &what, qsizetype needed)
+Result<QList<QByteArray>> fieldsOf(QByteArrayView line, qsizetype n, const QString &what, qsizetype needed)
 {
     QList<QByteArray> fields = splitFields(line);
     if (fields.size() < needed)
@@ -151,7 +151,7 @@ Result<TroopLinks> linksOf(const std::array<QByteArrayView, 3> &f, qsizetype n, 
     return TroopLinks{*faction, *upgradeA, *upgradeB};
 }
 
-Status decodeTroopLine(const QByteArray &line, qsizetype n, const TroopLayout &layout, const TroopLists &lists,
+Status decodeTroopLine(QByteArrayView line, qsizetype n, const TroopLayout &layout, const TroopLists &lists,
                        TroopView &view)
 {
     const TroopLinePieces pieces = troopLinePieces(layout);
@@ -205,7 +205,7 @@ private:
 // The modifier of nearly every slot, shared rather than copied for each item.
 const QByteArray kNoModifier = QByteArrayLiteral("0");
 
-Status decodeInventoryLine(const QByteArray &line, qsizetype n, const QStringList &items, TroopView &view,
+Status decodeInventoryLine(QByteArrayView line, qsizetype n, const QStringList &items, TroopView &view,
                            QString &warning)
 {
     // 64 slots of item and modifier. Reading the line pairwise keeps a non-zero
@@ -240,7 +240,7 @@ Status decodeInventoryLine(const QByteArray &line, qsizetype n, const QStringLis
 
 // The attributes line (pieces 2 to 6) or the proficiencies line (pieces 1 to 7).
 template <std::size_t N>
-Status decodeNumbersLine(const QByteArray &line, qsizetype n, int firstPiece, const QString &what,
+Status decodeNumbersLine(QByteArrayView line, qsizetype n, int firstPiece, const QString &what,
                          std::array<QString, N> &shown)
 {
     const auto fields = fieldsOf(line, n, what, firstPiece + qsizetype(N));
@@ -263,7 +263,7 @@ Result<std::array<WholeNumber, kSkillWords>> skillWordsOf(const QList<QByteArray
     return words;
 }
 
-Status decodeSkillsLine(const QByteArray &line, qsizetype n, TroopView &view)
+Status decodeSkillsLine(QByteArrayView line, qsizetype n, TroopView &view)
 {
     const auto fields = fieldsOf(line, n, QStringLiteral("a skills line"), kSkillWords);
     if (!fields)
@@ -295,8 +295,7 @@ Result<QList<WholeNumber>> faceWordsOf(const QList<QByteArray> &fields, qsizetyp
     return words;
 }
 
-Status decodeFacesLine(const QByteArray &line, qsizetype n, const TroopLayout &layout, TroopView &view,
-                       QString &warning)
+Status decodeFacesLine(QByteArrayView line, qsizetype n, const TroopLayout &layout, TroopView &view, QString &warning)
 {
     const int faceWords = faceWordsPerFace(layout);
     if (faceWords == 0) {
@@ -578,7 +577,7 @@ Result<EncodedTroop> encodeTroop(const TroopView &view, const LineTable &lines, 
 Result<EncodedTroop> encodeTroop(const TroopView &view, const TroopView &shown, const LineTable &lines, qsizetype first,
                                  const TroopLayout &layout)
 {
-    const auto line = [&](int i) -> const QByteArray & { return lines.line(first + i); };
+    const auto line = [&](int i) { return lines.line(first + i).toByteArray(); };
 
     EncodedTroop encoded;
     for (const Result<QByteArray> &out : {

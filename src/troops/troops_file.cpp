@@ -16,15 +16,15 @@ namespace {
 
 constexpr qsizetype kFirstRecordLine = 3;
 
-bool isTroopLine(const QByteArray &line)
+bool isTroopLine(QByteArrayView line)
 {
     // Asked of every line of a large file, twice: four bytes compared in place.
     return line.size() >= 4 && std::memcmp(line.constData(), "trp_", 4) == 0;
 }
 
-std::optional<qint64> summaryValue(const QByteArray &row)
+std::optional<qint64> summaryValue(QByteArrayView row)
 {
-    return parseWholeNumber(QByteArrayView(row.trimmed()));
+    return parseWholeNumber(row.trimmed());
 }
 
 // Every line from line 3 on that begins with "trp_", each taken for a troop.
@@ -160,7 +160,7 @@ Result<TroopsFile> readTroops(LineTable lines)
     file.slotLabels.reserve(records);
     file.upgradeLabels.reserve(records);
     for (qsizetype k = 0; k < records; ++k) {
-        const QByteArray &line = table.line(file.records.line(k));
+        const QByteArrayView line = table.line(file.records.line(k));
         const qsizetype blank = line.indexOf(' ');
         if (blank < 0)
             return lineError(ErrorCode::MissingField, kTroopsFileName, file.records.line(k),

@@ -3,13 +3,15 @@
 #include "lines/text_codec.h"
 #include "lines/text_file.h"
 
+#include <QFileInfo>
+
 #include <algorithm>
 
 namespace lancefall {
 
 namespace {
 
-QByteArray fieldOf(const QByteArray &line, qsizetype position)
+QByteArray fieldOf(QByteArrayView line, qsizetype position)
 {
     // The field without splitting the whole line: every update looks up its identifier.
     qsizetype start = 0;
@@ -19,7 +21,7 @@ QByteArray fieldOf(const QByteArray &line, qsizetype position)
             return {};
     }
     const qsizetype end = line.indexOf(' ', start);
-    return line.sliced(start, (end < 0 ? line.size() : end) - start);
+    return line.sliced(start, (end < 0 ? line.size() : end) - start).toByteArray();
 }
 
 } // namespace
@@ -188,7 +190,7 @@ Status ModuleDocument::idIsFree(RecordKind kind, qsizetype k, const QByteArray &
     if (fieldOf(lines.line(records.line(k)), d.idField) == id)
         return success();
     for (qsizetype other = 0; other < records.count(); ++other) {
-        const QByteArray &line = lines.line(records.line(other));
+        const QByteArrayView line = lines.line(records.line(other));
         const bool same = d.idField == 0
             ? line.startsWith(id) && (line.size() == id.size() || line.at(id.size()) == ' ')
             : fieldOf(line, d.idField) == id;
@@ -209,7 +211,7 @@ ModuleChange ModuleDocument::recordUpdate(RecordKind kind, qsizetype k, const QL
     record.kind = kind;
     record.record = k;
     for (qsizetype i = 0; i < newLines.size(); ++i)
-        record.lines.append({first + i, lines.line(first + i), newLines.at(i)});
+        record.lines.append({first + i, lines.line(first + i).toByteArray(), newLines.at(i)});
     record.id = displayText(fieldOf(newLines.first(), d.idField));
     record.name = displayText(fieldOf(newLines.first(), d.nameField));
 
@@ -419,14 +421,19 @@ SaveReport ModuleDocument::save()
         if (!now.readError.isEmpty()) {
             report.failures.append(fileError(ErrorCode::FileRead, moduleFileName(file),
                                              QStringLiteral("the file on disk cannot be read: ") + now.readError));
-            return report;
+            continue;
         }
         if (now.exists)
             previous[i] = bytes;
-        // Backups come first: every one is in place before any file is replaced.
-        if (now.exists && !mBackedUp[i])
+        // Backups come first: every one is in place before any file is replaced. The transaction
+        // reads what a backup replaces, so that a failed save puts an older backup back too.
+        if (now.exists && !mBackedUp[i]) {
             backups[i] = transaction.add(mModule.path(file) + QStringLiteral(".bak"), backupFileName(file), bytes);
+            transaction.setPermissions(backups[i], QFileInfo(mModule.path(file)).permissions());
+        }
     }
+    if (!report.failures.isEmpty())
+        return report;
     for (std::size_t i = 0; i < kEditedFiles.size(); ++i)
         targets[i]
             = transaction.add(mModule.path(kEditedFiles[i]), moduleFileName(kEditedFiles[i]), contents[i], previous[i]);

@@ -1,4 +1,5 @@
 #include "fields/field_rules.h"
+#include "lines/text_codec.h"
 
 #include <QTest>
 
@@ -42,6 +43,32 @@ private slots:
         QCOMPARE(*numberField(u"Menu"_s, u"-2147483648"_s, u"0"_s, "0"), QByteArray("-2147483648"));
         QCOMPARE(numberField(u"Menu"_s, u"2147483648"_s, u"0"_s, "0").error().description,
                  u"Menu must be a whole number from -2147483648 to 2147483647, not \"2147483648\""_s);
+    }
+
+    // A typed name reads back as typed after a save and a new load: in the encoding of the
+    // bytes it replaces where those read back so, else in the first encoding that does.
+    void typedNamesReadBackAsTyped_data()
+    {
+        QTest::addColumn<QByteArray>("stored"); // GB18030 (卫兵), or Latin-1: valid in neither UTF-8 nor GB18030
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QByteArray>("written"); // empty: refused
+        const QByteArray gb("\xce\xc0\xb1\xf8"), latin1("Ren\xe9");
+        QTest::newRow("GB18030 kept") << gb << u"卫兵_2"_s << QByteArray("\xce\xc0\xb1\xf8_2");
+        QTest::newRow("GB18030 bytes valid in UTF-8") << gb << u"茅"_s << u"茅"_s.toUtf8();
+        QTest::newRow("Latin-1 kept") << latin1 << u"\u00ff\u00fe"_s << QByteArray("\xff\xfe");
+        QTest::newRow("Latin-1 bytes valid in GB18030") << latin1 << u"Ren\u00e9e_au"_s << u"Ren\u00e9e_au"_s.toUtf8();
+        QTest::newRow("Chinese into Latin-1") << latin1 << u"卫"_s << u"卫"_s.toUtf8();
+        QTest::newRow("no encoding reads it back") << latin1 << QString(QChar(0xd800)) << QByteArray();
+    }
+    void typedNamesReadBackAsTyped()
+    {
+        QFETCH(QByteArray, stored);
+        QFETCH(QString, typed);
+        QFETCH(QByteArray, written);
+        const Result<QByteArray> bytes = nameField(u"Name 1"_s, typed, displayText(stored), stored);
+        QCOMPARE(bytes ? *bytes : bytes.error().description.toUtf8(),
+                 written.isEmpty() ? "Name 1 cannot be stored so that it reads back as typed" : written);
+        QVERIFY(!bytes || displayText(*bytes) == typed);
     }
 
     // What a field holds after it is left, and the message when its value is refused.

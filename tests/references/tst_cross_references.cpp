@@ -71,7 +71,7 @@ private slots:
         changed.kind = RecordKind(file);
         changed.record = record;
         const qsizetype n = document.module().records(changed.kind).line(record);
-        const QByteArray line = document.module().lines(changed.kind).line(n);
+        const QByteArray line = document.module().lines(changed.kind).line(n).toByteArray();
         QVERIFY(line.contains(before));
         changed.lines = {{n, line, QByteArray(line).replace(before, after)}};
         ModuleChange update;

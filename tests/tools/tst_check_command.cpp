@@ -37,12 +37,15 @@ Run run(QStringList arguments, const QString &folder)
     return result;
 }
 
-// The sample module in folder, with the fault planted (none without a file) and a file removed.
+// The sample module in folder, with the fault planted (none without a file) and a file removed
+// ("name/": a folder put in its place).
 bool prepare(const QString &folder, const Fault &fault, const QString &removed = {})
 {
     const bool made = fault.file.isEmpty() ? copyFolder(sampleModuleFolder(), folder)
                                            : plantFault(sampleModuleFolder(), folder, fault);
-    return made && (removed.isEmpty() || QDir(folder).remove(removed));
+    const bool folderInstead = removed.endsWith(u'/');
+    return made && (removed.isEmpty() || QDir(folder).remove(removed.chopped(folderInstead)))
+        && (!folderInstead || QDir(folder).mkdir(removed));
 }
 
 } // namespace
@@ -63,6 +66,7 @@ private slots:
         QTest::newRow("an error") << kBrokenUpgradePath << QString() << plain << 1;
         QTest::newRow("a file malformed") << Fault{u"troops.txt"_s, Plant::Delete, 2, 0, {}} << QString() << plain << 1;
         QTest::newRow("a file missing") << Fault{} << u"parties.txt"_s << plain << 2;
+        QTest::newRow("a folder in place of a file") << Fault{} << u"parties.txt/"_s << plain << 2;
         QTest::newRow("no such folder") << Fault{} << QString() << QStringList{u"%1/none"_s} << 2;
         QTest::newRow("no folder given") << Fault{} << QString() << QStringList{} << 2;
     }

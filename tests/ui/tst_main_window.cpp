@@ -182,7 +182,7 @@ private slots:
         QCOMPARE(editor.label(ui.ListTroops, 3), QStringLiteral("3 - Aurel_Veteran (trp_aurel_man_at_arms)"));
         QCOMPARE(ui.txtName1->text(), QStringLiteral("Aurel_Veteran"));
         keys(ui.ListTroops, Qt::CTRL | Qt::SHIFT | Qt::Key_Z);
-        QCOMPARE(editor.window.session().module().partyTemplates.lines.line(3).left(28), QByteArray("pt_aurel_patrol Aurel_Watch "));
+        QCOMPARE(editor.window.session().module().partyTemplates.lines.line(3).first(28), QByteArray("pt_aurel_patrol Aurel_Watch "));
         // Back where it was saved: nothing to ask on closing; a new load forgets the history.
         history.undo();
         QVERIFY(editor.window.isWindowModified());

@@ -33,6 +33,7 @@ Result<ModuleChange> unchangedUpdate(ModuleDocument &document, RecordKind kind, 
 } // namespace
 
 Q_DECLARE_METATYPE(lancefall::GeneratedModuleOptions)
+Q_DECLARE_METATYPE(lancefall::ModuleFile)
 
 class TestModuleDocument : public QObject {
     Q_OBJECT
@@ -103,7 +104,7 @@ private slots:
     {
         ModuleDocument document;
         QVERIFY(document.open(sampleModuleFolder() + u'/').ok());
-        const QByteArray stored = document.module().troops.lines.line(17);
+        const QByteArray stored = document.module().troops.lines.line(17).toByteArray();
         const TroopView shown = document.showTroop(2)->view;
         TroopView view = shown;
         view.name1 = u"Aurel_Veteran"_s;
@@ -113,6 +114,41 @@ private slots:
         QCOMPARE(second->records.first().lines.first().after, stored);
     }
 
+
+    // A change on disk is reported once, however often the folder watch asks; a rewrite of the
+    // same size and a change in the last bytes (after the hash's last whole word or in it) count.
+    // The first save keeps each file it replaces as NAME.bak, with that file's permissions.
+    void outsideChangesAreReportedOnce_data()
+    {
+        QTest::addColumn<ModuleFile>("file"); // troops.txt: 8k + 1 bytes, item_kinds1.txt: 8k
+        QTest::addColumn<qsizetype>("from");  // the byte changed, counted from the end
+        QTest::newRow("last byte, after the last word") << ModuleFile::Troops << qsizetype(1);
+        QTest::newRow("last byte of the last word") << ModuleFile::Items << qsizetype(1);
+        QTest::newRow("same size, midway") << ModuleFile::Parties << qsizetype(600);
+    }
+    void outsideChangesAreReportedOnce()
+    {
+        QFETCH(ModuleFile, file);
+        QFETCH(qsizetype, from);
+        QTemporaryDir dir;
+        QVERIFY(copyFolder(sampleModuleFolder(), dir.path()));
+        const QString troops = dir.filePath(u"troops.txt"_s), backup = troops + u".bak"_s;
+        QVERIFY(QFile::setPermissions(troops, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup));
+        QVERIFY(QFile::setPermissions(writeFile(dir.path(), u"troops.txt.bak"_s, "older"),
+                                      QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadOther));
+        ModuleDocument document;
+        QVERIFY(document.open(dir.path() + u'/').ok() && document.save().ok());
+        QCOMPARE(readBytes(backup), readBytes(troops));
+        QCOMPARE(QFileInfo(backup).permissions(), QFileInfo(troops).permissions());
+        QCOMPARE(document.takeOutsideChanges(), QList<ModuleFile>()); // its own save, and the same bytes
+
+        QByteArray content = readBytes(document.module().path(file));
+        content[content.size() - from] = '~';
+        writeFile(dir.path(), moduleFileName(file), content);
+        QCOMPARE(document.takeOutsideChanges(), QList<ModuleFile>{file});
+        QCOMPARE(document.takeOutsideChanges(), QList<ModuleFile>());
+        QCOMPARE(document.changedOnDisk().contains(file), file != ModuleFile::Items);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestModuleDocument)

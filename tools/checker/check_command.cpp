@@ -1,6 +1,7 @@
 #include "checker/check_command.h"
 
 #include "checks/module_check.h"
+#include "lines/text_file.h"
 
 #include <QCommandLineParser>
 #include <QDir>
@@ -45,9 +46,10 @@ int runCheckCommand(const QStringList &arguments, QTextStream &out, QTextStream 
     const QFileInfo info(parser.positionalArguments().constFirst());
     const QString shown = QDir::toNativeSeparators(parser.positionalArguments().constFirst());
     if (!info.isDir() || !QDir(info.absoluteFilePath()).isReadable()) {
-        err << kProgram << ": cannot read the folder " << shown
-            << (info.exists() ? QStringLiteral(": it is not a readable folder\n")
-                              : QStringLiteral(": it does not exist\n"));
+        const QString why = info.isDir() ? QStringLiteral("it may not be read (no permission)")
+            : info.exists()              ? QStringLiteral("it is not a folder")
+                                         : unreachableReason(info).value_or(QStringLiteral("it does not exist"));
+        err << kProgram << ": cannot read the folder " << shown << ": " << why << "\n";
         return kCheckUnreadable;
     }
 
