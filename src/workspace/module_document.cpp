@@ -308,6 +308,21 @@ Result<ModuleChange> ModuleDocument::partyChange(qsizetype k, const PartyView &v
     return recordUpdate(RecordKind::Party, k, {*line});
 }
 
+Result<ModuleChange> ModuleDocument::linesChange(RecordKind kind, qsizetype k,
+                                                const QList<std::pair<qsizetype, QByteArray>> &lines) const
+{
+    if (k < 0 || k >= recordCount(kind))
+        return Error{ErrorCode::NotSelected, pleaseSelect(kind)};
+    const qsizetype first = mModule.records(kind).line(k);
+    QList<QByteArray> newLines{mModule.lines(kind).line(first).toByteArray()};
+    for (const auto &[n, text] : lines) {
+        while (first + newLines.size() <= n)
+            newLines.append(mModule.lines(kind).line(first + newLines.size()).toByteArray());
+        newLines[n - first] = text;
+    }
+    return recordUpdate(kind, k, newLines);
+}
+
 QString ModuleDocument::recordName(RecordKind kind, qsizetype k) const
 {
     const QByteArray id = fieldOf(mModule.lines(kind).line(mModule.records(kind).line(k)), describe(kind).idField);

@@ -114,6 +114,11 @@ public:
     Result<ModuleChange> templateChange(qsizetype k, const PartyTemplateView &view) const;
     Result<ModuleChange> partyChange(qsizetype k, const PartyView &view) const;
 
+    // The change that gives lines of record k new bytes, as a change of that record: for
+    // changes made on the lines themselves (an item replaced in an inventory line). The
+    // lines must belong to the record, and the caller answers for what they hold.
+    Result<ModuleChange> linesChange(RecordKind kind, qsizetype k, const QList<std::pair<qsizetype, QByteArray>> &lines) const;
+
     // One change of every record in `records` (a selection): the edit made to each record's
     // own view, with the checks of an Update of each. The first record that refuses the
     // edit refuses the whole change, with a message naming that record and the field.
