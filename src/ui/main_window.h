@@ -78,8 +78,9 @@ private:
     void confirmUpdate(const ModuleChange &change, bool changed);
     void showUsedBy();
 
-    // Menus and what the menus reach (navigation.cpp).
+    // Menus and what the menus reach (navigation.cpp), the panels (panels.cpp).
     void setUpMenus();
+    void setUpPanels();
     void findInView();
     void updateFromShortcut();
     void fillRecentFolders();

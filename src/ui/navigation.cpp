@@ -129,6 +129,7 @@ void MainWindow::setUpMenus()
         mCheckReport->activateWindow();
     });
     ui->menuTools->addAction(check);
+    setUpPanels();
     // The commands answer their keys in every window of the editor (the check report too),
     // not only in the main window.
     for (QAction *action : findChildren<QAction *>()) {

@@ -2,10 +2,14 @@
 #include "support/planted_fault.h"
 #include "ui/check_report.h"
 #include "ui/record_editor.h"
+#include "ui/replace_panel.h"
 #include "ui_check_report.h"
+#include "ui_replace_panel.h"
 
 #include <QComboBox>
+#include <QCheckBox>
 #include <QListWidget>
+#include <QPushButton>
 #include <QTreeWidget>
 #include <QUndoStack>
 
@@ -102,6 +106,39 @@ private slots:
         // The troops of the step are selected again, and can be updated together.
         QCOMPARE(editor.window.editor(RecordKind::Troop).selectedRecords(), (QList<qsizetype>{1, 3, 4}));
         QVERIFY(editor.ui.cmdUpdate->isEnabled());
+    }
+
+    // Tools > Replace finds every place that names an item, or those of the selected troops
+    // only; Replace All is one step that the list follows, and so does its undo.
+    void replaceAllIsOneStepTheListFollows()
+    {
+        QTemporaryDir dir;
+        Editor editor;
+        QVERIFY(editor.loadCopy(dir));
+        editor.window.findChild<QAction *>(u"actionReplace"_s)->trigger();
+        auto *panel = editor.window.findChild<ReplacePanel *>();
+        QVERIFY(panel && panel->isVisible());
+        Ui::ReplacePanel &form = panel->form();
+        form.cmbReplaceKind->setCurrentText(u"Item"_s);
+        form.cmbReplaceWhat->setCurrentIndex(8); // item 9, itm_halberd
+        form.cmbReplaceWith->setCurrentIndex(7);
+        form.cmdReplaceFind->click();
+        QCOMPARE(form.lstReplacePlaces->count(), 3);
+        QCOMPARE(form.lstReplacePlaces->item(0)->text(), u"trp_aurel_man_at_arms: inventory slot 2"_s);
+        editor.select(editor.ui.ListTroops, 3);
+        form.chkReplaceSelection->setChecked(true);
+        form.cmdReplaceFind->click();
+        QCOMPARE(form.lstReplacePlaces->count(), 1);
+
+        form.chkReplaceSelection->setChecked(false);
+        form.cmdReplaceAll->click();
+        QUndoStack &history = editor.window.session().undoStack();
+        QCOMPARE(history.count(), 1);
+        QVERIFY2(history.undoText().startsWith(u"Replace itm_halberd with "_s), qPrintable(history.undoText()));
+        QCOMPARE(form.lstReplacePlaces->count(), 0);
+        QVERIFY(editor.window.session().module().troops.lines.line(25).startsWith("  4 0 8 0 21 0"));
+        history.undo();
+        QCOMPARE(form.lstReplacePlaces->count(), 3);
     }
 };
 
