@@ -6,6 +6,8 @@
 
 #include "bench_navigation.h"
 
+#include "references/replacement.h"
+#include "troops/inventory_line.h"
 #include "ui/edit_session.h"
 #include "ui/main_window.h"
 #include "ui_main_window.h"
@@ -85,6 +87,34 @@ void benchChange(QTextStream &out, MainWindow &window, int runs)
         std::sort(times->begin(), times->end());
     out << "selection of 1500 troops shown: " << shown[shown.size() / 2] << " ms median, " << shown.back()
         << " ms at most; of all " << all << ": " << shownAll[shownAll.size() / 2] << " ms median\n";
+    // An item that a thousand troops hold: the first item of troops 1 to 1000 becomes item 5.
+    const ModuleDocument &document = session.document();
+    ModuleChange holders;
+    for (qsizetype k = 1; k <= 1000; ++k) {
+        const qsizetype line = document.module().troops.records.line(k) + 1;
+        QByteArray text = document.module().troops.lines.line(line).toByteArray();
+        for (const InventorySlot &slot : inventorySlots(text)) {
+            if (slot.item > 0) {
+                text.replace(slot.itemStart, slot.itemSize, "5");
+                break;
+            }
+        }
+        holders.append(*document.linesChange(RecordKind::Troop, k, {{line, text}}));
+    }
+    session.push(holders);
+    std::vector<double> found;
+    qsizetype places = 0;
+    for (int round = 0; round < runs; ++round)
+        found.push_back(elapsedMs(
+            [&] { places = findReferences(document, session.references(), ReferenceKind::Item, 5).size(); }));
+    std::sort(found.begin(), found.end());
+    const double replaced = elapsedMs([&] {
+        session.push(*replaceReferences(document, ReferenceKind::Item, 5, 6,
+                                        findReferences(document, session.references(), ReferenceKind::Item, 5)));
+    });
+    out << "Find of item 5 in " << session.references().troopsHolding(6).size() << " troops (" << places
+        << " places): " << found[found.size() / 2] << " ms median, " << found.back()
+        << " ms at most; replacing them all, one step: " << replaced << " ms\n";
     out << "Update of all " << all << " troops, level +1: " << updated[updated.size() / 2] << " ms median, "
         << updated.back() << " ms at most; its undo: " << updateUndone[updateUndone.size() / 2] << " ms median, "
         << updateUndone.back() << " ms at most\n";
