@@ -198,9 +198,11 @@ private:
             checkSummaryRow(ModuleFile::Troops, m.troops.lines, count(RecordKind::Troop));
         checkSummaryRow(ModuleFile::PartyTemplates, m.partyTemplates.lines, count(RecordKind::PartyTemplate));
         checkSummaryRow(ModuleFile::Parties, m.parties.lines, count(RecordKind::Party));
-        // The catalogues keep only their entries: entry 0 stands for no faction, and item 0
-        // has no entry (a catalogue without entries may have held one item line or none).
-        checkStoredSummaryRow(ModuleFile::Factions, m.factions.size() - 1);
+        // The catalogues keep only their entries. The faction chooser's entry 0 stands for
+        // faction 0, whose line has no leading "0 ", and every other faction has an entry:
+        // the file holds as many factions as the chooser lists. Item 0 has no entry (a
+        // catalogue without entries may have held one item line or none).
+        checkStoredSummaryRow(ModuleFile::Factions, m.factions.size());
         if (!m.items.isEmpty())
             checkStoredSummaryRow(ModuleFile::Items, m.items.size() + 1);
     }

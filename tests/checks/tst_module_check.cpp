@@ -85,7 +85,7 @@ private slots:
                                                   << QStringList{u"parties.txt:5: error: field 5 of party 1 holds \"Aurelhold\" where its identifier"_s} << 1;
 
         QTest::newRow("item summary") << line(u"item_kinds1.txt"_s, Plant::Line, 2, " 40") << QStringList{u"item_kinds1.txt:2: error: the summary row says 40 items, but the file holds 41"_s} << -1;
-        QTest::newRow("faction summary") << line(u"factions.txt"_s, Plant::Line, 2, "0 fac_x X 0") << QStringList{u"factions.txt:2: error: line 2 should be the summary row with the number of factions, 7"_s} << -1;
+        QTest::newRow("faction summary") << line(u"factions.txt"_s, Plant::Line, 2, "0 fac_x X 0") << QStringList{u"factions.txt:2: error: line 2 should be the summary row with the number of factions, 8"_s} << -1;
         QTest::newRow("no item but item 0") << line(u"item_kinds1.txt"_s, Plant::Truncate, 3) << QStringList{u"item_kinds1.txt: error: the file lists no item after item 0"_s} << -1;
         QTest::newRow("no summary row") << line(troops, Plant::Delete, 2) << QStringList{u"troops.txt:2: error: the summary row must hold the number of troops"_s} << -1;
     }
