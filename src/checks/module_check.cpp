@@ -52,6 +52,24 @@ int highSkillLevel(const QString &shown)
                                                                                : 0;
 }
 
+// "troop 3" for one number, "troops 3 to 5" for several.
+QString numbered(const QString &one, const QString &many, qsizetype first, qsizetype last)
+{
+    if (first == last)
+        return one + u' ' + QString::number(first);
+    return QStringLiteral("%1 %2 to %3").arg(many).arg(first).arg(last);
+}
+
+// Lines from line 3 on that begin with trp_: the troops a reader finds when it takes every
+// such line for a troop.
+qsizetype troopLineCount(const LineTable &lines)
+{
+    qsizetype count = 0;
+    for (qsizetype n = kFirstRecordLine; n <= lines.lastIndex(); ++n)
+        count += lines.line(n).startsWith("trp_") ? 1 : 0;
+    return count;
+}
+
 // How messages name the records of a file: "troops", "items".
 QString recordsOf(ModuleFile file)
 {
@@ -190,12 +208,21 @@ private:
 
     void checkSummaryRows()
     {
-        // The reader corrects a wrong troop count in memory, so the row as stored is read
-        // again: after a save from the editor it is right.
+        // Where every troop is placed, the reader corrects a wrong troop count in memory, so
+        // the row as stored is read again: after a save from the editor it is right. Where
+        // troops cannot be placed, the count is uncertain and the row is kept as it stands.
+        const qsizetype troops = count(RecordKind::Troop);
         if (!m.troops.summaryNotice.isEmpty())
-            checkStoredSummaryRow(ModuleFile::Troops, count(RecordKind::Troop));
+            checkStoredSummaryRow(ModuleFile::Troops, troops,
+                                  QStringLiteral("; the editor corrects it when it loads the module and writes %1 "
+                                                 "there when it saves")
+                                      .arg(troops));
         else
-            checkSummaryRow(ModuleFile::Troops, m.troops.lines, count(RecordKind::Troop));
+            checkSummaryRow(ModuleFile::Troops, m.troops.lines, troops,
+                            QStringLiteral(" read record by record, or %1 counting every line that begins with "
+                                           "trp_; as it cannot tell which is right, the editor keeps this row as it "
+                                           "stands when it saves")
+                                .arg(troopLineCount(m.troops.lines)));
         checkSummaryRow(ModuleFile::PartyTemplates, m.partyTemplates.lines, count(RecordKind::PartyTemplate));
         checkSummaryRow(ModuleFile::Parties, m.parties.lines, count(RecordKind::Party));
         // The catalogues keep only their entries. The faction chooser's entry 0 stands for
@@ -207,17 +234,18 @@ private:
             checkStoredSummaryRow(ModuleFile::Items, m.items.size() + 1);
     }
 
-    void checkStoredSummaryRow(ModuleFile file, qsizetype records)
+    void checkStoredSummaryRow(ModuleFile file, qsizetype records, const QString &atSave = {})
     {
         if (m.folder.isEmpty())
             return;
         const Result<LineTable> stored = readTextFile(m.path(file), moduleFileName(file));
         if (stored)
-            checkSummaryRow(file, *stored, records);
+            checkSummaryRow(file, *stored, records, atSave);
     }
 
     // Line 2 is a blank and the number of records; the parties' row has a second number.
-    void checkSummaryRow(ModuleFile file, const LineTable &lines, qsizetype records)
+    // `atSave` ends the message of a wrong count: what the editor does with the row.
+    void checkSummaryRow(ModuleFile file, const LineTable &lines, qsizetype records, const QString &atSave = {})
     {
         const QByteArray row = lines.contains(2) ? lines.line(2) : QByteArray();
         // Only numbers: a record line that starts with a number is no summary row.
@@ -245,9 +273,7 @@ private:
                       .arg(*value)
                       .arg(what)
                       .arg(records)
-                      .arg(file == ModuleFile::Troops
-                               ? QStringLiteral("; the editor writes %1 there when it saves").arg(records)
-                               : QString()),
+                      .arg(atSave),
                   -1);
     }
 
@@ -278,12 +304,18 @@ private:
         fieldRule(&problemWithName, file, first, view.name1, k, [&] { return QStringLiteral("Name 1 of ") + id; });
         fieldRule(&problemWithName, file, first, view.name2, k, [&] { return QStringLiteral("Name 2 of ") + id; });
         checkInventory(k, first + 1, id);
-        for (int i = 0; i < kAttributeCount; ++i)
+        NegativeValues negative;
+        for (int i = 0; i < kAttributeCount; ++i) {
             fieldRule(&problemWithNumber, file, first + 2, view.attributes[i], k,
                       [&] { return attributeName(i) + QStringLiteral(" of ") + id; });
-        for (int i = 0; i < kProficiencyCount; ++i)
+            negative.add(first + 2, view.attributes[i], [&] { return attributeName(i); });
+        }
+        for (int i = 0; i < kProficiencyCount; ++i) {
             fieldRule(&problemWithNumber, file, first + 3, view.proficiencies[i], k,
                       [&] { return proficiencyName(i) + QStringLiteral(" of ") + id; });
+            negative.add(first + 3, view.proficiencies[i], [&] { return proficiencyName(i); });
+        }
+        negativeValues(file, k, id, negative);
         QStringList high;
         for (int s = 0; s < kSkillCount; ++s) {
             const int level = highSkillLevel(view.skills[s]);
@@ -335,10 +367,10 @@ private:
         if (faction < factionCount())
             return false;
         error(file, line,
-              QStringLiteral("%1 names faction %2, which does not exist (factions.txt has factions 0 to %3)")
+              QStringLiteral("%1 names faction %2, which does not exist (factions.txt has %3)")
                   .arg(id)
                   .arg(faction)
-                  .arg(factionCount() - 1),
+                  .arg(numbered(QStringLiteral("faction"), QStringLiteral("factions"), 0, factionCount() - 1)),
               k);
         return true;
     }
@@ -368,9 +400,9 @@ private:
         if (!missing.isEmpty())
             error(RecordKind::Troop, line,
                   QStringLiteral("the inventory of %1 names item %2, which item_kinds1.txt does not hold (it has "
-                                 "items 1 to %3)")
-                      .arg(id, missing.join(QStringLiteral(", ")))
-                      .arg(m.items.size()),
+                                 "%3)")
+                      .arg(id, missing.join(QStringLiteral(", ")),
+                           numbered(QStringLiteral("item"), QStringLiteral("items"), 1, m.items.size())),
                   k);
         if (items > kInventorySlots)
             error(RecordKind::Troop, line,
@@ -387,6 +419,30 @@ private:
                       .arg(kInventorySlots)
                       .arg(2 * kInventorySlots),
                   k);
+    }
+
+    // Stored counts below 0, which the game reads but the editor refuses once they are
+    // changed: the fields and their values, and the line of the first.
+    struct NegativeValues {
+        qsizetype line = 0;
+        QStringList fields;
+
+        template <typename Name>
+        void add(qsizetype at, const QString &text, Name field)
+        {
+            const auto value = parseWholeNumber(QStringView(text));
+            if (!value || *value >= 0)
+                return;
+            if (fields.isEmpty())
+                line = at;
+            fields.append(field() + u' ' + text);
+        }
+    };
+    void negativeValues(RecordKind file, qsizetype k, const QString &id, const NegativeValues &negative)
+    {
+        if (!negative.fields.isEmpty())
+            warning(file, negative.line,
+                    QStringLiteral("%1 has values below 0: %2").arg(id, negative.fields.join(QStringLiteral(", "))), k);
     }
 
     // One of the editor's rules for a changed field, applied to a stored value. The name of
@@ -426,6 +482,8 @@ private:
         const RecordKind file = RecordKind::PartyTemplate;
         fieldRule(&problemWithName, file, n, view.name, k, [&] { return QStringLiteral("the name of ") + id; });
         fieldRule(&problemWithNumber, file, n, view.menu, k, [&] { return QStringLiteral("the menu of ") + id; });
+        NegativeValues negative;
+        negative.add(n, view.menu, [] { return QStringLiteral("Menu"); });
         for (int s = 0; s < kMemberSlots; ++s) {
             const TemplateSlot &slot = view.members[s];
             const auto member = [&] { return QStringLiteral("member %1 of %2").arg(s + 1).arg(id); };
@@ -433,6 +491,8 @@ private:
                       [&] { return QStringLiteral("the minimum of ") + member(); });
             fieldRule(&problemWithNumber, file, n, slot.max, k,
                       [&] { return QStringLiteral("the maximum of ") + member(); });
+            negative.add(n, slot.min, [&] { return QStringLiteral("Member %1 minimum").arg(s + 1); });
+            negative.add(n, slot.max, [&] { return QStringLiteral("Member %1 maximum").arg(s + 1); });
             const auto low = parseWholeNumber(QStringView(slot.min));
             const auto high = parseWholeNumber(QStringView(slot.max));
             if (low && high && *high < *low)
@@ -443,6 +503,7 @@ private:
                           .arg(*low),
                       k);
         }
+        negativeValues(file, k, id, negative);
     }
 
     bool templateReferences(qsizetype k, qsizetype n, const QString &id, const PartyTemplateView &view)
@@ -523,12 +584,14 @@ private:
                 seen.insert(id, k);
                 continue;
             }
-            error(kind, records.line(k),
-                  QStringLiteral("%1 is already the identifier of %2 %3 (line %4)")
-                      .arg(displayText(id), describe(kind).one)
-                      .arg(*earlier)
-                      .arg(records.line(*earlier)),
-                  k);
+            // The game finds records by their number, so a module with a repeated
+            // identifier plays; only lists and messages that name records by it mix them up.
+            warning(kind, records.line(k),
+                    QStringLiteral("%1 is already the identifier of %2 %3 (line %4)")
+                        .arg(displayText(id), describe(kind).one)
+                        .arg(*earlier)
+                        .arg(records.line(*earlier)),
+                    k);
         }
     }
 
@@ -547,10 +610,8 @@ private:
                 ++j;
             QString text = reason.description;
             if (j - i > 1)
-                text += QStringLiteral(", nor are %1 %2 to %3")
-                            .arg(describe(kind).many)
-                            .arg(unplaced.at(i) + 1)
-                            .arg(unplaced.at(j - 1));
+                text += (j - i > 2 ? QStringLiteral(", nor are ") : QStringLiteral(", nor is "))
+                    + numbered(describe(kind).one, describe(kind).many, unplaced.at(i) + 1, unplaced.at(j - 1));
             error(kind, reason.line, text, unplaced.at(i));
             i = j;
         }
@@ -621,9 +682,23 @@ bool isUnreadable(const Error &error)
     case ErrorCode::FileRead:
     case ErrorCode::FileTooLarge:
         return true;
-    default:
-        return false;
+    case ErrorCode::FileWrite:
+    case ErrorCode::MissingField:
+    case ErrorCode::NotANumber:
+    case ErrorCode::OutOfRange:
+    case ErrorCode::NoRecords:
+    case ErrorCode::RecordBeyondTable:
+    case ErrorCode::NumberTooLarge:
+    case ErrorCode::InvalidValue:
+    case ErrorCode::NotSelected:
+    case ErrorCode::UnknownLayout:
+    case ErrorCode::RecordNotPlaced:
+    case ErrorCode::NotShown:
+    case ErrorCode::TooManyItems:
+    case ErrorCode::EmptyCatalogue:
+        break;
     }
+    return false;
 }
 
 } // namespace lancefall
