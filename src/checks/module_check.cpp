@@ -10,7 +10,6 @@
 
 #include <algorithm>
 #include <array>
-#include <limits>
 
 namespace lancefall {
 
@@ -18,9 +17,6 @@ namespace {
 
 constexpr qsizetype kFirstRecordLine = 3;
 constexpr int kHighestSkillLevel = 10;
-// List sizes that accept every stored number, to read the numbers of a record whose
-// references the editor refuses.
-constexpr int kAnyNumber = std::numeric_limits<int>::max();
 
 int fileOrder(ModuleFile file)
 {
@@ -183,22 +179,14 @@ private:
         error(kind, failure.line > 0 ? failure.line : line, failure.description, record);
     }
     // Checks record k of a file, whose record starts at `line`, on the view the editor
-    // shows of it: `checks(view, shown)` checks the view and, when the editor showed it,
-    // updates it without changes; it returns true when it found a reference outside its
-    // list. Such a reference stops the editor's decoding: the view of the numbers as
-    // stored (`stored()`) then says which one, and the rest of the record is checked on it.
-    template <typename View, typename Stored, typename Checks>
-    void checkRecord(RecordKind kind, qsizetype k, qsizetype line, const Result<View> &shown, Stored stored,
-                     Checks checks)
+    // shows of it (`checks(view)`, which also updates it without changes); a record the
+    // editor cannot show is reported with the editor's reason.
+    template <typename View, typename Checks>
+    void checkRecord(RecordKind kind, qsizetype k, qsizetype line, const Result<View> &shown, Checks checks)
     {
         if (shown) {
-            checks(*shown, true);
+            checks(*shown);
             return;
-        }
-        if (shown.error().code == ErrorCode::OutOfRange) {
-            const Result<View> view = stored();
-            if (view && checks(*view, false))
-                return;
         }
         coreError(kind, shown.error(), line, k);
         mBroken[indexOf(kind)].insert(k);
@@ -285,17 +273,11 @@ private:
             return; // reported where the records are placed
         const qsizetype first = firstLine(RecordKind::Troop, k);
         const QString id = who(RecordKind::Troop, k);
-        const auto stored = [&] {
-            return decodeTroop(m.troops.lines, first, m.troops.layout, TroopLists{m.items, kAnyNumber, kAnyNumber});
-        };
-        checkRecord(RecordKind::Troop, k, first, mDocument.showTroop(k), stored,
-                    [&](const DecodedTroop &decoded, bool shown) {
-                        const bool missing = troopReferences(k, first, id, decoded.view);
-                        troopValues(k, first, id, decoded.view);
-                        if (shown)
-                            unchangedUpdate(RecordKind::Troop, k, id, mDocument.troopUpdate(k, decoded.view));
-                        return missing;
-                    });
+        checkRecord(RecordKind::Troop, k, first, mDocument.showTroop(k), [&](const DecodedTroop &decoded) {
+            troopReferences(k, first, id, decoded.view);
+            troopValues(k, first, id, decoded.view);
+            unchangedUpdate(RecordKind::Troop, k, id, mDocument.troopUpdate(k, decoded.view));
+        });
     }
 
     void troopValues(qsizetype k, qsizetype first, const QString &id, const TroopView &view)
@@ -331,48 +313,40 @@ private:
                     k);
     }
 
-    // The faction and the upgrade paths; true when one names a record that does not exist.
-    bool troopReferences(qsizetype k, qsizetype line, const QString &id, const TroopView &view)
+    // The faction and the upgrade paths.
+    void troopReferences(qsizetype k, qsizetype line, const QString &id, const TroopView &view)
     {
-        bool missing = factionReference(RecordKind::Troop, k, line, id, view.faction);
+        factionReference(RecordKind::Troop, k, line, id, view.faction);
         for (const auto &upgrade : {std::pair(u'A', view.upgradeA), std::pair(u'B', view.upgradeB)}) {
-            missing
-                = troopReference(RecordKind::Troop, k, line, upgrade.second,
-                                 [&] { return QStringLiteral("upgrade path %1 of %2").arg(QChar(upgrade.first), id); })
-                || missing;
+            troopReference(RecordKind::Troop, k, line, upgrade.second,
+                           [&] { return QStringLiteral("upgrade path %1 of %2").arg(QChar(upgrade.first), id); });
         }
-        return missing;
     }
 
     // `what` names the reference ("upgrade path A of trp_x") when there is something to say.
     template <typename Name>
-    bool troopReference(RecordKind file, qsizetype k, qsizetype line, int troop, Name what)
+    void troopReference(RecordKind file, qsizetype k, qsizetype line, int troop, Name what)
     {
-        if (troop == -1) {
+        if (troop == -1)
             warning(file, line, what() + QStringLiteral(" is troop -1, which stands for no troop chosen"), k);
-            return false;
-        }
-        if (troop < count(RecordKind::Troop))
-            return false;
-        error(file, line, what() + QStringLiteral(" names troop %1, which does not exist").arg(troop), k);
-        return true;
+        else if (troop >= count(RecordKind::Troop))
+            error(file, line, what() + QStringLiteral(" names troop %1, which does not exist").arg(troop), k);
     }
 
-    bool factionReference(RecordKind file, qsizetype k, qsizetype line, const QString &id, int faction)
+    void factionReference(RecordKind file, qsizetype k, qsizetype line, const QString &id, int faction)
     {
         if (faction == -1) {
             warning(file, line, id + QStringLiteral(" has faction -1, which stands for no faction chosen"), k);
-            return false;
+            return;
         }
         if (faction < factionCount())
-            return false;
+            return;
         error(file, line,
               QStringLiteral("%1 names faction %2, which does not exist (factions.txt has %3)")
                   .arg(id)
                   .arg(faction)
                   .arg(numbered(QStringLiteral("faction"), QStringLiteral("factions"), 0, factionCount() - 1)),
               k);
-        return true;
     }
 
     // 64 slots of item and modifier; an item is a number above 0 in an item position.
@@ -467,13 +441,10 @@ private:
                           QStringLiteral("the member slots of %1 are not six slots, each \"-1\" or a troop, a minimum, "
                                          "a maximum and 0 or 1")
                               .arg(id)};
-        const auto stored = [&] { return decodePartyTemplate(m.partyTemplates.lines, n, kAnyNumber, kAnyNumber); };
-        checkRecord(file, k, n, shown, stored, [&](const PartyTemplateView &view, bool editorShows) {
-            const bool missing = templateReferences(k, n, id, view);
+        checkRecord(file, k, n, shown, [&](const PartyTemplateView &view) {
+            templateReferences(k, n, id, view);
             templateValues(k, n, id, view);
-            if (editorShows)
-                unchangedUpdate(file, k, id, mDocument.templateUpdate(k, view));
-            return missing;
+            unchangedUpdate(file, k, id, mDocument.templateUpdate(k, view));
         });
     }
 
@@ -506,14 +477,12 @@ private:
         negativeValues(file, k, id, negative);
     }
 
-    bool templateReferences(qsizetype k, qsizetype n, const QString &id, const PartyTemplateView &view)
+    void templateReferences(qsizetype k, qsizetype n, const QString &id, const PartyTemplateView &view)
     {
-        bool missing = factionReference(RecordKind::PartyTemplate, k, n, id, view.faction);
+        factionReference(RecordKind::PartyTemplate, k, n, id, view.faction);
         for (int s = 0; s < kMemberSlots; ++s)
-            missing = troopReference(RecordKind::PartyTemplate, k, n, view.members[s].troop,
-                                     [&] { return QStringLiteral("member %1 of %2").arg(s + 1).arg(id); })
-                || missing;
-        return missing;
+            troopReference(RecordKind::PartyTemplate, k, n, view.members[s].troop,
+                           [&] { return QStringLiteral("member %1 of %2").arg(s + 1).arg(id); });
     }
 
     void checkParty(qsizetype k)
@@ -521,9 +490,8 @@ private:
         const RecordKind file = RecordKind::Party;
         const qsizetype n = firstLine(file, k);
         const QString id = who(file, k);
-        const auto stored = [&] { return decodeParty(m.parties.lines, n, kAnyNumber, kAnyNumber); };
-        checkRecord(file, k, n, mDocument.showParty(k), stored, [&](const PartyView &view, bool shown) {
-            const bool missing = partyReferences(k, n, id, view);
+        checkRecord(file, k, n, mDocument.showParty(k), [&](const PartyView &view) {
+            partyReferences(k, n, id, view);
             if (!view.id.startsWith(QStringLiteral("p_")))
                 error(
                     file, n,
@@ -532,22 +500,17 @@ private:
                         .arg(view.id),
                     k);
             fieldRule(&problemWithName, file, n, view.name, k, [&] { return QStringLiteral("the name of ") + id; });
-            if (shown)
-                unchangedUpdate(file, k, id, mDocument.partyUpdate(k, view));
-            return missing;
+            unchangedUpdate(file, k, id, mDocument.partyUpdate(k, view));
         });
     }
 
-    bool partyReferences(qsizetype k, qsizetype n, const QString &id, const PartyView &view)
+    void partyReferences(qsizetype k, qsizetype n, const QString &id, const PartyView &view)
     {
-        bool missing = factionReference(RecordKind::Party, k, n, id, view.faction);
-        if (view.partyTemplate >= count(RecordKind::PartyTemplate)) {
+        factionReference(RecordKind::Party, k, n, id, view.faction);
+        if (view.partyTemplate >= count(RecordKind::PartyTemplate))
             error(RecordKind::Party, n,
                   QStringLiteral("%1 names party template %2, which does not exist").arg(id).arg(view.partyTemplate),
                   k);
-            missing = true;
-        }
-        return missing;
     }
 
     // An update without changes must give every stored line back.

@@ -73,8 +73,8 @@ class TestPartyTemplateRecord : public QObject {
     Q_OBJECT
 
 private slots:
-    // The view shown for the template, with 8 factions and 40 troops, or the error message. Updating
-    // a shown view without an edit gives the stored line back.
+    // The view shown for the template, or the error message. Updating a shown view without an edit
+    // gives the stored line back.
     void decodes_data()
     {
         QTest::addColumn<QByteArray>("line");
@@ -98,23 +98,24 @@ private slots:
         row("five fields", "pt_a b 0 0 1",
             failure(MissingField, "a template line needs 6 fields before its member slots"));
         row("faction with a tab", tpl(kEmpty, "137", "2\t"), failure(NotANumber, "the faction \"2\t\" is not a number"));
-        row("faction 8", tpl(kEmpty, "137", "8"),
-            failure(OutOfRange, "faction 8 is not in the faction list (8 entries)"));
+        row("a faction and a troop that may not exist", tpl("-1 -1 40 1 2 0 -1 -1 -1", "137", "2147483647"),
+            "pt_a|b|3|2147483647|Soldier|-|-|40 1 2|-|-|-");
+        row("faction -1", tpl(kEmpty, "137", "-1"),
+            failure(OutOfRange, "faction -1 is no faction number: a number from 0 to 2147483647"));
         row("personality not a number", tpl(kEmpty, "x"), failure(NotANumber, "the personality \"x\" is not a number"));
-        row("troop beyond the list", tpl("-1 -1 40 1 2 0 -1 -1 -1"),
-            failure(OutOfRange, "member slot 3 names troop 40, which is not in the troop list (40 entries)"));
         row("troop below -1", tpl("-2 1 2 0 -1 -1 -1 -1 -1"),
-            failure(OutOfRange, "member slot 1 names troop -2, which is not in the troop list (40 entries)"));
+            failure(OutOfRange, "member slot 1 names troop -2, which is no troop number: -1 or a number from 0 to "
+                                "2147483647"));
         row("no line 3", QByteArray(), failure(RecordBeyondTable, "the line lies beyond the end of the file (2 lines)"));
     }
     void decodes()
     {
         QFETCH(QByteArray, line);
-        const Result<PartyTemplateView> view = decodePartyTemplate(tableWith(line), kLine, 8, 40);
+        const Result<PartyTemplateView> view = decodePartyTemplate(tableWith(line), kLine);
         QTEST(view ? shown(*view) : view.error().message().toUtf8(), "expected");
         if (!view)
             return;
-        const Result<QByteArray> again = encodePartyTemplate(*view, tableWith(line), kLine, 8, 40);
+        const Result<QByteArray> again = encodePartyTemplate(*view, tableWith(line), kLine);
         QCOMPARE(again ? *again : again.error().message().toUtf8(), line);
     }
 
@@ -159,7 +160,7 @@ private slots:
     {
         QFETCH(QByteArray, view);
         QFETCH(QByteArray, stored);
-        const Result<QByteArray> line = encodePartyTemplate(viewFrom(view), tableWith(stored), kLine, 8, 40);
+        const Result<QByteArray> line = encodePartyTemplate(viewFrom(view), tableWith(stored), kLine);
         QTEST(line ? *line : line.error().message().toUtf8(), "expected");
     }
 };
