@@ -167,10 +167,10 @@ Result<QList<QByteArray>> encodeSlot(int s, const TemplateSlot &slot, const Temp
     const auto storedField = [&](int i) { return was.filled ? wasFields.at(i) : QByteArray(); };
     const auto shownCount = [&](const QString &text) { return was.filled ? text : QString(); };
     const QString member = QStringLiteral("Member %1 ").arg(s + 1);
-    const auto min = numberField(member + QStringLiteral("minimum"), slot.min, shownCount(shown.min), storedField(1));
+    const auto min = countField(member + QStringLiteral("minimum"), slot.min, shownCount(shown.min), storedField(1));
     if (!min)
         return min.error();
-    const auto max = numberField(member + QStringLiteral("maximum"), slot.max, shownCount(shown.max), storedField(2));
+    const auto max = countField(member + QStringLiteral("maximum"), slot.max, shownCount(shown.max), storedField(2));
     if (!max)
         return max.error();
     if (slot.min != shown.min || slot.max != shown.max) {
@@ -264,7 +264,7 @@ Result<QByteArray> encodePartyTemplate(const PartyTemplateView &view, const Line
     const auto name = nameField(QStringLiteral("Template name"), view.name, shown.name, f.at(1));
     if (!name)
         return name.error();
-    const auto menu = numberField(QStringLiteral("Menu"), view.menu, shown.menu, f.at(3));
+    const auto menu = countField(QStringLiteral("Menu"), view.menu, shown.menu, f.at(3));
     if (!menu)
         return menu.error();
     if (view.faction < 0)

@@ -85,9 +85,9 @@ std::optional<TemplateLinks> templateLinks(const LineTable &lines, qsizetype n);
 // names troop 0), the flag word and anything after the last slot are carried byte for byte,
 // and Other keeps the stored personality number. A changed slot with troop 0 becomes an empty
 // slot. Changed values are checked first (InvalidValue naming the field): identifier and name
-// not empty, the identifier beginning with "pt_", menu and counts whole 32-bit numbers, a
-// maximum not below its minimum, a faction chosen. A stored line that cannot be decoded gives
-// decodePartyTemplate's error.
+// not empty, the identifier beginning with "pt_", menu and counts whole numbers from 0 to
+// 2147483647, a maximum not below its minimum, a faction chosen. A stored line that cannot
+// be decoded gives decodePartyTemplate's error.
 Result<QByteArray> encodePartyTemplate(const PartyTemplateView &view, const LineTable &lines, qsizetype n);
 
 } // namespace lancefall

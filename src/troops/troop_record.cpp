@@ -392,7 +392,7 @@ Result<QByteArray> encodeNumbersLine(const std::array<QString, N> &values, const
     QList<QByteArray> f = splitFields(line);
     for (std::size_t i = 0; i < N; ++i) {
         QByteArray &field = f[firstPiece + qsizetype(i)];
-        const auto out = numberField(name(int(i)), values[i], shown[i], field);
+        const auto out = countField(name(int(i)), values[i], shown[i], field);
         if (!out)
             return out.error();
         field = *out;

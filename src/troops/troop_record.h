@@ -177,8 +177,8 @@ struct EncodedTroop {
 // of a face word); fields after the last one shown, unshown nibbles, item modifiers
 // and an unchanged inventory line are kept as stored.
 // Changed values are checked before anything is returned:
-//   InvalidValue  a value that would corrupt the record (the description names the
-//                 field), or no race chosen
+//   InvalidValue  a value that would corrupt the record, an attribute or proficiency
+//                 below 0 (the description names the field), or no race chosen
 //   TooManyItems  more than 64 items (the description is kTooManyItemsMessage)
 //   and the errors of decodeTroop when the stored record is damaged.
 Result<EncodedTroop> encodeTroop(const TroopView &view, const LineTable &lines, qsizetype first,

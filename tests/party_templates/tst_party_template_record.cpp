@@ -146,9 +146,13 @@ private slots:
         row("closing blank missing stays missing", "Bandit|-|-|-|-|-|-", tpl(kEmpty, "312").chopped(1),
             tpl(kEmpty).chopped(1));
         row("minimum not a number", "Soldier|-|-|5 two 6|-|-|-",
-            refusal("Member 3 minimum must be a whole number from -2147483648 to 2147483647, not \"two\""));
+            refusal("Member 3 minimum must be a whole number from 0 to 2147483647, not \"two\""));
         row("maximum with a decimal point", "Soldier|-|-|-|-|-|5 2 6.5",
-            refusal("Member 6 maximum must be a whole number from -2147483648 to 2147483647, not \"6.5\""));
+            refusal("Member 6 maximum must be a whole number from 0 to 2147483647, not \"6.5\""));
+        row("negative minimum", "Soldier|-|5 -2 1|-|-|-|-",
+            refusal("Member 2 minimum must be a whole number from 0 to 2147483647, not \"-2\""));
+        row("negative menu", "pt_a|b|-1|2|Soldier|-|-|-|-|-|-",
+            refusal("Menu must be a whole number from 0 to 2147483647, not \"-1\""));
         row("maximum below minimum", "Soldier|4 6 2|-|-|-|-|-",
             refusal("Member 1 maximum (2) must not be below its minimum (6)"), filled);
         row("no pt_", "a|b|3|2|Soldier|-|-|-|-|-|-", refusal("Template ID must begin with pt_, not \"a\""));

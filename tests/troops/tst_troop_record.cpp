@@ -170,6 +170,8 @@ private slots:
             << corrupting("Strength must be a whole number", [](TroopView &v) { v.attributes[0] = u" 5"_s; });
         QTest::newRow("level fraction")
             << corrupting("Level must be a whole number", [](TroopView &v) { v.attributes[4] = u"1.5"_s; });
+        QTest::newRow("negative level") << corrupting("Level must be a whole number from 0 to 2147483647, not \"-3\"",
+                                                      [](TroopView &v) { v.attributes[4] = u"-3"_s; });
         QTest::newRow("face without prefix")
             << corrupting("Face code 1 must be", [](TroopView &v) { v.face1 = u"1234"_s; });
         QTest::newRow("no race chosen") << corrupting("No race is chosen", [](TroopView &v) { v.race = -1; });
@@ -237,8 +239,8 @@ private slots:
         QTest::newRow("unchanged inventory keeps gaps and unknown items")
             << Row{kLayout, 1, "  -1 0 300 0 4 7 ", "  -1 0 300 0 4 7 ",
                    [](TroopView &v) { v.inventory.first().label = u"relabelled"_s; }};
-        QTest::newRow("attribute negative, a field after the level kept")
-            << Row{kLayout, 2, "  9 8 4 6 10 77", "  -5 8 4 6 10 77", [](TroopView &v) { v.attributes[0] = u"-5"_s; }};
+        QTest::newRow("a stored negative attribute kept, a field after the level kept")
+            << Row{kLayout, 2, "  -9 8 4 6 10 77", "  -9 5 4 6 10 77", [](TroopView &v) { v.attributes[1] = u"5"_s; }};
         QTest::newRow("a stored value that is no number, unchanged")
             << Row{kLayout, 3, " 60 50 x 30 20 10 0", " 60 51 x 30 20 10 0",
                    [](TroopView &v) { v.proficiencies[1] = u"51"_s; }};

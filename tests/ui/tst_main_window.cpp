@@ -278,7 +278,7 @@ private slots:
         QTest::mouseClick(ui.cmdUpdate, Qt::LeftButton);
         QTRY_COMPARE(editor.messages.texts(),
                      QStringList{QStringLiteral(
-                         "Strength must be a whole number from -2147483648 to 2147483647, not \"12a\"")});
+                         "Strength must be a whole number from 0 to 2147483647, not \"12a\"")});
         QTRY_COMPARE(QApplication::focusWidget(), ui.TxtAttrStr);
         // A value checked only by Update, with the focus left where it is.
         ui.TxtAttrStr->setText(QStringLiteral("12"));
