@@ -301,7 +301,10 @@ private slots:
         editor.load(dir.path());
         const QString notice = QStringLiteral(
             "troops.txt line 19: a line inside the record of troop 2 begins with trp_; troop 2 is not shown or updated");
-        QCOMPARE(editor.messages.texts(), QStringList{notice});
+        QCOMPARE(editor.messages.texts(),
+                 QStringList{QStringLiteral("Could not place 1 troop, which the lists name but the editor does not "
+                                            "show or update:\n\n")
+                             + notice});
         QCOMPARE(editor.messages.shown.first().look, MessageLook::Exclamation);
         editor.select(editor.ui.ListTroops, 2);
         QCOMPARE(editor.messages.texts().last(), QStringLiteral("Error #15: ") + notice);

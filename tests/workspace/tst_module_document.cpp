@@ -97,6 +97,18 @@ private slots:
                  u"Party ID p_town_aurelhold is already used by party 1"_s);
     }
 
+    // One stray line can leave thousands of troops unplaced: the load names the first five.
+    void namesTheFirstTroopsThatCannotBePlaced()
+    {
+        LoadReport report;
+        for (int n = 1; n <= 1530; ++n)
+            report.placementNotices.append(u"troops.txt line %1"_s.arg(n));
+        QCOMPARE(report.placementMessage(),
+                 u"Could not place 1530 troops, which the lists name but the editor does not show or update:\n\n"
+                 "troops.txt line 1\ntroops.txt line 2\ntroops.txt line 3\ntroops.txt line 4\ntroops.txt line 5\n\n"
+                 "and 1525 more. Tools > Check Module (F7) lists them all."_s);
+    }
+
     // A second update of the troop shown, without showing it again, encodes against its
     // lines as the first update left them: a name set back to the stored one is written.
     void secondUpdateEncodesTheLinesAsTheyAre()
