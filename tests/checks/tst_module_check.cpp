@@ -51,6 +51,8 @@ private slots:
 
         QTest::newRow("upgrade path") << field(troops, 17, 9, "9999")
                                       << QStringList{u"troops.txt:17: error: upgrade path B of trp_aurel_footman names troop 9999, which does not exist"_s} << 2;
+        QTest::newRow("upgrade path one past the last troop") << field(troops, 17, 9, "38")
+                                                      << QStringList{u"troops.txt:17: error: upgrade path B of trp_aurel_footman names troop 38, which does not exist"_s} << 2;
         QTest::newRow("upgrade path -1") << field(troops, 17, 8, "-1") << QStringList{u"troops.txt:17: warning: upgrade path A of trp_aurel_footman is troop -1"_s} << 2;
         QTest::newRow("missing reference, empty name")
             << line(troops, Plant::Line, 17, "trp_aurel_footman  Aurel_Footmen 0 3145728 0 0 1 3 9999")
@@ -68,6 +70,7 @@ private slots:
         QTest::newRow("troop summary") << line(troops, Plant::Line, 2, " 37") << QStringList{u"troops.txt:2: error: the summary row says 37 troops, but the file holds 38; the editor corrects it when it loads the module and writes 38 there when it saves"_s} << -1;
         QTest::newRow("stray trp_ line") << line(troops, Plant::Insert, 20, "trp_stray Stray Strays 0 0 0 0 0 0 0") << QStringList{u"troops.txt:20: error: a line inside the record of troop 2 begins with trp_"_s} << 2;
         QTest::newRow("blank line between troops") << line(troops, Plant::Insert, 38, "") << QStringList{u"troops.txt:38: error: troop 5 (trp_aurel_bowman) begins at line 39, not at line 38"_s} << 5;
+        QTest::newRow("troop record without its inventory line") << line(troops, Plant::Delete, 32) << QStringList{u"troops.txt:34: error: a proficiencies line needs at least 8 fields, this one has 6"_s} << 4;
         QTest::newRow("troop record short") << line(troops, Plant::Delete, 37) << QStringList{u"troops.txt:37: error: troop 5 (trp_aurel_bowman) begins at line 37, not at line 38"_s} << 5;
         QTest::newRow("troop identifier twice") << field(troops, 24, 0, "trp_aurel_recruit") << QStringList{u"troops.txt:24: warning: trp_aurel_recruit is already the identifier of troop 1 (line 10)"_s} << 3;
 

@@ -153,8 +153,10 @@ private slots:
             refusal("Member 2 minimum must be a whole number from 0 to 2147483647, not \"-2\""));
         row("negative menu", "pt_a|b|-1|2|Soldier|-|-|-|-|-|-",
             refusal("Menu must be a whole number from 0 to 2147483647, not \"-1\""));
-        row("maximum below minimum", "Soldier|4 6 2|-|-|-|-|-",
-            refusal("Member 1 maximum (2) must not be below its minimum (6)"), filled);
+        row("maximum raised to the minimum", "Soldier|4 3 3|-|-|-|-|-", tpl("4 3 3 0 -1 -1 -1 -1 -1"),
+            tpl("4 3 5 0 -1 -1 -1 -1 -1"));
+        row("maximum alone lowered below the minimum", "Soldier|4 3 2|-|-|-|-|-",
+            refusal("Member 1 maximum (2) must not be below its minimum (3)"), tpl("4 3 5 0 -1 -1 -1 -1 -1"));
         row("no pt_", "a|b|3|2|Soldier|-|-|-|-|-|-", refusal("Template ID must begin with pt_, not \"a\""));
         row("no faction", "pt_a|b|3|-1|Soldier|-|-|-|-|-|-", refusal("No faction is chosen"));
         row("stored line that cannot be decoded", "Soldier|-|-|-|-|-|5 2 6 P",

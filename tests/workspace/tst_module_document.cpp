@@ -82,7 +82,7 @@ private slots:
         QCOMPARE(editedFiles(dir.path()), before);
     }
 
-    // An identifier stays unique in its file.
+    // An identifier stays unique in its file, compared as a whole.
     void refusesAnIdentifierInUse()
     {
         ModuleDocument document;
@@ -95,6 +95,22 @@ private slots:
         party.id = u"p_town_aurelhold"_s;
         QCOMPARE(document.partyUpdate(0, party).error().description,
                  u"Party ID p_town_aurelhold is already used by party 1"_s);
+        TroopView troop = document.showTroop(2)->view;
+        troop.id = u"trp_aurel"_s; // the start of trp_aurel_recruit and others
+        QVERIFY(document.troopUpdate(2, troop));
+    }
+
+    // A troop that cannot be shown leaves no troop shown, so that an update cannot write
+    // the values of the troop shown before into it.
+    void aTroopThatFailsToShowLeavesNoneShown()
+    {
+        Module module = loadModule(sampleModuleFolder() + u'/').module;
+        module.troops.lines.setLine(module.troops.records.line(5), "trp_broken Broken");
+        ModuleDocument document(module);
+        const TroopView shown = document.showTroop(2)->view;
+        QVERIFY(!document.showTroop(5));
+        QCOMPARE(document.shownRecord(RecordKind::Troop), -1);
+        QCOMPARE(document.troopUpdate(2, shown).error().code, ErrorCode::NotShown);
     }
 
     // One stray line can leave thousands of troops unplaced: the load names the first five.
