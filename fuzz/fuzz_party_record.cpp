@@ -10,13 +10,8 @@ using namespace lancefall::fuzz;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
-    constexpr int kTemplates = 12;
-    constexpr int kFactions = 8;
     requireUnchangedLine(
-        splitLines(bytesOf(data, size)),
-        [](const LineTable &lines) { return decodeParty(lines, 1, kTemplates, kFactions); },
-        [](const PartyView &view, const LineTable &lines) {
-            return encodeParty(view, lines, 1, kTemplates, kFactions);
-        });
+        splitLines(bytesOf(data, size)), [](const LineTable &lines) { return decodeParty(lines, 1); },
+        [](const PartyView &view, const LineTable &lines) { return encodeParty(view, lines, 1); });
     return 0;
 }

@@ -10,13 +10,8 @@ using namespace lancefall::fuzz;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
-    constexpr int kFactions = 8;
-    constexpr int kTroops = 30;
     requireUnchangedLine(
-        splitLines(bytesOf(data, size)),
-        [](const LineTable &lines) { return decodePartyTemplate(lines, 1, kFactions, kTroops); },
-        [](const PartyTemplateView &view, const LineTable &lines) {
-            return encodePartyTemplate(view, lines, 1, kFactions, kTroops);
-        });
+        splitLines(bytesOf(data, size)), [](const LineTable &lines) { return decodePartyTemplate(lines, 1); },
+        [](const PartyTemplateView &view, const LineTable &lines) { return encodePartyTemplate(view, lines, 1); });
     return 0;
 }

@@ -24,12 +24,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
             labels.append(QString::number(p + 1) + QStringLiteral(" - Item"));
         return labels;
     }();
-    const TroopLists lists{items, 8, 30};
-
-    const Result<DecodedTroop> shown = decodeTroop(lines, 1, layout, lists);
+    const Result<DecodedTroop> shown = decodeTroop(lines, 1, layout, items);
     if (!shown)
         return 0;
-    const Result<EncodedTroop> encoded = encodeTroop(shown->view, lines, 1, layout, lists);
+    const Result<EncodedTroop> encoded = encodeTroop(shown->view, lines, 1, layout, items);
     require(encoded.ok(), "a troop that decodes encodes unchanged");
     for (qsizetype i = 0; i < encoded->lines.size(); ++i)
         require(encoded->lines.at(i) == lines.line(1 + i), "an unchanged troop gives back every stored line");

@@ -10,7 +10,6 @@
 
 #include <algorithm>
 #include <array>
-#include <limits>
 
 namespace lancefall {
 
@@ -18,9 +17,6 @@ namespace {
 
 constexpr qsizetype kFirstRecordLine = 3;
 constexpr int kHighestSkillLevel = 10;
-// List sizes that accept every stored number, to read the numbers of a record whose
-// references the editor refuses.
-constexpr int kAnyNumber = std::numeric_limits<int>::max();
 
 int fileOrder(ModuleFile file)
 {
@@ -50,6 +46,24 @@ int highSkillLevel(const QString &shown)
 {
     return shown.size() == 1 && shown.front() >= u'B' && shown.front() <= u'F' ? shown.front().unicode() - u'A' + 10
                                                                                : 0;
+}
+
+// "troop 3" for one number, "troops 3 to 5" for several.
+QString numbered(const QString &one, const QString &many, qsizetype first, qsizetype last)
+{
+    if (first == last)
+        return one + u' ' + QString::number(first);
+    return QStringLiteral("%1 %2 to %3").arg(many).arg(first).arg(last);
+}
+
+// Lines from line 3 on that begin with trp_: the troops a reader finds when it takes every
+// such line for a troop.
+qsizetype troopLineCount(const LineTable &lines)
+{
+    qsizetype count = 0;
+    for (qsizetype n = kFirstRecordLine; n <= lines.lastIndex(); ++n)
+        count += lines.line(n).startsWith("trp_") ? 1 : 0;
+    return count;
 }
 
 // How messages name the records of a file: "troops", "items".
@@ -165,22 +179,14 @@ private:
         error(kind, failure.line > 0 ? failure.line : line, failure.description, record);
     }
     // Checks record k of a file, whose record starts at `line`, on the view the editor
-    // shows of it: `checks(view, shown)` checks the view and, when the editor showed it,
-    // updates it without changes; it returns true when it found a reference outside its
-    // list. Such a reference stops the editor's decoding: the view of the numbers as
-    // stored (`stored()`) then says which one, and the rest of the record is checked on it.
-    template <typename View, typename Stored, typename Checks>
-    void checkRecord(RecordKind kind, qsizetype k, qsizetype line, const Result<View> &shown, Stored stored,
-                     Checks checks)
+    // shows of it (`checks(view)`, which also updates it without changes); a record the
+    // editor cannot show is reported with the editor's reason.
+    template <typename View, typename Checks>
+    void checkRecord(RecordKind kind, qsizetype k, qsizetype line, const Result<View> &shown, Checks checks)
     {
         if (shown) {
-            checks(*shown, true);
+            checks(*shown);
             return;
-        }
-        if (shown.error().code == ErrorCode::OutOfRange) {
-            const Result<View> view = stored();
-            if (view && checks(*view, false))
-                return;
         }
         coreError(kind, shown.error(), line, k);
         mBroken[indexOf(kind)].insert(k);
@@ -190,32 +196,44 @@ private:
 
     void checkSummaryRows()
     {
-        // The reader corrects a wrong troop count in memory, so the row as stored is read
-        // again: after a save from the editor it is right.
+        // Where every troop is placed, the reader corrects a wrong troop count in memory, so
+        // the row as stored is read again: after a save from the editor it is right. Where
+        // troops cannot be placed, the count is uncertain and the row is kept as it stands.
+        const qsizetype troops = count(RecordKind::Troop);
         if (!m.troops.summaryNotice.isEmpty())
-            checkStoredSummaryRow(ModuleFile::Troops, count(RecordKind::Troop));
+            checkStoredSummaryRow(ModuleFile::Troops, troops,
+                                  QStringLiteral("; the editor corrects it when it loads the module and writes %1 "
+                                                 "there when it saves")
+                                      .arg(troops));
         else
-            checkSummaryRow(ModuleFile::Troops, m.troops.lines, count(RecordKind::Troop));
+            checkSummaryRow(ModuleFile::Troops, m.troops.lines, troops,
+                            QStringLiteral(" read record by record, or %1 counting every line that begins with "
+                                           "trp_; as it cannot tell which is right, the editor keeps this row as it "
+                                           "stands when it saves")
+                                .arg(troopLineCount(m.troops.lines)));
         checkSummaryRow(ModuleFile::PartyTemplates, m.partyTemplates.lines, count(RecordKind::PartyTemplate));
         checkSummaryRow(ModuleFile::Parties, m.parties.lines, count(RecordKind::Party));
-        // The catalogues keep only their entries: entry 0 stands for no faction, and item 0
-        // has no entry (a catalogue without entries may have held one item line or none).
-        checkStoredSummaryRow(ModuleFile::Factions, m.factions.size() - 1);
+        // The catalogues keep only their entries. The faction chooser's entry 0 stands for
+        // faction 0, whose line has no leading "0 ", and every other faction has an entry:
+        // the file holds as many factions as the chooser lists. Item 0 has no entry (a
+        // catalogue without entries may have held one item line or none).
+        checkStoredSummaryRow(ModuleFile::Factions, m.factions.size());
         if (!m.items.isEmpty())
             checkStoredSummaryRow(ModuleFile::Items, m.items.size() + 1);
     }
 
-    void checkStoredSummaryRow(ModuleFile file, qsizetype records)
+    void checkStoredSummaryRow(ModuleFile file, qsizetype records, const QString &atSave = {})
     {
         if (m.folder.isEmpty())
             return;
         const Result<LineTable> stored = readTextFile(m.path(file), moduleFileName(file));
         if (stored)
-            checkSummaryRow(file, *stored, records);
+            checkSummaryRow(file, *stored, records, atSave);
     }
 
     // Line 2 is a blank and the number of records; the parties' row has a second number.
-    void checkSummaryRow(ModuleFile file, const LineTable &lines, qsizetype records)
+    // `atSave` ends the message of a wrong count: what the editor does with the row.
+    void checkSummaryRow(ModuleFile file, const LineTable &lines, qsizetype records, const QString &atSave = {})
     {
         const QByteArray row = lines.contains(2) ? lines.line(2).toByteArray() : QByteArray();
         // Only numbers: a record line that starts with a number is no summary row.
@@ -243,9 +261,7 @@ private:
                       .arg(*value)
                       .arg(what)
                       .arg(records)
-                      .arg(file == ModuleFile::Troops
-                               ? QStringLiteral("; the editor writes %1 there when it saves").arg(records)
-                               : QString()),
+                      .arg(atSave),
                   -1);
     }
 
@@ -257,17 +273,11 @@ private:
             return; // reported where the records are placed
         const qsizetype first = firstLine(RecordKind::Troop, k);
         const QString id = who(RecordKind::Troop, k);
-        const auto stored = [&] {
-            return decodeTroop(m.troops.lines, first, m.troops.layout, TroopLists{m.items, kAnyNumber, kAnyNumber});
-        };
-        checkRecord(RecordKind::Troop, k, first, mDocument.showTroop(k), stored,
-                    [&](const DecodedTroop &decoded, bool shown) {
-                        const bool missing = troopReferences(k, first, id, decoded.view);
-                        troopValues(k, first, id, decoded.view);
-                        if (shown)
-                            unchangedUpdate(RecordKind::Troop, k, id, mDocument.troopUpdate(k, decoded.view));
-                        return missing;
-                    });
+        checkRecord(RecordKind::Troop, k, first, mDocument.showTroop(k), [&](const DecodedTroop &decoded) {
+            troopReferences(k, first, id, decoded.view);
+            troopValues(k, first, id, decoded.view);
+            unchangedUpdate(RecordKind::Troop, k, id, mDocument.troopUpdate(k, decoded.view));
+        });
     }
 
     void troopValues(qsizetype k, qsizetype first, const QString &id, const TroopView &view)
@@ -276,12 +286,18 @@ private:
         fieldRule(&problemWithName, file, first, view.name1, k, [&] { return QStringLiteral("Name 1 of ") + id; });
         fieldRule(&problemWithName, file, first, view.name2, k, [&] { return QStringLiteral("Name 2 of ") + id; });
         checkInventory(k, first + 1, id);
-        for (int i = 0; i < kAttributeCount; ++i)
+        NegativeValues negative;
+        for (int i = 0; i < kAttributeCount; ++i) {
             fieldRule(&problemWithNumber, file, first + 2, view.attributes[i], k,
                       [&] { return attributeName(i) + QStringLiteral(" of ") + id; });
-        for (int i = 0; i < kProficiencyCount; ++i)
+            negative.add(first + 2, view.attributes[i], [&] { return attributeName(i); });
+        }
+        for (int i = 0; i < kProficiencyCount; ++i) {
             fieldRule(&problemWithNumber, file, first + 3, view.proficiencies[i], k,
                       [&] { return proficiencyName(i) + QStringLiteral(" of ") + id; });
+            negative.add(first + 3, view.proficiencies[i], [&] { return proficiencyName(i); });
+        }
+        negativeValues(file, k, id, negative);
         QStringList high;
         for (int s = 0; s < kSkillCount; ++s) {
             const int level = highSkillLevel(view.skills[s]);
@@ -297,48 +313,40 @@ private:
                     k);
     }
 
-    // The faction and the upgrade paths; true when one names a record that does not exist.
-    bool troopReferences(qsizetype k, qsizetype line, const QString &id, const TroopView &view)
+    // The faction and the upgrade paths.
+    void troopReferences(qsizetype k, qsizetype line, const QString &id, const TroopView &view)
     {
-        bool missing = factionReference(RecordKind::Troop, k, line, id, view.faction);
+        factionReference(RecordKind::Troop, k, line, id, view.faction);
         for (const auto &upgrade : {std::pair(u'A', view.upgradeA), std::pair(u'B', view.upgradeB)}) {
-            missing
-                = troopReference(RecordKind::Troop, k, line, upgrade.second,
-                                 [&] { return QStringLiteral("upgrade path %1 of %2").arg(QChar(upgrade.first), id); })
-                || missing;
+            troopReference(RecordKind::Troop, k, line, upgrade.second,
+                           [&] { return QStringLiteral("upgrade path %1 of %2").arg(QChar(upgrade.first), id); });
         }
-        return missing;
     }
 
     // `what` names the reference ("upgrade path A of trp_x") when there is something to say.
     template <typename Name>
-    bool troopReference(RecordKind file, qsizetype k, qsizetype line, int troop, Name what)
+    void troopReference(RecordKind file, qsizetype k, qsizetype line, int troop, Name what)
     {
-        if (troop == -1) {
+        if (troop == -1)
             warning(file, line, what() + QStringLiteral(" is troop -1, which stands for no troop chosen"), k);
-            return false;
-        }
-        if (troop < count(RecordKind::Troop))
-            return false;
-        error(file, line, what() + QStringLiteral(" names troop %1, which does not exist").arg(troop), k);
-        return true;
+        else if (troop >= count(RecordKind::Troop))
+            error(file, line, what() + QStringLiteral(" names troop %1, which does not exist").arg(troop), k);
     }
 
-    bool factionReference(RecordKind file, qsizetype k, qsizetype line, const QString &id, int faction)
+    void factionReference(RecordKind file, qsizetype k, qsizetype line, const QString &id, int faction)
     {
         if (faction == -1) {
             warning(file, line, id + QStringLiteral(" has faction -1, which stands for no faction chosen"), k);
-            return false;
+            return;
         }
         if (faction < factionCount())
-            return false;
+            return;
         error(file, line,
-              QStringLiteral("%1 names faction %2, which does not exist (factions.txt has factions 0 to %3)")
+              QStringLiteral("%1 names faction %2, which does not exist (factions.txt has %3)")
                   .arg(id)
                   .arg(faction)
-                  .arg(factionCount() - 1),
+                  .arg(numbered(QStringLiteral("faction"), QStringLiteral("factions"), 0, factionCount() - 1)),
               k);
-        return true;
     }
 
     // 64 slots of item and modifier; an item is a number above 0 in an item position.
@@ -366,9 +374,9 @@ private:
         if (!missing.isEmpty())
             error(RecordKind::Troop, line,
                   QStringLiteral("the inventory of %1 names item %2, which item_kinds1.txt does not hold (it has "
-                                 "items 1 to %3)")
-                      .arg(id, missing.join(QStringLiteral(", ")))
-                      .arg(m.items.size()),
+                                 "%3)")
+                      .arg(id, missing.join(QStringLiteral(", ")),
+                           numbered(QStringLiteral("item"), QStringLiteral("items"), 1, m.items.size())),
                   k);
         if (items > kInventorySlots)
             error(RecordKind::Troop, line,
@@ -385,6 +393,30 @@ private:
                       .arg(kInventorySlots)
                       .arg(2 * kInventorySlots),
                   k);
+    }
+
+    // Stored counts below 0, which the game reads but the editor refuses once they are
+    // changed: the fields and their values, and the line of the first.
+    struct NegativeValues {
+        qsizetype line = 0;
+        QStringList fields;
+
+        template <typename Name>
+        void add(qsizetype at, const QString &text, Name field)
+        {
+            const auto value = parseWholeNumber(QStringView(text));
+            if (!value || *value >= 0)
+                return;
+            if (fields.isEmpty())
+                line = at;
+            fields.append(field() + u' ' + text);
+        }
+    };
+    void negativeValues(RecordKind file, qsizetype k, const QString &id, const NegativeValues &negative)
+    {
+        if (!negative.fields.isEmpty())
+            warning(file, negative.line,
+                    QStringLiteral("%1 has values below 0: %2").arg(id, negative.fields.join(QStringLiteral(", "))), k);
     }
 
     // One of the editor's rules for a changed field, applied to a stored value. The name of
@@ -409,13 +441,10 @@ private:
                           QStringLiteral("the member slots of %1 are not six slots, each \"-1\" or a troop, a minimum, "
                                          "a maximum and 0 or 1")
                               .arg(id)};
-        const auto stored = [&] { return decodePartyTemplate(m.partyTemplates.lines, n, kAnyNumber, kAnyNumber); };
-        checkRecord(file, k, n, shown, stored, [&](const PartyTemplateView &view, bool editorShows) {
-            const bool missing = templateReferences(k, n, id, view);
+        checkRecord(file, k, n, shown, [&](const PartyTemplateView &view) {
+            templateReferences(k, n, id, view);
             templateValues(k, n, id, view);
-            if (editorShows)
-                unchangedUpdate(file, k, id, mDocument.templateUpdate(k, view));
-            return missing;
+            unchangedUpdate(file, k, id, mDocument.templateUpdate(k, view));
         });
     }
 
@@ -424,6 +453,8 @@ private:
         const RecordKind file = RecordKind::PartyTemplate;
         fieldRule(&problemWithName, file, n, view.name, k, [&] { return QStringLiteral("the name of ") + id; });
         fieldRule(&problemWithNumber, file, n, view.menu, k, [&] { return QStringLiteral("the menu of ") + id; });
+        NegativeValues negative;
+        negative.add(n, view.menu, [] { return QStringLiteral("Menu"); });
         for (int s = 0; s < kMemberSlots; ++s) {
             const TemplateSlot &slot = view.members[s];
             const auto member = [&] { return QStringLiteral("member %1 of %2").arg(s + 1).arg(id); };
@@ -431,6 +462,8 @@ private:
                       [&] { return QStringLiteral("the minimum of ") + member(); });
             fieldRule(&problemWithNumber, file, n, slot.max, k,
                       [&] { return QStringLiteral("the maximum of ") + member(); });
+            negative.add(n, slot.min, [&] { return QStringLiteral("Member %1 minimum").arg(s + 1); });
+            negative.add(n, slot.max, [&] { return QStringLiteral("Member %1 maximum").arg(s + 1); });
             const auto low = parseWholeNumber(QStringView(slot.min));
             const auto high = parseWholeNumber(QStringView(slot.max));
             if (low && high && *high < *low)
@@ -441,16 +474,15 @@ private:
                           .arg(*low),
                       k);
         }
+        negativeValues(file, k, id, negative);
     }
 
-    bool templateReferences(qsizetype k, qsizetype n, const QString &id, const PartyTemplateView &view)
+    void templateReferences(qsizetype k, qsizetype n, const QString &id, const PartyTemplateView &view)
     {
-        bool missing = factionReference(RecordKind::PartyTemplate, k, n, id, view.faction);
+        factionReference(RecordKind::PartyTemplate, k, n, id, view.faction);
         for (int s = 0; s < kMemberSlots; ++s)
-            missing = troopReference(RecordKind::PartyTemplate, k, n, view.members[s].troop,
-                                     [&] { return QStringLiteral("member %1 of %2").arg(s + 1).arg(id); })
-                || missing;
-        return missing;
+            troopReference(RecordKind::PartyTemplate, k, n, view.members[s].troop,
+                           [&] { return QStringLiteral("member %1 of %2").arg(s + 1).arg(id); });
     }
 
     void checkParty(qsizetype k)
@@ -458,9 +490,8 @@ private:
         const RecordKind file = RecordKind::Party;
         const qsizetype n = firstLine(file, k);
         const QString id = who(file, k);
-        const auto stored = [&] { return decodeParty(m.parties.lines, n, kAnyNumber, kAnyNumber); };
-        checkRecord(file, k, n, mDocument.showParty(k), stored, [&](const PartyView &view, bool shown) {
-            const bool missing = partyReferences(k, n, id, view);
+        checkRecord(file, k, n, mDocument.showParty(k), [&](const PartyView &view) {
+            partyReferences(k, n, id, view);
             if (!view.id.startsWith(QStringLiteral("p_")))
                 error(
                     file, n,
@@ -469,22 +500,17 @@ private:
                         .arg(view.id),
                     k);
             fieldRule(&problemWithName, file, n, view.name, k, [&] { return QStringLiteral("the name of ") + id; });
-            if (shown)
-                unchangedUpdate(file, k, id, mDocument.partyUpdate(k, view));
-            return missing;
+            unchangedUpdate(file, k, id, mDocument.partyUpdate(k, view));
         });
     }
 
-    bool partyReferences(qsizetype k, qsizetype n, const QString &id, const PartyView &view)
+    void partyReferences(qsizetype k, qsizetype n, const QString &id, const PartyView &view)
     {
-        bool missing = factionReference(RecordKind::Party, k, n, id, view.faction);
-        if (view.partyTemplate >= count(RecordKind::PartyTemplate)) {
+        factionReference(RecordKind::Party, k, n, id, view.faction);
+        if (view.partyTemplate >= count(RecordKind::PartyTemplate))
             error(RecordKind::Party, n,
                   QStringLiteral("%1 names party template %2, which does not exist").arg(id).arg(view.partyTemplate),
                   k);
-            missing = true;
-        }
-        return missing;
     }
 
     // An update without changes must give every stored line back.
@@ -521,12 +547,14 @@ private:
                 seen.insert(id, k);
                 continue;
             }
-            error(kind, records.line(k),
-                  QStringLiteral("%1 is already the identifier of %2 %3 (line %4)")
-                      .arg(displayText(id), describe(kind).one)
-                      .arg(*earlier)
-                      .arg(records.line(*earlier)),
-                  k);
+            // The game finds records by their number, so a module with a repeated
+            // identifier plays; only lists and messages that name records by it mix them up.
+            warning(kind, records.line(k),
+                    QStringLiteral("%1 is already the identifier of %2 %3 (line %4)")
+                        .arg(displayText(id), describe(kind).one)
+                        .arg(*earlier)
+                        .arg(records.line(*earlier)),
+                    k);
         }
     }
 
@@ -545,10 +573,8 @@ private:
                 ++j;
             QString text = reason.description;
             if (j - i > 1)
-                text += QStringLiteral(", nor are %1 %2 to %3")
-                            .arg(describe(kind).many)
-                            .arg(unplaced.at(i) + 1)
-                            .arg(unplaced.at(j - 1));
+                text += (j - i > 2 ? QStringLiteral(", nor are ") : QStringLiteral(", nor is "))
+                    + numbered(describe(kind).one, describe(kind).many, unplaced.at(i) + 1, unplaced.at(j - 1));
             error(kind, reason.line, text, unplaced.at(i));
             i = j;
         }
@@ -619,9 +645,23 @@ bool isUnreadable(const Error &error)
     case ErrorCode::FileRead:
     case ErrorCode::FileTooLarge:
         return true;
-    default:
-        return false;
+    case ErrorCode::FileWrite:
+    case ErrorCode::MissingField:
+    case ErrorCode::NotANumber:
+    case ErrorCode::OutOfRange:
+    case ErrorCode::NoRecords:
+    case ErrorCode::RecordBeyondTable:
+    case ErrorCode::NumberTooLarge:
+    case ErrorCode::InvalidValue:
+    case ErrorCode::NotSelected:
+    case ErrorCode::UnknownLayout:
+    case ErrorCode::RecordNotPlaced:
+    case ErrorCode::NotShown:
+    case ErrorCode::TooManyItems:
+    case ErrorCode::EmptyCatalogue:
+        break;
     }
+    return false;
 }
 
 } // namespace lancefall

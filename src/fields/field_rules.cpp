@@ -109,6 +109,14 @@ std::optional<QString> problemWithNumber(const QString &field, const QString &te
     return std::nullopt;
 }
 
+std::optional<QString> problemWithCount(const QString &field, const QString &text)
+{
+    const auto value = parseWholeNumber(QStringView(text));
+    if (!value || *value < 0 || *value > std::numeric_limits<qint32>::max())
+        return field + u" must be a whole number from 0 to 2147483647, not \""_s + text + u'"';
+    return std::nullopt;
+}
+
 Result<QByteArray> nameField(const QString &field, const QString &text, const QString &shown, const QByteArray &stored)
 {
     if (text == shown)
@@ -121,12 +129,11 @@ Result<QByteArray> nameField(const QString &field, const QString &text, const QS
     return Error{ErrorCode::InvalidValue, field + u" cannot be stored so that it reads back as typed"_s};
 }
 
-Result<QByteArray> numberField(const QString &field, const QString &text, const QString &shown,
-                               const QByteArray &stored)
+Result<QByteArray> countField(const QString &field, const QString &text, const QString &shown, const QByteArray &stored)
 {
     if (text == shown)
         return stored;
-    if (const auto problem = problemWithNumber(field, text))
+    if (const auto problem = problemWithCount(field, text))
         return Error{ErrorCode::InvalidValue, *problem};
     return text.toLatin1();
 }
@@ -140,12 +147,12 @@ FieldCheck checkField(FieldRule rule, const QString &text, TextSource source, co
         if ((source == TextSource::Shown && isShownHighLevel(text)) || isSkillLevel(text))
             return {text, {}};
         return {text, kSkillRangeMessage};
-    case FieldRule::Number:
+    case FieldRule::Count:
         if (text.isEmpty())
             return {u"0"_s, {}};
         if (source == TextSource::Shown)
             return {text, {}};
-        return {text, problemWithNumber(field, text)};
+        return {text, problemWithCount(field, text)};
     case FieldRule::FaceCode:
         return {text.isEmpty() ? emptyFaceCode() : text, {}};
     case FieldRule::NoBlanks:

@@ -24,25 +24,29 @@ QByteArray keptNumber(qint64 value, const QByteArray &stored);
 // Blanks would split a field in two: every blank becomes "_".
 QString withoutBlanks(QString text);
 
-// Checks of a value the user changed, each giving the message that names the field
-// ("Name 1 must not be empty"), or nothing when the value can be written.
+// Checks of a value, each giving the message that names the field ("Name 1 must not be
+// empty"), or nothing when the value can be written. problemWithNumber accepts any whole
+// 32-bit number, as the game reads it; problemWithCount, the rule for a count, attribute,
+// proficiency or menu the user changed, accepts those from 0 up.
 std::optional<QString> problemWithName(const QString &field, const QString &text);
 std::optional<QString> problemWithNumber(const QString &field, const QString &text);
+std::optional<QString> problemWithCount(const QString &field, const QString &text);
 
 // The bytes to store for a text field that shows `shown` from the stored bytes and
-// now holds `text`: the stored bytes when unchanged. A changed identifier or name gets
-// "_" for its blanks, is checked (problemWithName) and is encoded so that it reads back as
-// typed after a save and a new load, like the stored field where that does (encodeEdited);
-// text no encoding reads back is refused. A changed number is checked (problemWithNumber).
-// A refusal is InvalidValue with the message as its description.
+// now holds `text`: the stored bytes when unchanged, even where the rule would refuse
+// them. A changed identifier or name gets "_" for its blanks, is checked (problemWithName)
+// and is encoded so that it reads back as typed after a save and a new load, like the
+// stored field where that does (encodeEdited); text no encoding reads back is refused. A
+// changed count is checked (problemWithCount). A refusal is InvalidValue with the message
+// as its description.
 Result<QByteArray> nameField(const QString &field, const QString &text, const QString &shown, const QByteArray &stored);
-Result<QByteArray> numberField(const QString &field, const QString &text, const QString &shown,
-                               const QByteArray &stored);
+Result<QByteArray> countField(const QString &field, const QString &text, const QString &shown,
+                              const QByteArray &stored);
 
 // The four families of checks run when a text field of a view is left.
 enum class FieldRule {
     Skill,    // a skill level 0..10; empty becomes "0", anything else is refused
-    Number,   // counts and attributes: empty becomes "0"; a whole number that fits 32 bits
+    Count,    // counts, attributes, proficiencies, menus: empty becomes "0"; a whole number from 0 to 2147483647
     FaceCode, // face codes: empty becomes "0x" and 64 zeros
     NoBlanks, // identifiers and names: every blank becomes "_"
 };

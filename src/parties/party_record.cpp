@@ -4,6 +4,8 @@
 #include "lines/text_codec.h"
 #include "parties/parties_file.h"
 
+#include <limits>
+
 namespace lancefall {
 
 namespace {
@@ -30,7 +32,7 @@ Result<qint64> numberAt(const QList<QByteArray> &fields, qsizetype i, qsizetype 
 
 } // namespace
 
-Result<PartyView> decodeParty(const LineTable &lines, qsizetype n, int templateCount, int factionCount)
+Result<PartyView> decodeParty(const LineTable &lines, qsizetype n)
 {
     if (!lines.contains(n))
         return partyError(ErrorCode::RecordBeyondTable, n,
@@ -49,15 +51,16 @@ Result<PartyView> decodeParty(const LineTable &lines, qsizetype n, int templateC
     const auto faction = numberAt(fields, kFactionField, n, QStringLiteral("faction"));
     if (!faction)
         return faction.error();
-    if (*partyTemplate < 0 || *partyTemplate >= templateCount)
-        return partyError(ErrorCode::OutOfRange, n,
-                          QStringLiteral("party template %1 is not in the template list (%2 entries)")
-                              .arg(*partyTemplate)
-                              .arg(templateCount));
-    if (*faction < 0 || *faction >= factionCount)
-        return partyError(
-            ErrorCode::OutOfRange, n,
-            QStringLiteral("faction %1 is not in the faction list (%2 entries)").arg(*faction).arg(factionCount));
+    // A number beyond its list names a record that does not exist and is kept as stored.
+    for (const auto &[value, what] : {std::pair(*partyTemplate, QStringLiteral("party template")),
+                                      std::pair(*faction, QStringLiteral("faction"))}) {
+        if (value < 0 || value > std::numeric_limits<int>::max())
+            return partyError(ErrorCode::OutOfRange, n,
+                              QStringLiteral("%1 %2 is no %1 number: a number from 0 to %3")
+                                  .arg(what)
+                                  .arg(value)
+                                  .arg(std::numeric_limits<int>::max()));
+    }
     PartyView view;
     view.id = displayText(fields.at(kIdField));
     view.name = displayText(fields.at(kNameField));
@@ -66,10 +69,9 @@ Result<PartyView> decodeParty(const LineTable &lines, qsizetype n, int templateC
     return view;
 }
 
-Result<QByteArray> encodeParty(const PartyView &view, const LineTable &lines, qsizetype n, int templateCount,
-                               int factionCount)
+Result<QByteArray> encodeParty(const PartyView &view, const LineTable &lines, qsizetype n)
 {
-    const Result<PartyView> shown = decodeParty(lines, n, templateCount, factionCount);
+    const Result<PartyView> shown = decodeParty(lines, n);
     if (!shown)
         return shown.error();
     QList<QByteArray> f = splitFields(lines.line(n));

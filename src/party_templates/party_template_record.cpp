@@ -4,6 +4,8 @@
 #include "lines/text_codec.h"
 #include "party_templates/party_templates_file.h"
 
+#include <limits>
+
 namespace lancefall {
 
 namespace {
@@ -40,6 +42,13 @@ bool isWholeField(QByteArrayView field)
 Error templateError(ErrorCode code, qsizetype lineNumber, const QString &what)
 {
     return lineError(code, kPartyTemplatesFileName, lineNumber, what);
+}
+
+// A faction or member troop a view can hold: from `lowest` up, within 32 bits. A number
+// beyond its list names a record that does not exist and is kept as stored.
+bool isListPosition(qint64 value, qint64 lowest)
+{
+    return value >= lowest && value <= std::numeric_limits<int>::max();
 }
 
 // Walks the slots from the end of the line: the last field of a slot is "-1" for an empty slot
@@ -105,17 +114,18 @@ Result<StoredTemplate> readStoredTemplate(const LineTable &lines, qsizetype n)
     return stored;
 }
 
-Result<PartyTemplateView> viewOf(const StoredTemplate &stored, qsizetype n, int factionCount, int troopCount)
+Result<PartyTemplateView> viewOf(const StoredTemplate &stored, qsizetype n)
 {
     const QList<QByteArray> &f = stored.fields;
     PartyTemplateView view;
     view.id = displayText(f.at(0));
     view.name = displayText(f.at(1));
     view.menu = displayText(f.at(3));
-    if (stored.faction < 0 || stored.faction >= factionCount)
-        return templateError(
-            ErrorCode::OutOfRange, n,
-            QStringLiteral("faction %1 is not in the faction list (%2 entries)").arg(stored.faction).arg(factionCount));
+    if (!isListPosition(stored.faction, 0))
+        return templateError(ErrorCode::OutOfRange, n,
+                             QStringLiteral("faction %1 is no faction number: a number from 0 to %2")
+                                 .arg(stored.faction)
+                                 .arg(std::numeric_limits<int>::max()));
     view.faction = static_cast<int>(stored.faction);
     view.personality = personalityForNumber(stored.personality);
 
@@ -124,13 +134,13 @@ Result<PartyTemplateView> viewOf(const StoredTemplate &stored, qsizetype n, int 
         if (!slot.filled)
             continue;                                                             // the default slot is the empty one
         const qint64 troop = *parseWholeNumber(QByteArrayView(f.at(slot.first))); // checked by findSlots
-        if (troop < -1 || troop >= troopCount)
+        if (!isListPosition(troop, -1))
             return templateError(ErrorCode::OutOfRange, n,
-                                 QStringLiteral("member slot %1 names troop %2, which is not in the troop list "
-                                                "(%3 entries)")
+                                 QStringLiteral("member slot %1 names troop %2, which is no troop number: -1 or a "
+                                                "number from 0 to %3")
                                      .arg(s + 1)
                                      .arg(troop)
-                                     .arg(troopCount));
+                                     .arg(std::numeric_limits<int>::max()));
         TemplateSlot &shown = view.members[s];
         shown.troop = static_cast<int>(troop);
         shown.min = displayText(f.at(slot.first + 1));
@@ -157,10 +167,10 @@ Result<QList<QByteArray>> encodeSlot(int s, const TemplateSlot &slot, const Temp
     const auto storedField = [&](int i) { return was.filled ? wasFields.at(i) : QByteArray(); };
     const auto shownCount = [&](const QString &text) { return was.filled ? text : QString(); };
     const QString member = QStringLiteral("Member %1 ").arg(s + 1);
-    const auto min = numberField(member + QStringLiteral("minimum"), slot.min, shownCount(shown.min), storedField(1));
+    const auto min = countField(member + QStringLiteral("minimum"), slot.min, shownCount(shown.min), storedField(1));
     if (!min)
         return min.error();
-    const auto max = numberField(member + QStringLiteral("maximum"), slot.max, shownCount(shown.max), storedField(2));
+    const auto max = countField(member + QStringLiteral("maximum"), slot.max, shownCount(shown.max), storedField(2));
     if (!max)
         return max.error();
     if (slot.min != shown.min || slot.max != shown.max) {
@@ -201,7 +211,7 @@ Personality personalityForNumber(qint64 number)
     return Personality::Other;
 }
 
-std::optional<TemplateLinks> templateLinks(const LineTable &lines, qsizetype n, int factionCount, int troopCount)
+std::optional<TemplateLinks> templateLinks(const LineTable &lines, qsizetype n)
 {
     if (!lines.contains(n) || !isPartyTemplateLine(lines.line(n)))
         return std::nullopt;
@@ -211,37 +221,35 @@ std::optional<TemplateLinks> templateLinks(const LineTable &lines, qsizetype n, 
     const auto faction = parseWholeNumber(fields.at(4));
     std::array<StoredSlot, kMemberSlots> members;
     qsizetype tail = 0;
-    if (!faction || *faction < 0 || *faction >= factionCount || !isWholeField(fields.at(5))
-        || !findSlots(fields, members, tail))
+    if (!faction || !isListPosition(*faction, 0) || !isWholeField(fields.at(5)) || !findSlots(fields, members, tail))
         return std::nullopt;
     TemplateLinks links{int(*faction), {}};
     for (int s = 0; s < kMemberSlots; ++s) {
         if (!members[s].filled)
             continue;
         const qint64 troop = *parseWholeNumber(fields.at(members[s].first));
-        if (troop < -1 || troop >= troopCount)
+        if (!isListPosition(troop, -1))
             return std::nullopt;
         links.troops[s] = int(troop);
     }
     return links;
 }
 
-Result<PartyTemplateView> decodePartyTemplate(const LineTable &lines, qsizetype n, int factionCount, int troopCount)
+Result<PartyTemplateView> decodePartyTemplate(const LineTable &lines, qsizetype n)
 {
     const Result<StoredTemplate> stored = readStoredTemplate(lines, n);
     if (!stored)
         return stored.error();
-    return viewOf(*stored, n, factionCount, troopCount);
+    return viewOf(*stored, n);
 }
 
-Result<QByteArray> encodePartyTemplate(const PartyTemplateView &view, const LineTable &lines, qsizetype n,
-                                       int factionCount, int troopCount)
+Result<QByteArray> encodePartyTemplate(const PartyTemplateView &view, const LineTable &lines, qsizetype n)
 {
     const Result<StoredTemplate> read = readStoredTemplate(lines, n);
     if (!read)
         return read.error();
     const StoredTemplate &stored = *read;
-    const Result<PartyTemplateView> decoded = viewOf(stored, n, factionCount, troopCount);
+    const Result<PartyTemplateView> decoded = viewOf(stored, n);
     if (!decoded)
         return decoded.error();
     const PartyTemplateView &shown = *decoded;
@@ -256,7 +264,7 @@ Result<QByteArray> encodePartyTemplate(const PartyTemplateView &view, const Line
     const auto name = nameField(QStringLiteral("Template name"), view.name, shown.name, f.at(1));
     if (!name)
         return name.error();
-    const auto menu = numberField(QStringLiteral("Menu"), view.menu, shown.menu, f.at(3));
+    const auto menu = countField(QStringLiteral("Menu"), view.menu, shown.menu, f.at(3));
     if (!menu)
         return menu.error();
     if (view.faction < 0)

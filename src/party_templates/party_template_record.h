@@ -34,8 +34,9 @@ Personality personalityForNumber(qint64 number);
 inline constexpr int kMemberSlots = 6;
 
 // One member slot as the view shows it. troop is the troop chooser position: 0 is the empty
-// choice (an empty slot), -1 is a filled slot that names troop -1 and shows no troop. min and max
-// are the counts as stored; prisoner is the member flag (1 = prisoners).
+// choice (an empty slot), -1 is a filled slot that names troop -1 and shows no troop, and a
+// number at or beyond the troop list's size names a troop that does not exist, kept while it is
+// unchanged. min and max are the counts as stored; prisoner is the member flag (1 = prisoners).
 struct TemplateSlot {
     int troop = 0;
     QString min = QStringLiteral("0");
@@ -50,7 +51,7 @@ struct PartyTemplateView {
     QString id;
     QString name;
     QString menu;
-    int faction = -1; // faction chooser position
+    int faction = -1; // faction chooser position; at or beyond the list's size for a missing faction
     Personality personality = Personality::Other;
     std::array<TemplateSlot, kMemberSlots> members; // member slots 0 to 5 ("slots" is a Qt keyword)
 };
@@ -65,10 +66,11 @@ inline const QString kUnknownTemplateLineText = QStringLiteral("unknown line in 
 // empty slot, or troop, minimum, maximum and member flag (0 or 1); then the empty field left by
 // the closing blank, which may be missing. The slots are delimited from the end of the line,
 // where the member flag tells a filled slot from an empty one.
+// A faction or troop beyond its list is shown as its number (see missingReferences).
 // Errors: RecordBeyondTable, InvalidValue for a line that does not begin with "pt_",
 // MissingField, UnknownLayout with kUnknownTemplateLineText, NotANumber, OutOfRange for a faction
-// outside 0..factionCount-1 or a troop outside -1..troopCount-1.
-Result<PartyTemplateView> decodePartyTemplate(const LineTable &lines, qsizetype n, int factionCount, int troopCount);
+// below 0 or a troop below -1, or either beyond 32 bits.
+Result<PartyTemplateView> decodePartyTemplate(const LineTable &lines, qsizetype n);
 
 // The faction and member troops (0 for an empty slot) of the template on line n, read
 // without decoding its texts; nothing where decodePartyTemplate would refuse the line.
@@ -76,17 +78,16 @@ struct TemplateLinks {
     int faction = -1;
     std::array<int, kMemberSlots> troops{};
 };
-std::optional<TemplateLinks> templateLinks(const LineTable &lines, qsizetype n, int factionCount, int troopCount);
+std::optional<TemplateLinks> templateLinks(const LineTable &lines, qsizetype n);
 
 // Builds the new line n from the view and the stored line. Every value the view shows
 // unchanged keeps its stored text, an unchanged member slot its stored fields (also one that
 // names troop 0), the flag word and anything after the last slot are carried byte for byte,
 // and Other keeps the stored personality number. A changed slot with troop 0 becomes an empty
 // slot. Changed values are checked first (InvalidValue naming the field): identifier and name
-// not empty, the identifier beginning with "pt_", menu and counts whole 32-bit numbers, a
-// maximum not below its minimum, a faction chosen. A stored line that cannot be decoded gives
-// decodePartyTemplate's error.
-Result<QByteArray> encodePartyTemplate(const PartyTemplateView &view, const LineTable &lines, qsizetype n,
-                                       int factionCount, int troopCount);
+// not empty, the identifier beginning with "pt_", menu and counts whole numbers from 0 to
+// 2147483647, a maximum not below its minimum, a faction chosen. A stored line that cannot
+// be decoded gives decodePartyTemplate's error.
+Result<QByteArray> encodePartyTemplate(const PartyTemplateView &view, const LineTable &lines, qsizetype n);
 
 } // namespace lancefall

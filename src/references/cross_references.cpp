@@ -58,16 +58,13 @@ CrossReferences::CrossReferences(const Module &module)
 
 CrossReferences::Links CrossReferences::read(const Module &module, RecordKind kind, qsizetype k) const
 {
-    const int factions = int(module.factions.size());
-    const int troops = int(module.records(RecordKind::Troop).count());
     const RecordIndex &records = module.records(kind);
     Links links;
     switch (kind) {
     case RecordKind::Troop: {
         if (records.unplaced.contains(k))
             break;
-        const auto decoded = decodeTroopLinks(module.troops.lines, records.line(k), module.troops.layout,
-                                              TroopLists{module.items, factions, troops});
+        const auto decoded = decodeTroopLinks(module.troops.lines, records.line(k), module.troops.layout);
         if (decoded) {
             links = {decoded->faction, {decoded->upgradeA, decoded->upgradeB}, {}};
             for (const InventorySlot &slot : inventorySlots(module.troops.lines.line(records.line(k) + 1))) {
@@ -80,7 +77,7 @@ CrossReferences::Links CrossReferences::read(const Module &module, RecordKind ki
         break;
     }
     case RecordKind::PartyTemplate: {
-        const auto decoded = templateLinks(module.partyTemplates.lines, records.line(k), factions, troops);
+        const auto decoded = templateLinks(module.partyTemplates.lines, records.line(k));
         if (decoded) {
             links.faction = decoded->faction;
             links.targets = QList<qsizetype>(decoded->troops.begin(), decoded->troops.end());
@@ -88,16 +85,17 @@ CrossReferences::Links CrossReferences::read(const Module &module, RecordKind ki
         break;
     }
     case RecordKind::Party: {
-        const auto decoded = decodeParty(module.parties.lines, records.line(k),
-                                         int(module.records(RecordKind::PartyTemplate).count()), factions);
+        const auto decoded = decodeParty(module.parties.lines, records.line(k));
         if (decoded)
             links = {decoded->faction, {decoded->partyTemplate}, {}};
         break;
     }
     }
-    // Troop 0 in an upgrade path or a member slot means none; -1 is nothing chosen.
+    // Troop 0 in an upgrade path or a member slot means none; -1 is nothing chosen. A
+    // number beyond the list names a record that does not exist, and so nothing here.
     const qsizetype none = kind == RecordKind::Party ? -1 : 0;
-    links.targets.removeIf([none](qsizetype target) { return target <= none; });
+    const qsizetype end = module.records(targetKind(kind)).count();
+    links.targets.removeIf([none, end](qsizetype target) { return target <= none || target >= end; });
     std::sort(links.targets.begin(), links.targets.end());
     links.targets.erase(std::unique(links.targets.begin(), links.targets.end()), links.targets.end());
     return links;

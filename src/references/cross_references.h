@@ -20,7 +20,8 @@ struct FactionUse {
 // troops and faction of every template, the template and faction of every party, and the
 // reverse of each, so that what uses a record is a lookup rather than a scan of the files.
 // Troop 0 stands for "none" in upgrade paths and member slots and is never a target. A
-// record that cannot be decoded, or cannot be placed, names nothing.
+// record that cannot be decoded, or cannot be placed, names nothing; a reference to a record
+// or faction that does not exist names nothing either.
 class CrossReferences {
 public:
     CrossReferences() = default;

@@ -5,6 +5,8 @@
 #include "lines/text_codec.h"
 #include "troops/troops_file.h"
 
+#include <limits>
+
 namespace lancefall {
 
 namespace {
@@ -70,19 +72,20 @@ Result<QList<QByteArray>> fieldsOf(QByteArrayView line, qsizetype n, const QStri
     return fields;
 }
 
-// A list position stored in the troop line: -1 (no entry chosen) or 0..count-1.
-Result<int> listPosition(QByteArrayView field, int count, qsizetype line, const QString &what)
+// A list position stored in the troop line: -1 (no entry chosen) or a record number,
+// which may lie beyond its list: the record it names is missing, and the number is kept.
+Result<int> listPosition(QByteArrayView field, qsizetype line, const QString &what)
 {
     const auto value = parseWholeNumber(field);
     if (!value)
         return troopError(ErrorCode::NotANumber, line,
                           QStringLiteral("the %1 \"%2\" is not a number").arg(what, displayText(field.toByteArray())));
-    if (*value == -1)
-        return -1;
-    if (*value < 0 || *value >= count)
-        return troopError(
-            ErrorCode::OutOfRange, line,
-            QStringLiteral("the %1 %2 is not in its list of %3 entries").arg(what).arg(*value).arg(count));
+    if (*value < -1 || *value > std::numeric_limits<int>::max())
+        return troopError(ErrorCode::OutOfRange, line,
+                          QStringLiteral("the %1 %2 is no list position: -1 for none, or a number from 0 to %3")
+                              .arg(what)
+                              .arg(*value)
+                              .arg(std::numeric_limits<int>::max()));
     return static_cast<int>(*value);
 }
 
@@ -137,22 +140,21 @@ bool isFaceCode(const QString &text)
 // --- Decoding, one function per record line -------------------------------------
 
 // The faction and the two upgrade paths of a troop line: its fields from pieces.faction on.
-Result<TroopLinks> linksOf(const std::array<QByteArrayView, 3> &f, qsizetype n, const TroopLists &lists)
+Result<TroopLinks> linksOf(const std::array<QByteArrayView, 3> &f, qsizetype n)
 {
-    const auto faction = listPosition(f[0], lists.factions, n, QStringLiteral("faction number"));
+    const auto faction = listPosition(f[0], n, QStringLiteral("faction number"));
     if (!faction)
         return faction.error();
-    const auto upgradeA = listPosition(f[1], lists.troops, n, QStringLiteral("upgrade path A"));
+    const auto upgradeA = listPosition(f[1], n, QStringLiteral("upgrade path A"));
     if (!upgradeA)
         return upgradeA.error();
-    const auto upgradeB = listPosition(f[2], lists.troops, n, QStringLiteral("upgrade path B"));
+    const auto upgradeB = listPosition(f[2], n, QStringLiteral("upgrade path B"));
     if (!upgradeB)
         return upgradeB.error();
     return TroopLinks{*faction, *upgradeA, *upgradeB};
 }
 
-Status decodeTroopLine(QByteArrayView line, qsizetype n, const TroopLayout &layout, const TroopLists &lists,
-                       TroopView &view)
+Status decodeTroopLine(QByteArrayView line, qsizetype n, const TroopLayout &layout, TroopView &view)
 {
     const TroopLinePieces pieces = troopLinePieces(layout);
     const auto fields = fieldsOf(line, n, QStringLiteral("a troop line"), pieces.fieldCount());
@@ -162,7 +164,7 @@ Status decodeTroopLine(QByteArrayView line, qsizetype n, const TroopLayout &layo
     view.id = displayText(f.at(0));
     view.name1 = displayText(f.at(1));
     view.name2 = displayText(f.at(2));
-    const auto links = linksOf({f.at(pieces.faction), f.at(pieces.faction + 1), f.at(pieces.faction + 2)}, n, lists);
+    const auto links = linksOf({f.at(pieces.faction), f.at(pieces.faction + 1), f.at(pieces.faction + 2)}, n);
     if (!links)
         return links.error();
     view.faction = links->faction;
@@ -389,7 +391,7 @@ Result<QByteArray> encodeNumbersLine(const std::array<QString, N> &values, const
     QList<QByteArray> f = splitFields(line);
     for (std::size_t i = 0; i < N; ++i) {
         QByteArray &field = f[firstPiece + qsizetype(i)];
-        const auto out = numberField(name(int(i)), values[i], shown[i], field);
+        const auto out = countField(name(int(i)), values[i], shown[i], field);
         if (!out)
             return out.error();
         field = *out;
@@ -521,8 +523,7 @@ int raceForGenderOption(int option, int currentRace)
     return option == 0 || option == 1 ? option : currentRace;
 }
 
-Result<TroopLinks> decodeTroopLinks(const LineTable &lines, qsizetype first, const TroopLayout &layout,
-                                    const TroopLists &lists)
+Result<TroopLinks> decodeTroopLinks(const LineTable &lines, qsizetype first, const TroopLayout &layout)
 {
     if (!lines.contains(first))
         return troopError(ErrorCode::RecordBeyondTable, first, QStringLiteral("the troop line is missing"));
@@ -532,11 +533,11 @@ Result<TroopLinks> decodeTroopLinks(const LineTable &lines, qsizetype first, con
     const TroopLinePieces pieces = troopLinePieces(layout);
     if (f.size() < pieces.fieldCount())
         return shortLine(first, QStringLiteral("a troop line"), pieces.fieldCount(), f.size());
-    return linksOf({f.at(pieces.faction), f.at(pieces.faction + 1), f.at(pieces.faction + 2)}, first, lists);
+    return linksOf({f.at(pieces.faction), f.at(pieces.faction + 1), f.at(pieces.faction + 2)}, first);
 }
 
 Result<DecodedTroop> decodeTroop(const LineTable &lines, qsizetype first, const TroopLayout &layout,
-                                 const TroopLists &lists)
+                                 const QStringList &items)
 {
     const qsizetype last = first + kTroopInterpretedLines - 1;
     if (!lines.contains(first) || !lines.contains(last))
@@ -548,8 +549,8 @@ Result<DecodedTroop> decodeTroop(const LineTable &lines, qsizetype first, const 
     DecodedTroop decoded;
     TroopView &view = decoded.view;
     for (const Status &status : {
-             decodeTroopLine(lines.line(first + kTroopLine), first + kTroopLine, layout, lists, view),
-             decodeInventoryLine(lines.line(first + kInventoryLine), first + kInventoryLine, lists.items, view,
+             decodeTroopLine(lines.line(first + kTroopLine), first + kTroopLine, layout, view),
+             decodeInventoryLine(lines.line(first + kInventoryLine), first + kInventoryLine, items, view,
                                  decoded.missingItemsWarning),
              decodeNumbersLine(lines.line(first + kAttributesLine), first + kAttributesLine, kFirstAttributePiece,
                                QStringLiteral("an attributes line"), view.attributes),
@@ -566,9 +567,9 @@ Result<DecodedTroop> decodeTroop(const LineTable &lines, qsizetype first, const 
 }
 
 Result<EncodedTroop> encodeTroop(const TroopView &view, const LineTable &lines, qsizetype first,
-                                 const TroopLayout &layout, const TroopLists &lists)
+                                 const TroopLayout &layout, const QStringList &items)
 {
-    const auto stored = decodeTroop(lines, first, layout, lists);
+    const auto stored = decodeTroop(lines, first, layout, items);
     if (!stored)
         return stored.error();
     return encodeTroop(view, stored->view, lines, first, layout);

@@ -102,6 +102,8 @@ inline const QString kFacesNotAvailable = QStringLiteral("N/A in this troops.txt
 struct TroopLineView {
     QString id, name1, name2;
     // List positions: faction number and upgrade-path troop numbers; -1 = none chosen.
+    // A number at or beyond its list's size names a faction or troop that does not
+    // exist: the record still shows, and an update keeps the number while it is unchanged.
     int faction = -1, upgradeA = -1, upgradeB = -1;
     // The race chosen in the race list, 0..15; -1 when none is chosen.
     int race = 0;
@@ -133,14 +135,6 @@ struct TroopView : TroopLineView, FacesView {
     friend bool operator==(const TroopView &, const TroopView &) = default;
 };
 
-// What a troop's numbers are checked against: the item catalogue (label p is item
-// p + 1) and the number of entries of the faction and troop lists.
-struct TroopLists {
-    const QStringList &items;
-    int factions = 0;
-    int troops = 0;
-};
-
 struct DecodedTroop {
     TroopView view;
     // The full warning text when inventory items are not in the item catalogue (they
@@ -151,11 +145,12 @@ struct DecodedTroop {
     QString unknownVersionWarning;
 };
 
-// Decodes the troop whose record begins at line `first`. Fails, without a partial
-// view, when the record reaches past the table, a line is too short, a number field
-// is not a number, or a position is outside its list.
+// Decodes the troop whose record begins at line `first`; inventory items are looked up in
+// the item catalogue `items` (label p is item p + 1). Fails, without a partial view, when
+// the record reaches past the table, a line is too short, a number field is not a
+// number, or a list position is below -1 or beyond 32 bits (OutOfRange).
 Result<DecodedTroop> decodeTroop(const LineTable &lines, qsizetype first, const TroopLayout &layout,
-                                 const TroopLists &lists);
+                                 const QStringList &items);
 
 // The list positions a troop line stores: faction number and upgrade-path troop
 // numbers, -1 where none is chosen.
@@ -165,8 +160,7 @@ struct TroopLinks {
 
 // Reads only the troop line of the record at line `first`, with the checks decodeTroop
 // makes of these three fields; much cheaper than decoding the whole record.
-Result<TroopLinks> decodeTroopLinks(const LineTable &lines, qsizetype first, const TroopLayout &layout,
-                                    const TroopLists &lists);
+Result<TroopLinks> decodeTroopLinks(const LineTable &lines, qsizetype first, const TroopLayout &layout);
 
 struct EncodedTroop {
     // The new lines first..first+5 of the record; a 7-line record's last line is
@@ -183,12 +177,12 @@ struct EncodedTroop {
 // of a face word); fields after the last one shown, unshown nibbles, item modifiers
 // and an unchanged inventory line are kept as stored.
 // Changed values are checked before anything is returned:
-//   InvalidValue  a value that would corrupt the record (the description names the
-//                 field), or no race chosen
+//   InvalidValue  a value that would corrupt the record, an attribute or proficiency
+//                 below 0 (the description names the field), or no race chosen
 //   TooManyItems  more than 64 items (the description is kTooManyItemsMessage)
 //   and the errors of decodeTroop when the stored record is damaged.
 Result<EncodedTroop> encodeTroop(const TroopView &view, const LineTable &lines, qsizetype first,
-                                 const TroopLayout &layout, const TroopLists &lists);
+                                 const TroopLayout &layout, const QStringList &items);
 // The same for a caller that holds the view decodeTroop gave for these very lines
 // (`shown`), so that the record is not decoded a second time.
 Result<EncodedTroop> encodeTroop(const TroopView &view, const TroopView &shown, const LineTable &lines, qsizetype first,

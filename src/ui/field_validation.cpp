@@ -42,7 +42,7 @@ FieldCheck FieldValidator::check(const QLineEdit *field, const Rule &rule) const
     if (rule.several) {
         if (source == TextSource::Shown)
             return {field->text(), {}};
-        const bool number = rule.rule == FieldRule::Number || rule.rule == FieldRule::Skill;
+        const bool number = rule.rule == FieldRule::Count || rule.rule == FieldRule::Skill;
         const std::optional<NumberEdit> edit = number ? parseNumberEdit(field->text(), true) : std::nullopt;
         if (edit && edit->kind != NumberEdit::Kind::Set)
             return {field->text(), {}};

@@ -203,7 +203,7 @@ bool MainWindow::loadFolder(const QString &folder)
     if (!report.summaryNotice.isEmpty())
         mMessages.show(this, report.summaryNotice, MessageLook::Information);
     if (!report.placementNotices.isEmpty())
-        mMessages.show(this, report.placementNotices.join(u'\n'), MessageLook::Exclamation);
+        mMessages.show(this, report.placementMessage(), MessageLook::Exclamation);
     return true;
 }
 

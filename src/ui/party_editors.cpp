@@ -52,10 +52,10 @@ TemplateEditor::TemplateEditor(Ui::MainWindow &form, const EditorContext &contex
     connect(ui.cmbPTPersonality, &QComboBox::currentIndexChanged, this, &TemplateEditor::cmbPTPersonality_Click);
 
     FieldValidator &validator = context.validator;
-    validator.attach(ui.txtPTMenu, FieldRule::Number, QStringLiteral("Menu"));
+    validator.attach(ui.txtPTMenu, FieldRule::Count, QStringLiteral("Menu"));
     for (int i = 0; i < kMemberSlots; ++i) {
-        validator.attach(txtPTMin[i], FieldRule::Number, QStringLiteral("Member %1 minimum").arg(i + 1));
-        validator.attach(txtPTMax[i], FieldRule::Number, QStringLiteral("Member %1 maximum").arg(i + 1));
+        validator.attach(txtPTMin[i], FieldRule::Count, QStringLiteral("Member %1 minimum").arg(i + 1));
+        validator.attach(txtPTMax[i], FieldRule::Count, QStringLiteral("Member %1 maximum").arg(i + 1));
     }
     for (QLineEdit *field : {ui.txtPTID, ui.txtPTName})
         validator.attach(field, FieldRule::NoBlanks);

@@ -84,9 +84,9 @@ void TroopEditor::attachFieldRules()
     for (int s = 0; s < kSkillCount; ++s)
         validator.attach(mSkillFields[s], FieldRule::Skill, skillName(Skill(s)));
     for (int i = 0; i < kAttributeCount; ++i)
-        validator.attach(mAttributeFields[i], FieldRule::Number, attributeName(i));
+        validator.attach(mAttributeFields[i], FieldRule::Count, attributeName(i));
     for (int i = 0; i < kProficiencyCount; ++i)
-        validator.attach(mProficiencyFields[i], FieldRule::Number, proficiencyName(i));
+        validator.attach(mProficiencyFields[i], FieldRule::Count, proficiencyName(i));
     validator.attach(ui.txtFace1, FieldRule::FaceCode);
     validator.attach(ui.txtFace2, FieldRule::FaceCode);
     for (QLineEdit *field : {ui.txtID, ui.txtName1, ui.txtName2})

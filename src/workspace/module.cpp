@@ -80,6 +80,21 @@ QString LoadReport::unableToOpenMessage() const
     return text;
 }
 
+QString LoadReport::placementMessage() const
+{
+    constexpr qsizetype kNamed = 5;
+    const qsizetype count = placementNotices.size();
+    if (count == 0)
+        return {};
+    QString text = QStringLiteral("Could not place %1, which the lists name but the editor does not show or "
+                                  "update:\n\n")
+                       .arg(countedRecords(RecordKind::Troop, count))
+        + placementNotices.first(std::min(count, kNamed)).join(u'\n');
+    if (count > kNamed)
+        text += QStringLiteral("\n\nand %1 more. Tools > Check Module (F7) lists them all.").arg(count - kNamed);
+    return text;
+}
+
 namespace {
 
 // Keeps a reader's value, or records its failure and leaves the default in place.

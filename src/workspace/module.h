@@ -56,6 +56,10 @@ struct LoadReport {
     const std::optional<Error> &failure(ModuleFile file) const { return failures[static_cast<int>(file)]; }
     // "Unable to open the following files in <folder>" and one indented line per failed file.
     QString unableToOpenMessage() const;
+    // How many troops could not be placed, the first few of them with their file and line,
+    // and where to find the rest: one stray line can leave thousands unplaced, too many
+    // for one message. Empty when every troop was placed.
+    QString placementMessage() const;
 };
 
 // Runs the five readers in order on folder (which ends in a separator).

@@ -106,11 +106,6 @@ qsizetype ModuleDocument::shownRecord(RecordKind kind) const
     return mShown[indexOf(kind)];
 }
 
-TroopLists ModuleDocument::troopLists() const
-{
-    return TroopLists{mModule.items, int(mModule.factions.size()), int(recordCount(RecordKind::Troop))};
-}
-
 Result<DecodedTroop> ModuleDocument::troopView(qsizetype k) const
 {
     if (k < 0 || k >= recordCount(RecordKind::Troop))
@@ -124,23 +119,21 @@ Result<DecodedTroop> ModuleDocument::troopView(qsizetype k) const
     const RecordIndex &records = mModule.troops.records;
     if (records.unplaced.contains(k))
         return records.unplaced.value(k);
-    return decodeTroop(mModule.troops.lines, records.line(k), mModule.troops.layout, troopLists());
+    return decodeTroop(mModule.troops.lines, records.line(k), mModule.troops.layout, mModule.items);
 }
 
 Result<PartyTemplateView> ModuleDocument::templateView(qsizetype k) const
 {
     if (k < 0 || k >= recordCount(RecordKind::PartyTemplate))
         return Error{ErrorCode::NotSelected, pleaseSelect(RecordKind::PartyTemplate)};
-    return decodePartyTemplate(mModule.partyTemplates.lines, mModule.partyTemplates.records.line(k),
-                               int(mModule.factions.size()), int(recordCount(RecordKind::Troop)));
+    return decodePartyTemplate(mModule.partyTemplates.lines, mModule.partyTemplates.records.line(k));
 }
 
 Result<PartyView> ModuleDocument::partyView(qsizetype k) const
 {
     if (k < 0 || k >= recordCount(RecordKind::Party))
         return Error{ErrorCode::NotSelected, pleaseSelect(RecordKind::Party)};
-    return decodeParty(mModule.parties.lines, mModule.parties.records.line(k),
-                       int(recordCount(RecordKind::PartyTemplate)), int(mModule.factions.size()));
+    return decodeParty(mModule.parties.lines, mModule.parties.records.line(k));
 }
 
 Result<DecodedTroop> ModuleDocument::showTroop(qsizetype k)
@@ -284,8 +277,7 @@ Result<ModuleChange> ModuleDocument::templateChange(qsizetype k, const PartyTemp
 {
     if (k < 0 || k >= recordCount(RecordKind::PartyTemplate))
         return Error{ErrorCode::NotSelected, pleaseSelect(RecordKind::PartyTemplate)};
-    const auto line = encodePartyTemplate(view, mModule.partyTemplates.lines, mModule.partyTemplates.records.line(k),
-                                          int(mModule.factions.size()), int(recordCount(RecordKind::Troop)));
+    const auto line = encodePartyTemplate(view, mModule.partyTemplates.lines, mModule.partyTemplates.records.line(k));
     if (!line)
         return line.error();
     const Status free = idIsFree(RecordKind::PartyTemplate, k, fieldOf(*line, 0));
@@ -298,8 +290,7 @@ Result<ModuleChange> ModuleDocument::partyChange(qsizetype k, const PartyView &v
 {
     if (k < 0 || k >= recordCount(RecordKind::Party))
         return Error{ErrorCode::NotSelected, pleaseSelect(RecordKind::Party)};
-    const auto line = encodeParty(view, mModule.parties.lines, mModule.parties.records.line(k),
-                                  int(recordCount(RecordKind::PartyTemplate)), int(mModule.factions.size()));
+    const auto line = encodeParty(view, mModule.parties.lines, mModule.parties.records.line(k));
     if (!line)
         return line.error();
     const Status free = idIsFree(RecordKind::Party, k, fieldOf(*line, describe(RecordKind::Party).idField));

@@ -145,7 +145,6 @@ public:
     QList<ModuleFile> takeOutsideChanges();
 
 private:
-    TroopLists troopLists() const;
     Result<qsizetype> shownLine(RecordKind kind, qsizetype k) const;
     Status idIsFree(RecordKind kind, qsizetype k, const QByteArray &id) const;
     ModuleChange recordUpdate(RecordKind kind, qsizetype k, const QList<QByteArray> &newLines) const;

@@ -36,13 +36,15 @@ private slots:
     }
 
     // Kept stored text is tested with each record's codec; here the checks of a changed field.
-    void checksChangedNamesAndNumbers()
+    void checksChangedNamesAndCounts()
     {
         QCOMPARE(nameField(u"Name 1"_s, u"a\nb"_s, u"x"_s, "x").error().description,
                  u"Name 1 must not hold a line break"_s);
-        QCOMPARE(*numberField(u"Menu"_s, u"-2147483648"_s, u"0"_s, "0"), QByteArray("-2147483648"));
-        QCOMPARE(numberField(u"Menu"_s, u"2147483648"_s, u"0"_s, "0").error().description,
-                 u"Menu must be a whole number from -2147483648 to 2147483647, not \"2147483648\""_s);
+        QCOMPARE(*countField(u"Menu"_s, u"2147483647"_s, u"0"_s, "0"), QByteArray("2147483647"));
+        QCOMPARE(*countField(u"Menu"_s, u"-5"_s, u"-5"_s, "-05"), QByteArray("-05"));
+        for (const QString &refused : {u"2147483648"_s, u"-1"_s})
+            QCOMPARE(countField(u"Menu"_s, refused, u"0"_s, "0").error().description,
+                     u"Menu must be a whole number from 0 to 2147483647, not \"%1\""_s.arg(refused));
     }
 
     // A typed name reads back as typed after a save and a new load: in the encoding of the
@@ -79,14 +81,15 @@ private slots:
         QTest::addColumn<bool>("typed");
         QTest::addColumn<QString>("tidied");
         QTest::addColumn<QString>("problem");
-        const int skill = int(FieldRule::Skill), number = int(FieldRule::Number);
+        const int skill = int(FieldRule::Skill), number = int(FieldRule::Count);
         const QString range = kSkillRangeMessage;
         QTest::newRow("skill emptied") << skill << QString() << true << u"0"_s << QString();
         QTest::newRow("skill fraction") << skill << u"5.5"_s << true << u"5.5"_s << range;
         QTest::newRow("number stored wrong, only shown") << number << u"12a"_s << false << u"12a"_s << QString();
-        QTest::newRow("blank number is not empty") << number << u" "_s << true << u" "_s
-                                                   << u"Strength must be a whole number from -2147483648 to "
-                                                      "2147483647, not \" \""_s;
+        QTest::newRow("blank number is not empty")
+            << number << u" "_s << true << u" "_s << u"Strength must be a whole number from 0 to 2147483647, not \" \""_s;
+        QTest::newRow("negative number typed") << number << u"-3"_s << true << u"-3"_s
+                                               << u"Strength must be a whole number from 0 to 2147483647, not \"-3\""_s;
         QTest::newRow("face emptied") << int(FieldRule::FaceCode) << QString() << true << u"0x"_s + QString(64, u'0')
                                       << QString();
         QTest::newRow("face text kept") << int(FieldRule::FaceCode) << u"zz"_s << true << u"zz"_s << QString();

@@ -31,8 +31,7 @@ class TestPartyRecord : public QObject {
     Q_OBJECT
 
 private slots:
-    // The party on line n, with 12 templates and 7 factions, shown as "id|name|template|faction", or
-    // the error message.
+    // The party on line n, shown as "id|name|template|faction", or the error message.
     void decodes_data()
     {
         QTest::addColumn<QByteArray>("line");
@@ -47,10 +46,12 @@ private slots:
         row("nine fields", kHead + "1", failure(MissingField, "a party line needs at least 10 fields"));
         row("template not a number", kHead + "t 1 ", failure(NotANumber, "the party template \"t\" is not a number"));
         row("faction not a number", kHead + "1 ", failure(NotANumber, "the faction \"\" is not a number"));
-        row("template 12", kHead + "12 1 ",
-            failure(OutOfRange, "party template 12 is not in the template list (12 entries)"));
-        row("faction as many as factions", kHead + "1 7 ",
-            failure(OutOfRange, "faction 7 is not in the faction list (7 entries)"));
+        row("a template and a faction that may not exist", kHead + "2147483647 9999 ", "p_x|y|2147483647|9999");
+        row("template beyond 32 bits", kHead + "2147483648 1 ",
+            failure(OutOfRange, "party template 2147483648 is no party template number: a number from 0 to "
+                                "2147483647"));
+        row("faction -1", kHead + "1 -1 ",
+            failure(OutOfRange, "faction -1 is no faction number: a number from 0 to 2147483647"));
         row("xp_", "1 0 0 0 xp_x y 256 0 1 1 ",
             failure(InvalidValue, "the line holds no identifier beginning with p_"));
         row("line 7", kHead, failure(RecordBeyondTable, "the line lies beyond the end of the file (6 lines)", 7), 7);
@@ -59,7 +60,7 @@ private slots:
     {
         QFETCH(QByteArray, line);
         QFETCH(qsizetype, n);
-        const Result<PartyView> v = decodeParty(tableWith(line), n, 12, 7);
+        const Result<PartyView> v = decodeParty(tableWith(line), n);
         QTEST(v ? u"%1|%2|%3|%4"_s.arg(v->id, v->name).arg(v->partyTemplate).arg(v->faction).toUtf8()
                 : v.error().message().toUtf8(),
               "expected");
@@ -92,7 +93,7 @@ private slots:
         QFETCH(QByteArray, stored);
         const QList<QByteArray> v = view.split('|');
         const PartyView edited{QString::fromUtf8(v[0]), QString::fromUtf8(v[1]), v[2].toInt(), v[3].toInt()};
-        const Result<QByteArray> line = encodeParty(edited, tableWith(stored), 3, 12, 7);
+        const Result<QByteArray> line = encodeParty(edited, tableWith(stored), 3);
         QTEST(line ? *line : line.error().message().toUtf8(), "expected");
     }
 };

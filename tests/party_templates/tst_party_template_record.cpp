@@ -73,8 +73,8 @@ class TestPartyTemplateRecord : public QObject {
     Q_OBJECT
 
 private slots:
-    // The view shown for the template, with 8 factions and 40 troops, or the error message. Updating
-    // a shown view without an edit gives the stored line back.
+    // The view shown for the template, or the error message. Updating a shown view without an edit
+    // gives the stored line back.
     void decodes_data()
     {
         QTest::addColumn<QByteArray>("line");
@@ -98,23 +98,24 @@ private slots:
         row("five fields", "pt_a b 0 0 1",
             failure(MissingField, "a template line needs 6 fields before its member slots"));
         row("faction with a tab", tpl(kEmpty, "137", "2\t"), failure(NotANumber, "the faction \"2\t\" is not a number"));
-        row("faction 8", tpl(kEmpty, "137", "8"),
-            failure(OutOfRange, "faction 8 is not in the faction list (8 entries)"));
+        row("a faction and a troop that may not exist", tpl("-1 -1 40 1 2 0 -1 -1 -1", "137", "2147483647"),
+            "pt_a|b|3|2147483647|Soldier|-|-|40 1 2|-|-|-");
+        row("faction -1", tpl(kEmpty, "137", "-1"),
+            failure(OutOfRange, "faction -1 is no faction number: a number from 0 to 2147483647"));
         row("personality not a number", tpl(kEmpty, "x"), failure(NotANumber, "the personality \"x\" is not a number"));
-        row("troop beyond the list", tpl("-1 -1 40 1 2 0 -1 -1 -1"),
-            failure(OutOfRange, "member slot 3 names troop 40, which is not in the troop list (40 entries)"));
         row("troop below -1", tpl("-2 1 2 0 -1 -1 -1 -1 -1"),
-            failure(OutOfRange, "member slot 1 names troop -2, which is not in the troop list (40 entries)"));
+            failure(OutOfRange, "member slot 1 names troop -2, which is no troop number: -1 or a number from 0 to "
+                                "2147483647"));
         row("no line 3", QByteArray(), failure(RecordBeyondTable, "the line lies beyond the end of the file (2 lines)"));
     }
     void decodes()
     {
         QFETCH(QByteArray, line);
-        const Result<PartyTemplateView> view = decodePartyTemplate(tableWith(line), kLine, 8, 40);
+        const Result<PartyTemplateView> view = decodePartyTemplate(tableWith(line), kLine);
         QTEST(view ? shown(*view) : view.error().message().toUtf8(), "expected");
         if (!view)
             return;
-        const Result<QByteArray> again = encodePartyTemplate(*view, tableWith(line), kLine, 8, 40);
+        const Result<QByteArray> again = encodePartyTemplate(*view, tableWith(line), kLine);
         QCOMPARE(again ? *again : again.error().message().toUtf8(), line);
     }
 
@@ -145,11 +146,17 @@ private slots:
         row("closing blank missing stays missing", "Bandit|-|-|-|-|-|-", tpl(kEmpty, "312").chopped(1),
             tpl(kEmpty).chopped(1));
         row("minimum not a number", "Soldier|-|-|5 two 6|-|-|-",
-            refusal("Member 3 minimum must be a whole number from -2147483648 to 2147483647, not \"two\""));
+            refusal("Member 3 minimum must be a whole number from 0 to 2147483647, not \"two\""));
         row("maximum with a decimal point", "Soldier|-|-|-|-|-|5 2 6.5",
-            refusal("Member 6 maximum must be a whole number from -2147483648 to 2147483647, not \"6.5\""));
-        row("maximum below minimum", "Soldier|4 6 2|-|-|-|-|-",
-            refusal("Member 1 maximum (2) must not be below its minimum (6)"), filled);
+            refusal("Member 6 maximum must be a whole number from 0 to 2147483647, not \"6.5\""));
+        row("negative minimum", "Soldier|-|5 -2 1|-|-|-|-",
+            refusal("Member 2 minimum must be a whole number from 0 to 2147483647, not \"-2\""));
+        row("negative menu", "pt_a|b|-1|2|Soldier|-|-|-|-|-|-",
+            refusal("Menu must be a whole number from 0 to 2147483647, not \"-1\""));
+        row("maximum raised to the minimum", "Soldier|4 3 3|-|-|-|-|-", tpl("4 3 3 0 -1 -1 -1 -1 -1"),
+            tpl("4 3 5 0 -1 -1 -1 -1 -1"));
+        row("maximum alone lowered below the minimum", "Soldier|4 3 2|-|-|-|-|-",
+            refusal("Member 1 maximum (2) must not be below its minimum (3)"), tpl("4 3 5 0 -1 -1 -1 -1 -1"));
         row("no pt_", "a|b|3|2|Soldier|-|-|-|-|-|-", refusal("Template ID must begin with pt_, not \"a\""));
         row("no faction", "pt_a|b|3|-1|Soldier|-|-|-|-|-|-", refusal("No faction is chosen"));
         row("stored line that cannot be decoded", "Soldier|-|-|-|-|-|5 2 6 P",
@@ -159,7 +166,7 @@ private slots:
     {
         QFETCH(QByteArray, view);
         QFETCH(QByteArray, stored);
-        const Result<QByteArray> line = encodePartyTemplate(viewFrom(view), tableWith(stored), kLine, 8, 40);
+        const Result<QByteArray> line = encodePartyTemplate(viewFrom(view), tableWith(stored), kLine);
         QTEST(line ? *line : line.error().message().toUtf8(), "expected");
     }
 };

@@ -1,4 +1,5 @@
 #include "references/cross_references.h"
+#include "references/missing_references.h"
 #include "support/fixture_folder.h"
 
 #include <QDir>
@@ -87,20 +88,40 @@ private slots:
         QCOMPARE(answers(refs, document.module()), unchanged);
     }
 
-    void recordsThatCannotBeDecodedNameNothing()
+    // A reference to a record that does not exist names nothing, while the rest of its record
+    // counts; a troop that cannot be placed names nothing at all.
+    void namesOnlyRecordsThatExistFromPlacedTroops()
     {
         QTemporaryDir dir;
         QVERIFY(copyFolder(sampleModuleFolder(), dir.path()));
-        // Template 1 names troop 99 of 38, party 2 names template 40 of 12.
+        // Template 1 names troop 99 of 38, party 2 template 40 of 12; a line inside troop 1's
+        // record begins with trp_.
         writeFile(dir.path(), u"party_templates.txt"_s,
                   readBytes(dir.filePath(u"party_templates.txt"_s)).replace("137 4 3 8 0 3", "137 4 3 8 0 99"));
         writeFile(dir.path(), u"parties.txt"_s, readBytes(dir.filePath(u"parties.txt"_s)).replace("5376 4 1 1", "5376 4 40 1"));
+        writeFile(dir.path(), u"troops.txt"_s, readBytes(dir.filePath(u"troops.txt"_s)).replace("\r\n  6 5 4 4 3", "\r\ntrp_x X Xs"));
         ModuleDocument document;
         QVERIFY(document.open(dir.path() + u'/').ok());
+        QCOMPARE(document.module().troops.records.unplaced.keys(), QList<qsizetype>{1});
         const CrossReferences refs(document.module());
-        QCOMPARE(refs.templatesWith(4), Records{10});
+        QCOMPARE(refs.templatesWith(4), (Records{1, 10}));
         QCOMPARE(refs.partiesUsing(1), Records{});
-        QCOMPARE(refs.factionUse(1), (FactionUse{9, 3, 1}));
+        QCOMPARE(refs.upgradesTo(5), Records{});
+        QCOMPARE(refs.factionUse(1), (FactionUse{8, 4, 2}));
+    }
+
+    // The references a view holds to records that do not exist, for the window to show them.
+    void listsMissingReferences()
+    {
+        const Module &module = mSample.module(); // 7 factions, 38 troops, 12 templates
+        TroopView troop;
+        troop.faction = 7, troop.upgradeA = 37, troop.upgradeB = 38;
+        QCOMPARE(missingReferences(module, troop),
+                 (QList<MissingReference>{{u"Faction"_s, 7}, {u"Upgrade path B"_s, 38}}));
+        PartyTemplateView group;
+        group.faction = 6, group.members[0].troop = -1, group.members[2].troop = 40;
+        QCOMPARE(missingReferences(module, group), (QList<MissingReference>{{u"Member 3 troop"_s, 40}}));
+        QCOMPARE(missingReferences(module, PartyView{{}, {}, 12, 0}), (QList<MissingReference>{{u"Template"_s, 12}}));
     }
 
 private:

@@ -17,7 +17,6 @@ const QStringList kItems = [] {
         labels.append(u"%1 - Item_%1  (itm_%1)"_s.arg(n));
     return labels;
 }();
-const TroopLists kLists{kItems, 10, 20}; // 10 factions, 20 troops
 
 // The inventory line holding the slots `filled` ("item modifier " each), then empty slots.
 QByteArray inventoryOf(const QByteArray &filled)
@@ -53,7 +52,7 @@ LineTable tableWith(const TroopLayout &layout, int line = -1, const QByteArray &
 
 Result<DecodedTroop> decode(const LineTable &table, const TroopLayout &layout)
 {
-    return decodeTroop(table, kFirst, layout, kLists);
+    return decodeTroop(table, kFirst, layout, kItems);
 }
 
 // What the view shows of record line `line` (0, 1, 4 or 5), with that line's warning.
@@ -111,6 +110,8 @@ private slots:
             << Row{{false, 6, kGameVersion090}, 0, "trp_b \xb1\xf8 Bs 83886107 0 0 9 -1 19",
                    "trp_b 兵 Bs 9 -1 19 race 11/2 boxes 5000010"};
         // Hex 8200010: bit 8000000 has no box.
+        QTest::newRow("references to records that do not exist, kept as numbers")
+            << Row{kLayout, 0, "trp_a A As 5 0 0 0 10 9999 2147483647", "trp_a A As 10 9999 2147483647 race 0/0 boxes 0"};
         QTest::newRow("hero, armor, bit without a box, race 0 is male")
             << Row{kLayout, 0, flags("136314896"), "trp_a A As 3 0 0 race 0/0 boxes 200010"};
         QTest::newRow("race 1 is female, bits 31 and 32 set")
@@ -154,7 +155,8 @@ private slots:
         };
         QTest::newRow("record cut short") << damaged(5, "<cut>", E::RecordBeyondTable);
         QTest::newRow("troop line short") << damaged(0, "trp_a A As 5 0 0 0 3 0", E::MissingField);
-        QTest::newRow("faction beyond") << damaged(0, "trp_a A As 5 0 0 0 10 0 0", E::OutOfRange);
+        QTest::newRow("faction below -1") << damaged(0, "trp_a A As 5 0 0 0 -2 0 0", E::OutOfRange);
+        QTest::newRow("upgrade path beyond 32 bits") << damaged(0, "trp_a A As 5 0 0 0 1 2147483648 0", E::OutOfRange);
         QTest::newRow("inventory piece") << damaged(1, "  5 0 x 0 ", E::NotANumber);
         QTest::newRow("skills line short") << damaged(4, "0 0 0 0", E::MissingField);
         QTest::newRow("faces line short") << damaged(5, "  1 2 3 4 5 6 7", E::MissingField);
@@ -168,6 +170,8 @@ private slots:
             << corrupting("Strength must be a whole number", [](TroopView &v) { v.attributes[0] = u" 5"_s; });
         QTest::newRow("level fraction")
             << corrupting("Level must be a whole number", [](TroopView &v) { v.attributes[4] = u"1.5"_s; });
+        QTest::newRow("negative level") << corrupting("Level must be a whole number from 0 to 2147483647, not \"-3\"",
+                                                      [](TroopView &v) { v.attributes[4] = u"-3"_s; });
         QTest::newRow("face without prefix")
             << corrupting("Face code 1 must be", [](TroopView &v) { v.face1 = u"1234"_s; });
         QTest::newRow("no race chosen") << corrupting("No race is chosen", [](TroopView &v) { v.race = -1; });
@@ -187,7 +191,7 @@ private slots:
             return;
         TroopView view = decoded->view;
         row.edit(view);
-        const auto encoded = encodeTroop(view, table, kFirst, kLayout, kLists);
+        const auto encoded = encodeTroop(view, table, kFirst, kLayout, kItems);
         QCOMPARE(encoded ? ErrorCode{} : encoded.error().code, row.encodeError);
         QVERIFY2(encoded.error().text().startsWith(QString::fromUtf8(row.expected)),
                  qPrintable(encoded.error().text()));
@@ -211,6 +215,9 @@ private slots:
                        v.flags.fill(false), v.race = 12;
                        v.flags[int(TroopFlag::Inactive)] = true;
                    }};
+        QTest::newRow("a missing upgrade path kept as stored, a changed one written")
+            << Row{kLayout, 0, "trp_a A As 5 0 0 0 10 09999 7", "trp_a A As 5 0 0 0 10 09999 3",
+                   [](TroopView &v) { v.upgradeB = 3; }};
         QTest::newRow("a negative flag word keeps its bits")
             << Row{kLayout, 0, "trp_a A As 5 -1 0 0 1 0 0", "trp_a A As 5 4294967279 0 0 1 0 0",
                    [](TroopView &v) { v.flags[int(TroopFlag::Hero)] = false; }};
@@ -232,8 +239,8 @@ private slots:
         QTest::newRow("unchanged inventory keeps gaps and unknown items")
             << Row{kLayout, 1, "  -1 0 300 0 4 7 ", "  -1 0 300 0 4 7 ",
                    [](TroopView &v) { v.inventory.first().label = u"relabelled"_s; }};
-        QTest::newRow("attribute negative, a field after the level kept")
-            << Row{kLayout, 2, "  9 8 4 6 10 77", "  -5 8 4 6 10 77", [](TroopView &v) { v.attributes[0] = u"-5"_s; }};
+        QTest::newRow("a stored negative attribute kept, a field after the level kept")
+            << Row{kLayout, 2, "  -9 8 4 6 10 77", "  -9 5 4 6 10 77", [](TroopView &v) { v.attributes[1] = u"5"_s; }};
         QTest::newRow("a stored value that is no number, unchanged")
             << Row{kLayout, 3, " 60 50 x 30 20 10 0", " 60 51 x 30 20 10 0",
                    [](TroopView &v) { v.proficiencies[1] = u"51"_s; }};
@@ -263,7 +270,7 @@ private slots:
         QVERIFY2(decoded, decoded ? "" : qPrintable(decoded.error().message()));
         TroopView view = decoded->view;
         row.edit(view);
-        const auto encoded = encodeTroop(view, table, kFirst, row.layout, kLists);
+        const auto encoded = encodeTroop(view, table, kFirst, row.layout, kItems);
         QCOMPARE(encoded ? encoded->lines.at(row.line) : encoded.error().message().toUtf8(), row.expected);
         // The identifier and name reported are those the written troop line holds.
         table.setLine(kFirst, encoded->lines.at(0));

@@ -53,6 +53,9 @@ private slots:
         QTest::newRow("stray trp_ line inside troop b, the summary row counts 3")
             << troopsFile([](QByteArrayList &l) { l.insert(11, "trp_stray x"); }) << QList<qsizetype>{3, 10, 18}
             << QList<qsizetype>{1} << QByteArray(" 3");
+        QTest::newRow("stray trp_ line as troop b's last line read")
+            << troopsFile([](QByteArrayList &l) { l.insert(14, "trp_stray x"); }) << QList<qsizetype>{3, 10, 18}
+            << QList<qsizetype>{1} << QByteArray(" 3");
         QTest::newRow("troop b cut short, the summary row counts 3")
             << troopsFile([](QByteArrayList &l) { l.removeAt(12); l.removeAt(12); }) << QList<qsizetype>{3, 10, 15}
             << QList<qsizetype>{1} << QByteArray(" 3");

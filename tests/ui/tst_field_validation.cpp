@@ -27,7 +27,7 @@ struct Form : MessageService {
     Form() : validator(*this, &window)
     {
         for (int i = 0; i < 6; ++i)
-            validator.attach(slotMin[i] = new QLineEdit(&window), FieldRule::Number, u"Member %1 minimum"_s.arg(i + 1));
+            validator.attach(slotMin[i] = new QLineEdit(&window), FieldRule::Count, u"Member %1 minimum"_s.arg(i + 1));
         validator.attach(skillA, FieldRule::Skill);
         validator.attach(skillB, FieldRule::Skill);
         window.show();
@@ -79,7 +79,7 @@ private slots:
             QTest::addRow("txtPTMin_%d empty", i) << Leave{i, u""_s, true, Qt::TabFocusReason, u"0"_s, {}};
         QTest::newRow("slot minimum not a number")
             << Leave{3, u"x"_s, true, Qt::TabFocusReason, u"x"_s,
-                     u"Member 4 minimum must be a whole number from -2147483648 to 2147483647, not \"x\""_s};
+                     u"Member 4 minimum must be a whole number from 0 to 2147483647, not \"x\""_s};
         QTest::newRow("slot, popup") << Leave{2, u""_s, true, Qt::PopupFocusReason, u""_s, {}};
         QTest::newRow("skill, other window") << Leave{6, u"11"_s, true, Qt::ActiveWindowFocusReason, u"11"_s, {}};
         QTest::newRow("skill 11 typed") << Leave{6, u"11"_s, true, Qt::MouseFocusReason, u"11"_s, range};

@@ -278,7 +278,7 @@ private slots:
         QTest::mouseClick(ui.cmdUpdate, Qt::LeftButton);
         QTRY_COMPARE(editor.messages.texts(),
                      QStringList{QStringLiteral(
-                         "Strength must be a whole number from -2147483648 to 2147483647, not \"12a\"")});
+                         "Strength must be a whole number from 0 to 2147483647, not \"12a\"")});
         QTRY_COMPARE(QApplication::focusWidget(), ui.TxtAttrStr);
         // A value checked only by Update, with the focus left where it is.
         ui.TxtAttrStr->setText(QStringLiteral("12"));
@@ -301,7 +301,10 @@ private slots:
         editor.load(dir.path());
         const QString notice = QStringLiteral(
             "troops.txt line 19: a line inside the record of troop 2 begins with trp_; troop 2 is not shown or updated");
-        QCOMPARE(editor.messages.texts(), QStringList{notice});
+        QCOMPARE(editor.messages.texts(),
+                 QStringList{QStringLiteral("Could not place 1 troop, which the lists name but the editor does not "
+                                            "show or update:\n\n")
+                             + notice});
         QCOMPARE(editor.messages.shown.first().look, MessageLook::Exclamation);
         editor.select(editor.ui.ListTroops, 2);
         QCOMPARE(editor.messages.texts().last(), QStringLiteral("Error #15: ") + notice);

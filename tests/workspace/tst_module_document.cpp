@@ -83,7 +83,7 @@ private slots:
         QCOMPARE(editedFiles(dir.path()), before);
     }
 
-    // An identifier stays unique in its file.
+    // An identifier stays unique in its file, compared as a whole.
     void refusesAnIdentifierInUse()
     {
         ModuleDocument document;
@@ -96,6 +96,34 @@ private slots:
         party.id = u"p_town_aurelhold"_s;
         QCOMPARE(document.partyUpdate(0, party).error().description,
                  u"Party ID p_town_aurelhold is already used by party 1"_s);
+        TroopView troop = document.showTroop(2)->view;
+        troop.id = u"trp_aurel"_s; // the start of trp_aurel_recruit and others
+        QVERIFY(document.troopUpdate(2, troop));
+    }
+
+    // A troop that cannot be shown leaves no troop shown, so that an update cannot write
+    // the values of the troop shown before into it.
+    void aTroopThatFailsToShowLeavesNoneShown()
+    {
+        Module module = loadModule(sampleModuleFolder() + u'/').module;
+        module.troops.lines.setLine(module.troops.records.line(5), "trp_broken Broken");
+        ModuleDocument document(module);
+        const TroopView shown = document.showTroop(2)->view;
+        QVERIFY(!document.showTroop(5));
+        QCOMPARE(document.shownRecord(RecordKind::Troop), -1);
+        QCOMPARE(document.troopUpdate(2, shown).error().code, ErrorCode::NotShown);
+    }
+
+    // One stray line can leave thousands of troops unplaced: the load names the first five.
+    void namesTheFirstTroopsThatCannotBePlaced()
+    {
+        LoadReport report;
+        for (int n = 1; n <= 1530; ++n)
+            report.placementNotices.append(u"troops.txt line %1"_s.arg(n));
+        QCOMPARE(report.placementMessage(),
+                 u"Could not place 1530 troops, which the lists name but the editor does not show or update:\n\n"
+                 "troops.txt line 1\ntroops.txt line 2\ntroops.txt line 3\ntroops.txt line 4\ntroops.txt line 5\n\n"
+                 "and 1525 more. Tools > Check Module (F7) lists them all."_s);
     }
 
     // A second update of the troop shown, without showing it again, encodes against its

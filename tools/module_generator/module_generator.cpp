@@ -329,11 +329,12 @@ QByteArray buildItems(const GeneratedModuleOptions &o, Random &rng)
 
 QByteArray buildFactions(const GeneratedModuleOptions &o, Random &rng)
 {
-    Writer w(o.crlf, qsizetype(o.factions) * (60 + 10 * (o.factions + 1)) + 64);
+    Writer w(o.crlf, qsizetype(o.factions + 1) * (60 + 10 * (o.factions + 1)) + 64);
     w.text("factionsfile version 1").endLine();
-    w.ch(' ').num(o.factions).endLine();
-    for (int j = 1; j <= o.factions; ++j) {
-        w.text("0 fac_gen_").num(j).ch(' ').text("Faction_").num(j).ch(' ');
+    w.ch(' ').num(o.factions + 1).endLine();
+    // Faction 0's line has no leading "0 ", as in the game's own files.
+    for (int j = 0; j <= o.factions; ++j) {
+        w.text(j == 0 ? "fac_gen_" : "0 fac_gen_").num(j).ch(' ').text("Faction_").num(j).ch(' ');
         w.field(0).fixed(rng.range(1, 9) * 10).field(rng.next() % 0x1000000);
         for (int r = 0; r <= o.factions; ++r)
             w.fixed(r == j ? 100 : rng.range(-10, 10) * 10);

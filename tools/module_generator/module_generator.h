@@ -65,8 +65,8 @@ struct GeneratedModuleFiles {
 // further tokens; items i with i % 4 == 3 are followed by one non-item line " 0" (fixed).
 // gb18030Names: items i with i % 7 == 3 have GB18030 names (fixed).
 //
-// factions.txt: header "factionsfile version 1" and " <factions>", then one "0 fac_..." line per
-// faction.
+// factions.txt: header "factionsfile version 1" and " <factions + 1>", then faction 0's line
+// "fac_gen_0 ..." and one "0 fac_..." line per further faction.
 //
 // party_templates.txt: header "partytemplatesfile version 1" and " <templates>", then one line per
 // template, every field followed by one blank. Personality of template t is 137, 7, 11, 312, 0,
@@ -79,7 +79,7 @@ struct GeneratedModuleFiles {
 // (record line ending with a blank, and a second line without " p_"). gb18030Names: parties p
 // with p % 6 == 1 have GB18030 names (fixed).
 //
-// Line counts: troops.txt 2 + troops * recordLines; factions.txt 2 + factions;
+// Line counts: troops.txt 2 + troops * recordLines; factions.txt 3 + factions;
 // party_templates.txt 2 + templates; parties.txt 2 + 2 * parties; item_kinds1.txt 2 + items +
 // the number of i < items with i % 4 == 3. Every line, the last included, ends in CR LF or LF.
 //
