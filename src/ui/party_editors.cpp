@@ -1,6 +1,7 @@
 // The party template and party editors. The line formats live in party_templates/ and
 // parties/; this file only moves values between the controls and the core's views.
 
+#include "references/missing_references.h"
 #include "ui/edit_session.h"
 #include "ui/field_validation.h"
 #include "ui/party_editor.h"
@@ -13,10 +14,9 @@ namespace lancefall {
 
 namespace {
 
-void chooseFirst(const std::initializer_list<QComboBox *> &choosers)
+int first(const QComboBox *chooser)
 {
-    for (QComboBox *chooser : choosers)
-        chooser->setCurrentIndex(chooser->model()->rowCount() > 0 ? 0 : -1);
+    return chooser->model()->rowCount() > 0 ? 0 : -1;
 }
 
 } // namespace
@@ -33,8 +33,8 @@ TemplateEditor::TemplateEditor(Ui::MainWindow &form, const EditorContext &contex
     chkPTPrisoner = {ui.chkPTPrisoner_0, ui.chkPTPrisoner_1, ui.chkPTPrisoner_2,
                      ui.chkPTPrisoner_3, ui.chkPTPrisoner_4, ui.chkPTPrisoner_5};
     for (QComboBox *slot : cmbPTTroops)
-        slot->setModel(session().model(RecordList::TroopSlots));
-    ui.cmbPTFactions->setModel(session().factionsModel());
+        chooseReferences(slot, session().model(RecordList::TroopSlots));
+    chooseReferences(ui.cmbPTFactions, session().factionsModel());
 
     for (int p = 0; p < kPersonalityCount; ++p)
         ui.cmbPTPersonality->addItem(personalityPreset(Personality(p)).entry, p);
@@ -66,13 +66,14 @@ TemplateEditor::TemplateEditor(Ui::MainWindow &form, const EditorContext &contex
 
 void TemplateEditor::moduleLoaded()
 {
-    chooseFirst({ui.cmbPTTroops_0, ui.cmbPTTroops_1, ui.cmbPTTroops_2, ui.cmbPTTroops_3, ui.cmbPTTroops_4,
-                 ui.cmbPTTroops_5, ui.cmbPTFactions});
+    for (QComboBox *chooser : {ui.cmbPTTroops_0, ui.cmbPTTroops_1, ui.cmbPTTroops_2, ui.cmbPTTroops_3,
+                               ui.cmbPTTroops_4, ui.cmbPTTroops_5, ui.cmbPTFactions})
+        showPosition(chooser, first(chooser));
 }
 
 int TemplateEditor::chosenFaction() const
 {
-    return ui.cmbPTFactions->currentIndex();
+    return positionOf(ui.cmbPTFactions);
 }
 
 Status TemplateEditor::decode(qsizetype k)
@@ -85,7 +86,7 @@ Status TemplateEditor::decode(qsizetype k)
     ui.txtPTID->setText(view.id);
     ui.txtPTName->setText(view.name);
     ui.txtPTMenu->setText(view.menu);
-    ui.cmbPTFactions->setCurrentIndex(view.faction);
+    showPosition(ui.cmbPTFactions, view.faction);
     {
         const QSignalBlocker blocker(ui.cmbPTPersonality);
         ui.cmbPTPersonality->setCurrentIndex(ui.cmbPTPersonality->findData(int(view.personality)));
@@ -93,11 +94,12 @@ Status TemplateEditor::decode(qsizetype k)
     cmbPTPersonality_Click();
     for (int s = 0; s < kMemberSlots; ++s) {
         const TemplateSlot &slot = view.members[s];
-        cmbPTTroops[s]->setCurrentIndex(slot.troop);
+        showPosition(cmbPTTroops[s], slot.troop);
         txtPTMin[s]->setText(slot.min);
         txtPTMax[s]->setText(slot.max);
         chkPTPrisoner[s]->setChecked(slot.prisoner);
     }
+    tellMissing(missingReferences(session().module(), view));
     return success();
 }
 
@@ -158,10 +160,10 @@ Result<ModuleChange> TemplateEditor::encode(qsizetype k) const
     view.id = ui.txtPTID->text();
     view.name = ui.txtPTName->text();
     view.menu = ui.txtPTMenu->text();
-    view.faction = ui.cmbPTFactions->currentIndex();
+    view.faction = positionOf(ui.cmbPTFactions);
     view.personality = Personality(ui.cmbPTPersonality->currentData().toInt());
     for (int s = 0; s < kMemberSlots; ++s) {
-        view.members[s].troop = cmbPTTroops[s]->currentIndex();
+        view.members[s].troop = positionOf(cmbPTTroops[s]);
         view.members[s].min = txtPTMin[s]->text();
         view.members[s].max = txtPTMax[s]->text();
         view.members[s].prisoner = chkPTPrisoner[s]->isChecked();
@@ -176,8 +178,7 @@ Result<ModuleChange> TemplateEditor::encodeSeveral(const QList<qsizetype> &recor
         return edited(field) ? std::optional<QString>(field->text()) : std::nullopt;
     };
     const auto position = [this](QComboBox *chooser) {
-        return edited(chooser) && chooser->currentIndex() >= 0 ? std::optional<int>(chooser->currentIndex())
-                                                               : std::nullopt;
+        return edited(chooser) && positionOf(chooser) >= 0 ? std::optional<int>(positionOf(chooser)) : std::nullopt;
     };
     edit.name = text(ui.txtPTName);
     edit.menu = text(ui.txtPTMenu);
@@ -198,8 +199,8 @@ PartyEditor::PartyEditor(Ui::MainWindow &form, const EditorContext &context)
     : RecordEditor(RecordKind::Party, context, form.frmParties, form.lstParties, form.txtFilterParties)
     , ui(form)
 {
-    ui.cmbPTemplates->setModel(session().model(RecordList::Templates));
-    ui.cmbPFactions->setModel(session().factionsModel());
+    chooseReferences(ui.cmbPTemplates, session().model(RecordList::Templates));
+    chooseReferences(ui.cmbPFactions, session().factionsModel());
     for (QLineEdit *field : {ui.txtPartiesID, ui.txtPartiesName})
         context.validator.attach(field, FieldRule::NoBlanks);
     watchEdits();
@@ -207,12 +208,13 @@ PartyEditor::PartyEditor(Ui::MainWindow &form, const EditorContext &context)
 
 void PartyEditor::moduleLoaded()
 {
-    chooseFirst({ui.cmbPTemplates, ui.cmbPFactions});
+    for (QComboBox *chooser : {ui.cmbPTemplates, ui.cmbPFactions})
+        showPosition(chooser, first(chooser));
 }
 
 int PartyEditor::chosenFaction() const
 {
-    return ui.cmbPFactions->currentIndex();
+    return positionOf(ui.cmbPFactions);
 }
 
 Status PartyEditor::decode(qsizetype k)
@@ -223,8 +225,9 @@ Status PartyEditor::decode(qsizetype k)
     ui.txtPartiesID->setEnabled(true);
     ui.txtPartiesID->setText(decoded->id);
     ui.txtPartiesName->setText(decoded->name);
-    ui.cmbPTemplates->setCurrentIndex(decoded->partyTemplate);
-    ui.cmbPFactions->setCurrentIndex(decoded->faction);
+    showPosition(ui.cmbPTemplates, decoded->partyTemplate);
+    showPosition(ui.cmbPFactions, decoded->faction);
+    tellMissing(missingReferences(session().module(), *decoded));
     return success();
 }
 
@@ -253,8 +256,8 @@ Result<ModuleChange> PartyEditor::encodeSeveral(const QList<qsizetype> &records)
         edit.name = ui.txtPartiesName->text();
     for (const auto &[chooser, field] : {std::pair(ui.cmbPTemplates, &edit.partyTemplate),
                                         std::pair(ui.cmbPFactions, &edit.faction)}) {
-        if (edited(chooser) && chooser->currentIndex() >= 0)
-            *field = chooser->currentIndex();
+        if (edited(chooser) && positionOf(chooser) >= 0)
+            *field = positionOf(chooser);
     }
     return session().document().partiesChange(records, edit);
 }
@@ -264,8 +267,8 @@ Result<ModuleChange> PartyEditor::encode(qsizetype k) const
     PartyView view;
     view.id = ui.txtPartiesID->text();
     view.name = ui.txtPartiesName->text();
-    view.partyTemplate = ui.cmbPTemplates->currentIndex();
-    view.faction = ui.cmbPFactions->currentIndex();
+    view.partyTemplate = positionOf(ui.cmbPTemplates);
+    view.faction = positionOf(ui.cmbPFactions);
     return session().document().partyUpdate(k, view);
 }
 

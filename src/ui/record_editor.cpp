@@ -3,7 +3,9 @@
 #include "ui/edit_session.h"
 #include "ui/edit_tracker.h"
 #include "ui/field_validation.h"
+#include "references/missing_references.h"
 #include "ui/record_filter.h"
+#include "ui/reference_chooser.h"
 #include "ui/services.h"
 
 #include <QCheckBox>
@@ -150,13 +152,28 @@ void RecordEditor::show(const QList<qsizetype> &records)
         shown = decode(records.first());
     else if (records.size() > 1)
         shown = decodeSeveral(records);
-    if (!shown)
+    if (!shown) {
+        // The list highlights the records that failed: the view must not keep showing others.
+        clearView();
         showError(shown.error());
-    else
+    } else {
         mShown = records;
+    }
     setSeveral(mShown.size() > 1);
     if (mShown.size() > 1)
         emit status(tr("%1 selected").arg(countedRecords(mKind, mShown.size())));
+}
+
+void RecordEditor::clearView()
+{
+    for (QLineEdit *field : mFrame->findChildren<QLineEdit *>()) {
+        if (field != mFilter->field() && !qobject_cast<QComboBox *>(field->parentWidget()))
+            field->clear();
+    }
+    for (QComboBox *chooser : mFrame->findChildren<QComboBox *>())
+        showPosition(chooser, -1);
+    for (QCheckBox *box : mFrame->findChildren<QCheckBox *>())
+        box->setChecked(false);
 }
 
 void RecordEditor::setSeveral(bool several)
@@ -274,9 +291,41 @@ void RecordEditor::showShared(QLineEdit *field, const std::optional<QString> &va
     field->setPlaceholderText(value ? QString() : tr("(several values)"));
 }
 
-void RecordEditor::showShared(QComboBox *chooser, std::optional<int> position)
+void RecordEditor::chooseReferences(QComboBox *chooser, QAbstractItemModel *entries)
 {
-    chooser->setCurrentIndex(position.value_or(-1));
+    mReferences.insert(chooser, new ReferenceChooser(chooser, entries));
+}
+
+void RecordEditor::showPosition(QComboBox *chooser, int position) const
+{
+    if (ReferenceChooser *references = mReferences.value(chooser))
+        references->show(position);
+    else
+        chooser->setCurrentIndex(position);
+}
+
+int RecordEditor::positionOf(const QComboBox *chooser) const
+{
+    const ReferenceChooser *references = mReferences.value(chooser);
+    return references ? references->position() : chooser->currentIndex();
+}
+
+void RecordEditor::tellMissing(const QList<MissingReference> &missing)
+{
+    QStringList named;
+    for (const MissingReference &reference : missing)
+        named.append(tr("%1 names %2").arg(reference.field).arg(reference.number));
+    if (!named.isEmpty())
+        emit status(tr("%1, which does not exist: choose an entry to replace it, or Update keeps it")
+                        .arg(named.join(tr("; "))));
+}
+
+void RecordEditor::showShared(QComboBox *chooser, std::optional<int> position) const
+{
+    if (ReferenceChooser *references = mReferences.value(chooser))
+        references->show(position);
+    else
+        chooser->setCurrentIndex(position.value_or(-1));
     const QString placeholder = position ? QString() : tr("(several values)");
     if (chooser->lineEdit())
         chooser->lineEdit()->setPlaceholderText(placeholder);

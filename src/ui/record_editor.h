@@ -3,11 +3,13 @@
 #include "lines/error.h"
 #include "workspace/record_kind.h"
 
+#include <QHash>
 #include <QList>
 #include <QObject>
 
 #include <optional>
 
+class QAbstractItemModel;
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
@@ -18,6 +20,8 @@ namespace lancefall {
 
 class EditSession;
 class EditTracker;
+class ReferenceChooser;
+struct MissingReference;
 class FieldValidator;
 class MessageService;
 class QuestionService;
@@ -109,6 +113,8 @@ protected:
     virtual Result<ModuleChange> encodeSeveral(const QList<qsizetype> &records) const = 0;
     // A load filled the lists anew: the choosers take their first entries.
     virtual void moduleLoaded() = 0;
+    // Empties the controls: the records selected could not be shown.
+    virtual void clearView();
 
     // Notes the user's edits in the frame's controls but these (controls that choose
     // rather than edit, such as the item to add) and the filter. Called once the
@@ -122,8 +128,18 @@ protected:
 
     // Showing a selection: the value every record shares, or the sign that they differ.
     static void showShared(QLineEdit *field, const std::optional<QString> &value);
-    static void showShared(QComboBox *chooser, std::optional<int> position);
+    void showShared(QComboBox *chooser, std::optional<int> position) const;
     static void showShared(QCheckBox *box, std::optional<bool> checked);
+
+    // A chooser of troops, templates or factions that shows a stored reference to nothing
+    // as an entry of its own (see ReferenceChooser); `entries` is its list.
+    void chooseReferences(QComboBox *chooser, QAbstractItemModel *entries);
+    // Shows list position `position` in a chooser, a missing reference where it is one.
+    void showPosition(QComboBox *chooser, int position) const;
+    // The position a chooser names: the stored number of a missing reference it shows.
+    int positionOf(const QComboBox *chooser) const;
+    // Says in the status bar which references of the record shown name nothing.
+    void tellMissing(const QList<MissingReference> &missing);
     // The value every view shares, or none.
     template <typename View, typename Get>
     static auto shared(const QList<View> &views, Get get) -> std::optional<std::decay_t<decltype(get(views.first()))>>
@@ -152,6 +168,7 @@ private:
     RecordFilter *mFilter;
     EditTracker *mEdits;
     QList<QLineEdit *> mNumberFields;
+    QHash<const QComboBox *, ReferenceChooser *> mReferences;
     QList<qsizetype> mShown;
     // The editor itself is changing the selection: no question, no record shown.
     bool mSelecting = false;

@@ -1,6 +1,7 @@
 #include "ui/troop_editor.h"
 
 #include "fields/field_rules.h"
+#include "references/missing_references.h"
 #include "ui/edit_session.h"
 #include "ui/field_validation.h"
 #include "ui/services.h"
@@ -50,10 +51,10 @@ TroopEditor::TroopEditor(Ui::MainWindow &form, const EditorContext &context)
     mAttributeFields = {ui.TxtAttrStr, ui.txtAttrAgi, ui.txtAttrInt, ui.txtAttrCha, ui.txtLvl};
     mProficiencyFields = {ui.txt1hWeap, ui.txt2hWeap, ui.txtPole, ui.txtArch, ui.txtCross, ui.txtThrow, ui.txtFire};
 
-    ui.cmbUpgradePathA->setModel(session().model(RecordList::UpgradePaths));
-    ui.cmbUpgradePathB->setModel(session().model(RecordList::UpgradePaths));
+    chooseReferences(ui.cmbUpgradePathA, session().model(RecordList::UpgradePaths));
+    chooseReferences(ui.cmbUpgradePathB, session().model(RecordList::UpgradePaths));
     ui.cmbItems->setModel(session().itemsModel());
-    ui.cmbFactions->setModel(session().factionsModel());
+    chooseReferences(ui.cmbFactions, session().factionsModel());
     ui.ListItems->setModel(mInventoryLabels);
     ui.CmbRace->clear();
     for (int race = 0; race < kRaceCount; ++race)
@@ -99,12 +100,20 @@ void TroopEditor::moduleLoaded()
     mInventoryLabels->setStringList({});
     const auto first = [](const QComboBox *chooser) { return chooser->model()->rowCount() > 0 ? 0 : -1; };
     for (QComboBox *chooser : {ui.cmbUpgradePathA, ui.cmbUpgradePathB, ui.cmbItems, ui.cmbFactions})
-        chooser->setCurrentIndex(first(chooser));
+        showPosition(chooser, first(chooser));
+}
+
+void TroopEditor::clearView()
+{
+    RecordEditor::clearView();
+    mInventory = InventoryState{};
+    mInventoryChanges.clear();
+    showInventory();
 }
 
 int TroopEditor::chosenFaction() const
 {
-    return ui.cmbFactions->currentIndex();
+    return positionOf(ui.cmbFactions);
 }
 
 Status TroopEditor::decode(qsizetype k)
@@ -118,9 +127,9 @@ Status TroopEditor::decode(qsizetype k)
     ui.txtID->setText(view.id);
     ui.txtName1->setText(view.name1);
     ui.txtName2->setText(view.name2);
-    ui.cmbFactions->setCurrentIndex(view.faction);
-    ui.cmbUpgradePathA->setCurrentIndex(view.upgradeA);
-    ui.cmbUpgradePathB->setCurrentIndex(view.upgradeB);
+    showPosition(ui.cmbFactions, view.faction);
+    showPosition(ui.cmbUpgradePathA, view.upgradeA);
+    showPosition(ui.cmbUpgradePathB, view.upgradeB);
 
     const int option = genderOptionForRace(view.race);
     {
@@ -148,6 +157,7 @@ Status TroopEditor::decode(qsizetype k)
         context().messages.show(context().owner, decoded->missingItemsWarning, MessageLook::Plain);
     if (!decoded->unknownVersionWarning.isEmpty())
         context().messages.show(context().owner, decoded->unknownVersionWarning, MessageLook::Exclamation);
+    tellMissing(missingReferences(session().module(), view));
     return success();
 }
 
@@ -249,9 +259,9 @@ TroopView TroopEditor::viewOfControls() const
     view.id = ui.txtID->text();
     view.name1 = ui.txtName1->text();
     view.name2 = ui.txtName2->text();
-    view.faction = ui.cmbFactions->currentIndex();
-    view.upgradeA = ui.cmbUpgradePathA->currentIndex();
-    view.upgradeB = ui.cmbUpgradePathB->currentIndex();
+    view.faction = positionOf(ui.cmbFactions);
+    view.upgradeA = positionOf(ui.cmbUpgradePathA);
+    view.upgradeB = positionOf(ui.cmbUpgradePathB);
     view.race = ui.CmbRace->currentIndex();
     for (int f = 0; f < kTroopFlagCount; ++f)
         view.flags[f] = mFlagBoxes[f]->checkState() == Qt::Checked;
@@ -279,8 +289,7 @@ Result<ModuleChange> TroopEditor::encodeSeveral(const QList<qsizetype> &records)
         return edited(field) ? std::optional<QString>(field->text()) : std::nullopt;
     };
     const auto position = [this](QComboBox *chooser) {
-        return edited(chooser) && chooser->currentIndex() >= 0 ? std::optional<int>(chooser->currentIndex())
-                                                               : std::nullopt;
+        return edited(chooser) && positionOf(chooser) >= 0 ? std::optional<int>(positionOf(chooser)) : std::nullopt;
     };
     edit.name1 = text(ui.txtName1);
     edit.name2 = text(ui.txtName2);

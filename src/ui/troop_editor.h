@@ -41,6 +41,7 @@ protected:
     Result<ModuleChange> encode(qsizetype k) const override;
     Result<ModuleChange> encodeSeveral(const QList<qsizetype> &records) const override;
     void moduleLoaded() override;
+    void clearView() override;
 
 private:
     void attachFieldRules();

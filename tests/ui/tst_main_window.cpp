@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QRadioButton>
+#include <QStatusBar>
 #include <QStringListModel>
 #include <QUndoStack>
 #include <QTemporaryDir>
@@ -243,11 +244,48 @@ private slots:
         QCOMPARE(editor.messages.texts(),
                  QStringList{QStringLiteral("Error #6: troops.txt line 17: the faction number \"x\" is not a number")});
         QVERIFY(!editor.ui.cmdUpdate->isEnabled());
+        // The view does not go on showing troop 1 while troop 2 is highlighted.
+        QVERIFY(editor.ui.txtID->text().isEmpty() && editor.ui.ListItems->model()->rowCount() == 0);
         editor.window.cmdUpdate_Click();
         QVERIFY(editor.messages.texts().last().startsWith(
             QStringLiteral("Error #16: the troop shown is not the one selected")));
         QCOMPARE(editor.window.session().module().troops.lines, splitLines(troops));
         QVERIFY(!editor.window.isWindowModified());
+    }
+
+    // A record naming a troop or template that does not exist is shown: the chooser holds the
+    // stored number as an entry of its own, an Update keeps it, choosing an entry replaces it.
+    void recordsWithBrokenReferencesOpen()
+    {
+        QTemporaryDir dir;
+        QVERIFY(copyFolder(sampleModule(), dir.path()));
+        QByteArray troops = readBytes(dir.filePath(QStringLiteral("troops.txt")));
+        troops.replace("trp_aurel_footman Aurel_Footman Aurel_Footmen 0 3145728 0 0 1 3 0",
+                       "trp_aurel_footman Aurel_Footman Aurel_Footmen 0 3145728 0 0 1 3 9999");
+        writeFile(dir.path(), QStringLiteral("troops.txt"), troops);
+        writeFile(dir.path(), QStringLiteral("parties.txt"),
+                  readBytes(dir.filePath(QStringLiteral("parties.txt"))).replace("5376 3 9 1", "5376 3 40 1"));
+        Editor editor;
+        editor.load(dir.path());
+        editor.select(editor.ui.ListTroops, 2);
+        QVERIFY(editor.messages.shown.isEmpty());
+        QCOMPARE(editor.ui.cmbUpgradePathB->currentText(), QStringLiteral("9999 - (missing)"));
+        QVERIFY(editor.window.statusBar()->currentMessage().startsWith(QStringLiteral("Upgrade path B names 9999")));
+        editor.ui.txtName1->setText(QStringLiteral("Aurel_Guard"));
+        editor.ui.cmdUpdate->click();
+        const auto line = [&](int n) { return editor.window.session().module().troops.lines.line(n).toByteArray(); };
+        QVERIFY2(line(17).endsWith(" 1 3 9999"), line(17).constData());
+        editor.ui.cmbUpgradePathB->setCurrentIndex(4);
+        emit editor.ui.cmbUpgradePathB->activated(4);
+        editor.ui.cmdUpdate->click();
+        QVERIFY2(line(17).endsWith(" 1 3 4"), line(17).constData());
+
+        editor.choose(QStringLiteral("parties.txt"));
+        editor.select(editor.ui.lstParties, 1);
+        QCOMPARE(editor.ui.cmbPTemplates->currentText(), QStringLiteral("40 - (missing)"));
+        editor.ui.txtPartiesName->setText(QStringLiteral("Aurelford"));
+        editor.ui.cmdUpdate->click();
+        QVERIFY(editor.window.session().module().parties.lines.line(5).contains("Aurelford 5376 3 40 1"));
     }
 
     void raceFollowsEachTroopShown()
