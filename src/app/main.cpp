@@ -1,9 +1,13 @@
 #include "ui/command_line.h"
 #include "ui/dialog_services.h"
+#include "ui/language.h"
 #include "ui/main_window.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QLocale>
+
+#include <cstdio>
 
 int main(int argc, char *argv[])
 {
@@ -28,12 +32,20 @@ int main(int argc, char *argv[])
     // Ties the window to the installed desktop entry, and so to its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.lancefall.ModuleEditor"));
     parser.process(app);
+    if (const QString problem = lancefall::commandLineProblem(parser); !problem.isEmpty()) {
+        fputs(qPrintable(problem + u'\n'), stderr);
+        return 2;
+    }
     const lancefall::EditorOptions options = lancefall::editorOptions(parser);
 
     lancefall::DialogMessageService messages;
     lancefall::DialogQuestionService questions;
     lancefall::DialogFolderPicker folders;
     lancefall::MainWindow window(messages, questions, folders);
+    // The language asked for on the command line, else the one chosen before, else the locale's.
+    window.setLanguage(options.language ? *lancefall::languageForCode(*options.language)
+                                        : window.rememberedLanguage().value_or(
+                                              lancefall::languageForLocale(QLocale::system())));
     window.show();
     if (options.folder)
         window.openFolder(*options.folder);

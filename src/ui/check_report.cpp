@@ -65,6 +65,17 @@ void CheckReport::check()
     ui->cmdShowFinding->setEnabled(!items.isEmpty());
 }
 
+void CheckReport::changeEvent(QEvent *event)
+{
+    // The findings are texts of the check: they are made again in the new language.
+    if (event->type() == QEvent::LanguageChange) {
+        ui->retranslateUi(this);
+        if (isVisible())
+            check();
+    }
+    QDialog::changeEvent(event);
+}
+
 void CheckReport::activateCurrent()
 {
     const int row = ui->lstFindings->indexOfTopLevelItem(ui->lstFindings->currentItem());

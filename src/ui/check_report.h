@@ -34,6 +34,9 @@ public:
 signals:
     void findingActivated(const lancefall::Finding &finding);
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
     void activateCurrent();
 

@@ -11,8 +11,19 @@ void describeCommandLine(QCommandLineParser &parser)
         QStringLiteral("Edits the troops, party templates and parties of a Lancefall module folder."));
     parser.addHelpOption();
     parser.addVersionOption();
+    parser.addOption({QStringLiteral("language"),
+                      QStringLiteral("The language of the interface for this run: en (English) or zh (Chinese)."),
+                      QStringLiteral("en|zh")});
     parser.addPositionalArgument(QStringLiteral("folder"), QStringLiteral("The module folder to open at start."),
                                  QStringLiteral("[folder]"));
+}
+
+QString commandLineProblem(const QCommandLineParser &parser)
+{
+    const QString language = parser.value(QStringLiteral("language"));
+    if (parser.isSet(QStringLiteral("language")) && language != QLatin1String("en") && language != QLatin1String("zh"))
+        return QStringLiteral("Unknown language \"%1\": use en or zh.").arg(language);
+    return {};
 }
 
 EditorOptions editorOptions(const QCommandLineParser &parser)
@@ -21,6 +32,8 @@ EditorOptions editorOptions(const QCommandLineParser &parser)
     const QStringList arguments = parser.positionalArguments();
     if (!arguments.isEmpty() && !arguments.first().isEmpty())
         options.folder = QFileInfo(arguments.first()).absoluteFilePath();
+    if (parser.isSet(QStringLiteral("language")))
+        options.language = parser.value(QStringLiteral("language"));
     return options;
 }
 

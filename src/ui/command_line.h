@@ -9,7 +9,8 @@ class QCommandLineParser;
 
 namespace lancefall {
 
-// The editor's command line: lancefall-editor [FOLDER], with --help and --version.
+// The editor's command line: lancefall-editor [--language en|zh] [FOLDER], with --help and
+// --version.
 void describeCommandLine(QCommandLineParser &parser);
 
 // What the command line asks of the editor once its window is up. An option is added
@@ -17,6 +18,8 @@ void describeCommandLine(QCommandLineParser &parser);
 struct EditorOptions {
     // The module folder to open at start, made absolute against the current directory.
     std::optional<QString> folder;
+    // The language of the interface for this run, "en" or "zh", over the one remembered.
+    std::optional<QString> language;
 };
 
 EditorOptions editorOptions(const QCommandLineParser &parser);
@@ -24,5 +27,8 @@ EditorOptions editorOptions(const QCommandLineParser &parser);
 // Whether the arguments (the program's name first) are well formed and ask for --help or
 // --version, which are answered on the terminal before any window system is reached.
 bool answersWithoutWindow(const QStringList &arguments);
+
+// What is wrong with the options given, for the terminal; empty when nothing is.
+QString commandLineProblem(const QCommandLineParser &parser);
 
 } // namespace lancefall

@@ -1,11 +1,17 @@
 #include "ui/dialog_services.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
 
 namespace lancefall {
+
+QString programTitle()
+{
+    return QCoreApplication::translate("Dialogs", "Lancefall Module Editor");
+}
 
 namespace {
 
@@ -32,16 +38,16 @@ QMessageBox::Icon iconOf(MessageLook look)
 
 void DialogMessageService::show(QWidget *owner, const QString &text, MessageLook look)
 {
-    QMessageBox box(iconOf(look), kProgramTitle, text, QMessageBox::Ok, owner);
+    QMessageBox box(iconOf(look), programTitle(), text, QMessageBox::Ok, owner);
     box.setTextFormat(Qt::PlainText);
     box.exec();
 }
 
 bool DialogMessageService::showDismissible(QWidget *owner, const QString &text, MessageLook look)
 {
-    QMessageBox box(iconOf(look), kProgramTitle, text, QMessageBox::Ok, owner);
+    QMessageBox box(iconOf(look), programTitle(), text, QMessageBox::Ok, owner);
     box.setTextFormat(Qt::PlainText);
-    box.setCheckBox(new QCheckBox(QStringLiteral("Don't show this again")));
+    box.setCheckBox(new QCheckBox(QCoreApplication::translate("Dialogs", "Don't show this again")));
     box.exec();
     return box.checkBox()->isChecked();
 }
@@ -58,10 +64,12 @@ QString fileList(const QStringList &files)
 CloseAnswer DialogQuestionService::askSaveChanges(QWidget *owner, SaveMoment moment)
 {
     const QString text = moment == SaveMoment::Closing
-        ? QStringLiteral("The module has updates that are not saved. Save them before closing?")
-        : QStringLiteral("The module has updates that are not saved. Save them before opening another folder?");
+        ? QCoreApplication::translate("Dialogs", "The module has updates that are not saved. Save them before closing?")
+        : QCoreApplication::translate("Dialogs",
+                                      "The module has updates that are not saved. Save them before opening another "
+                                      "folder?");
     const auto answer = QMessageBox::question(
-        owner, kProgramTitle, text, QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
+        owner, programTitle(), text, QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
     switch (answer) {
     case QMessageBox::Save:
         return CloseAnswer::Save;
@@ -75,8 +83,9 @@ CloseAnswer DialogQuestionService::askSaveChanges(QWidget *owner, SaveMoment mom
 ApplyAnswer DialogQuestionService::askApplyEdits(QWidget *owner, const QString &record)
 {
     const auto answer = QMessageBox::question(
-        owner, kProgramTitle,
-        QStringLiteral("The fields of %1 were changed without Update. Apply the changes before leaving it?")
+        owner, programTitle(),
+        QCoreApplication::translate("Dialogs",
+                                    "The fields of %1 were changed without Update. Apply the changes before leaving it?")
             .arg(record),
         QMessageBox::Apply | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Apply);
     switch (answer) {
@@ -91,15 +100,16 @@ ApplyAnswer DialogQuestionService::askApplyEdits(QWidget *owner, const QString &
 
 bool DialogQuestionService::askOverwrite(QWidget *owner, const QString &folder, const QStringList &files)
 {
-    QMessageBox box(QMessageBox::Warning, kProgramTitle,
-                    QStringLiteral("These files in ") + folder
-                        + QStringLiteral(" were changed on disk by another program since the editor loaded or saved "
-                                         "them:")
-                        + fileList(files)
-                        + QStringLiteral("Overwrite them with the editor's version? Cancel writes nothing."),
+    QMessageBox box(QMessageBox::Warning, programTitle(),
+                    QCoreApplication::translate("Dialogs",
+                                                "These files in %1 were changed on disk by another program since the "
+                                                "editor loaded or saved them:%2Overwrite them with the editor's "
+                                                "version? Cancel writes nothing.")
+                        .arg(folder, fileList(files)),
                     QMessageBox::Cancel, owner);
     box.setTextFormat(Qt::PlainText);
-    QPushButton *overwrite = box.addButton(QStringLiteral("Overwrite"), QMessageBox::DestructiveRole);
+    QPushButton *overwrite
+        = box.addButton(QCoreApplication::translate("Dialogs", "Overwrite"), QMessageBox::DestructiveRole);
     box.setDefaultButton(QMessageBox::Cancel);
     box.exec();
     return box.clickedButton() == overwrite;
@@ -107,14 +117,15 @@ bool DialogQuestionService::askOverwrite(QWidget *owner, const QString &folder, 
 
 bool DialogQuestionService::askReload(QWidget *owner, const QString &folder, const QStringList &files)
 {
-    QMessageBox box(QMessageBox::Question, kProgramTitle,
-                    QStringLiteral("These files in ") + folder
-                        + QStringLiteral(" were changed on disk by another program:") + fileList(files)
-                        + QStringLiteral("Load the module again to see the changes?"),
+    QMessageBox box(QMessageBox::Question, programTitle(),
+                    QCoreApplication::translate("Dialogs",
+                                                "These files in %1 were changed on disk by another program:%2Load the "
+                                                "module again to see the changes?")
+                        .arg(folder, fileList(files)),
                     QMessageBox::NoButton, owner);
     box.setTextFormat(Qt::PlainText);
-    QPushButton *reload = box.addButton(QStringLiteral("Reload"), QMessageBox::AcceptRole);
-    box.addButton(QStringLiteral("Keep"), QMessageBox::RejectRole);
+    QPushButton *reload = box.addButton(QCoreApplication::translate("Dialogs", "Reload"), QMessageBox::AcceptRole);
+    box.addButton(QCoreApplication::translate("Dialogs", "Keep"), QMessageBox::RejectRole);
     box.setDefaultButton(reload);
     box.exec();
     return box.clickedButton() == reload;

@@ -4,8 +4,8 @@
 
 namespace lancefall {
 
-// The title of every message box.
-inline const QString kProgramTitle = QStringLiteral("Lancefall Module Editor");
+// The program's name, the title of every message box, in the language of the interface.
+QString programTitle();
 
 // The real services: modal QMessageBox and QFileDialog.
 class DialogMessageService : public MessageService {

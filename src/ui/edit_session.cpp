@@ -39,7 +39,9 @@ EditSession::EditSession(QObject *parent) : QObject(parent), mUndoStack(new QUnd
 
 EditSession::~EditSession()
 {
-    // The steps refer to the session: they go first.
+    // The steps refer to the session: they go first, and quietly, as what follows the history
+    // may be going too.
+    mUndoStack->blockSignals(true);
     delete mUndoStack;
 }
 

@@ -11,6 +11,7 @@ const QString kRecentKey = QStringLiteral("recentFolders");
 const QString kConfirmKey = QStringLiteral("confirmUpdates");
 const QString kGeometryKey = QStringLiteral("window/geometry");
 const QString kStateKey = QStringLiteral("window/state");
+const QString kLanguageKey = QStringLiteral("language");
 
 bool remembers()
 {
@@ -28,6 +29,13 @@ EditorSettings::EditorSettings()
     mConfirmUpdates = settings.value(kConfirmKey, true).toBool();
     mGeometry = settings.value(kGeometryKey).toByteArray();
     mState = settings.value(kStateKey).toByteArray();
+    mLanguage = settings.value(kLanguageKey).toString();
+}
+
+void EditorSettings::setLanguage(const QString &code)
+{
+    mLanguage = code;
+    store(kLanguageKey, code);
 }
 
 void EditorSettings::store(const QString &key, const QVariant &value) const

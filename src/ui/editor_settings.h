@@ -24,6 +24,10 @@ public:
     bool confirmUpdates() const { return mConfirmUpdates; }
     void setConfirmUpdates(bool confirm);
 
+    // The language chosen in View > Language ("en", "zh"), empty when none was chosen.
+    QString language() const { return mLanguage; }
+    void setLanguage(const QString &code);
+
     QByteArray windowGeometry() const { return mGeometry; }
     QByteArray windowState() const { return mState; }
     void setWindow(const QByteArray &geometry, const QByteArray &state);
@@ -34,6 +38,7 @@ private:
     QStringList mRecent;
     bool mConfirmUpdates = true;
     QByteArray mGeometry, mState;
+    QString mLanguage;
 };
 
 } // namespace lancefall

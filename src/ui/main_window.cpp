@@ -6,6 +6,7 @@
 #include "ui/dialog_services.h"
 #include "ui/edit_session.h"
 #include "ui/field_validation.h"
+#include "ui/language.h"
 #include "ui/module_watcher.h"
 #include "ui/navigation.h"
 #include "ui/party_editor.h"
@@ -28,8 +29,6 @@ namespace lancefall {
 
 namespace {
 
-const QString kBrowseTitle = QStringLiteral("Select a Lancefall module folder to modify:");
-
 bool isRedo(const QKeyEvent *key)
 {
     return key->matches(QKeySequence::Redo) || key->keyCombination() == QKeyCombination(Qt::CTRL | Qt::Key_Y)
@@ -48,9 +47,10 @@ MainWindow::MainWindow(MessageService &messages, QuestionService &questions, Fol
     , mValidator(new FieldValidator(messages, this, this))
     , mWatcher(new ModuleWatcher(*mSession, messages, questions, this,
                                  [this] { return mSession->isModified() || editedEditor(); }))
+    , mTranslations(new Translations(this))
 {
     ui->setupUi(this);
-    setWindowTitle(kProgramTitle + QLatin1Char(' ') + QStringLiteral(LANCEFALL_VERSION) + QStringLiteral("[*]"));
+    setWindowTitle(programTitle() + QLatin1Char(' ') + QStringLiteral(LANCEFALL_VERSION) + QStringLiteral("[*]"));
 
     const EditorContext context{*mSession, mMessages, mQuestions, *mValidator, this};
     mEditors = {new TroopEditor(*ui, context), new TemplateEditor(*ui, context), new PartyEditor(*ui, context)};
@@ -131,7 +131,7 @@ void MainWindow::updateCommands()
     // Update acts only on a record that its view shows.
     ui->cmdUpdate->setEnabled(kind && editor(*kind).canApply());
     ui->actionUpdate->setEnabled(ui->cmdUpdate->isEnabled());
-    const QString title = kProgramTitle + QLatin1Char(' ') + QStringLiteral(LANCEFALL_VERSION);
+    const QString title = programTitle() + QLatin1Char(' ') + QStringLiteral(LANCEFALL_VERSION);
     setWindowTitle(
         loaded ? QFileInfo(QDir::cleanPath(QDir::fromNativeSeparators(mSession->document().folder()))).fileName()
                 + QStringLiteral("[*] - ") + title
@@ -154,7 +154,7 @@ void MainWindow::cmdBrowse_Click()
     cBrowseFolder browser(mFolders);
     browser.sFolder = ui->txtFolder->text();
     browser.lhWnd = this;
-    browser.sTitle = kBrowseTitle;
+    browser.sTitle = tr("Select a Lancefall module folder to modify:");
     browser.ShowBrowse();
     if (browser.bCancelled)
         return;
@@ -166,9 +166,8 @@ bool MainWindow::openFolder(const QString &chosen)
     QString folder = QDir::toNativeSeparators(chosen);
     addBackSlash(folder);
     if (!QFileInfo(chosen).isDir()) {
-        mMessages.show(this, QStringLiteral("The folder ") + folder + QStringLiteral(" does not exist."),
-                       MessageLook::Critical);
-        statusBar()->showMessage(QStringLiteral("Could not open ") + folder);
+        mMessages.show(this, tr("The folder %1 does not exist.").arg(folder), MessageLook::Critical);
+        statusBar()->showMessage(tr("Could not open %1").arg(folder));
         return false;
     }
     return leaveModule(SaveMoment::OpeningFolder) && loadFolder(folder);
@@ -185,7 +184,7 @@ bool MainWindow::loadFolder(const QString &folder)
                 showError(mMessages, this, *failure);
         }
         mMessages.show(this, report.unableToOpenMessage(), MessageLook::Critical);
-        statusBar()->showMessage(QStringLiteral("Could not open ") + folder);
+        statusBar()->showMessage(tr("Could not open %1").arg(folder));
         return false;
     }
 
@@ -195,7 +194,7 @@ bool MainWindow::loadFolder(const QString &folder)
     fillRecentFolders();
     setCurrentKind(RecordKind::Troop);
     const ModuleDocument &document = mSession->document();
-    statusBar()->showMessage(QStringLiteral("Opened %1: %2 troops, %3 templates, %4 parties")
+    statusBar()->showMessage(tr("Opened %1: %2 troops, %3 templates, %4 parties")
                                  .arg(folder)
                                  .arg(document.recordCount(RecordKind::Troop))
                                  .arg(document.recordCount(RecordKind::PartyTemplate))
@@ -253,8 +252,8 @@ void MainWindow::changeStepped(const ModuleChange &change, ChangeStep step)
         other->discardEdits();
     setCurrentKind(kind);
     editor(kind).showRecords(change.recordsOf(kind));
-    statusBar()->showMessage((step == ChangeStep::Undone ? QStringLiteral("Undid ") : QStringLiteral("Redid "))
-                             + change.text);
+    statusBar()->showMessage(step == ChangeStep::Undone ? tr("Undid %1").arg(change.text)
+                                                        : tr("Redid %1").arg(change.text));
 }
 
 void MainWindow::showRecord(RecordKind kind, qsizetype k)
@@ -284,6 +283,29 @@ bool MainWindow::cmdSave_Click()
     mMessages.show(this, report.message(), report.ok() ? MessageLook::Plain : MessageLook::Critical);
     statusBar()->showMessage(saveStatus(report));
     return report.ok();
+}
+
+void MainWindow::setLanguage(Language language)
+{
+    mTranslations->apply(language);
+    for (QAction *action : ui->menuView->findChildren<QAction *>()) {
+        if (action->data().isValid() && action->isCheckable())
+            action->setChecked(action->data().toInt() == int(mTranslations->language()));
+    }
+}
+
+std::optional<Language> MainWindow::rememberedLanguage() const
+{
+    return languageForCode(mSettings.language());
+}
+
+void MainWindow::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        ui->retranslateUi(this);
+        retranslate();
+    }
+    QMainWindow::changeEvent(event);
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

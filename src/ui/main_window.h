@@ -23,8 +23,10 @@ class MessageService;
 class ModuleWatcher;
 class QuestionService;
 class RecordEditor;
+class Translations;
 class UsedByPanel;
 enum class ChangeStep;
+enum class Language;
 enum class SaveMoment;
 struct Finding;
 
@@ -43,6 +45,11 @@ public:
     Ui::MainWindow &form() { return *ui; }
     RecordEditor &editor(RecordKind kind) const { return *mEditors[indexOf(kind)]; }
 
+    // Shows the interface in a language at once: every open view, panel and list caption.
+    void setLanguage(Language language);
+    // The language last chosen in View > Language, none when none was.
+    std::optional<Language> rememberedLanguage() const;
+
     // Opens the module in folder as Browse does once a folder is chosen (the command line
     // and the recent folders use it): unsaved work is asked about first; true when the
     // module was loaded.
@@ -59,6 +66,7 @@ public:
     bool cmdSave_Click();
 
 protected:
+    void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
     void hideEvent(QHideEvent *event) override;
@@ -81,6 +89,8 @@ private:
     // Menus and what the menus reach (navigation.cpp), the panels (panels.cpp).
     void setUpMenus();
     void setUpPanels();
+    // The texts the code gives menus, actions and panels, in the language of the interface.
+    void retranslate();
     void findInView();
     void updateFromShortcut();
     void fillRecentFolders();
@@ -104,6 +114,7 @@ private:
     UsedByPanel *mUsedBy = nullptr;
     CheckReport *mCheckReport = nullptr;
     EditorSettings mSettings;
+    Translations *mTranslations;
 };
 
 } // namespace lancefall

@@ -100,11 +100,10 @@ void ModuleWatcher::settled()
     }
     // The updates decide: a save asks before it replaces a changed file.
     mMessages.show(mOwner,
-                   QStringLiteral("These files in ") + mSession.document().folder()
-                       + QStringLiteral(" were changed on disk by another program:\n\n  ")
-                       + fileNames(changed).join(QStringLiteral("\n  "))
-                       + QStringLiteral("\n\nThe module has changes that are not saved, so it is not loaded again. "
-                                        "Saving asks before it replaces a file that was changed."),
+                   tr("These files in %1 were changed on disk by another program:\n\n  %2\n\nThe module has "
+                      "changes that are not saved, so it is not loaded again. Saving asks before it replaces a "
+                      "file that was changed.")
+                       .arg(mSession.document().folder(), fileNames(changed).join(QStringLiteral("\n  "))),
                    MessageLook::Exclamation);
 }
 

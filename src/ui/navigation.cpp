@@ -10,6 +10,7 @@
 #include "ui/edit_session.h"
 #include "ui/field_validation.h"
 #include "ui/full_text_tips.h"
+#include "ui/language.h"
 #include "ui/main_window.h"
 #include "ui/record_editor.h"
 #include "ui/record_filter.h"
@@ -18,12 +19,32 @@
 #include "ui/used_by.h"
 #include "ui_main_window.h"
 
+#include <QCoreApplication>
+#include <QActionGroup>
 #include <QDir>
+#include <QDockWidget>
+#include <QMenu>
+#include <QUndoView>
 #include <QFileInfo>
 #include <QStringListModel>
 #include <QUndoStack>
 
 namespace lancefall {
+
+namespace {
+
+// Undo and redo name the step they take.
+void nameSteps(QAction *undo, QAction *redo, const QUndoStack &history)
+{
+    if (undo)
+        undo->setText(history.canUndo() ? QCoreApplication::translate("MainWindow", "&Undo %1").arg(history.undoText())
+                                        : QCoreApplication::translate("MainWindow", "&Undo"));
+    if (redo)
+        redo->setText(history.canRedo() ? QCoreApplication::translate("MainWindow", "&Redo %1").arg(history.redoText())
+                                        : QCoreApplication::translate("MainWindow", "&Redo"));
+}
+
+} // namespace
 
 QString saveStatus(const SaveReport &report)
 {
@@ -34,10 +55,10 @@ QString saveStatus(const SaveReport &report)
     }
     const qsizetype saved = qsizetype(report.files.size()) - kept.size();
     if (kept.isEmpty())
-        return QStringLiteral("Saved %1 files").arg(saved);
+        return QCoreApplication::translate("MainWindow", "Saved %1 files").arg(saved);
     if (saved == 0)
-        return QStringLiteral("Not saved: ") + report.failures.value(0).message();
-    return QStringLiteral("Saved %1 of %2 files; not written: %3")
+        return QCoreApplication::translate("MainWindow", "Not saved: %1").arg(report.failures.value(0).message());
+    return QCoreApplication::translate("MainWindow", "Saved %1 of %2 files; not written: %3")
         .arg(saved)
         .arg(report.files.size())
         .arg(kept.join(QStringLiteral(", ")));
@@ -83,18 +104,26 @@ void MainWindow::setUpMenus()
     connect(ui->actionConfirmUpdates, &QAction::toggled, this, [this](bool on) { mSettings.setConfirmUpdates(on); });
     connect(ui->actionAbout, &QAction::triggered, this, [this] {
         mMessages.show(this,
-                       kProgramTitle + QLatin1Char(' ') + QStringLiteral(LANCEFALL_VERSION)
-                           + QStringLiteral("\n\nEdits the troops, party templates and parties of a Lancefall module "
-                                            "and writes them back in the game's own text formats.\n\nQt ")
-                           + QString::fromLatin1(qVersion()),
+                       tr("%1 %2\n\nEdits the troops, party templates and parties of a Lancefall module and "
+                          "writes them back in the game's own text formats.\n\nQt %3")
+                           .arg(programTitle(), QStringLiteral(LANCEFALL_VERSION), QString::fromLatin1(qVersion())),
                        MessageLook::Information);
     });
 
-    QAction *undo = mSession->undoStack().createUndoAction(this, QStringLiteral("Undo"));
+    // Undo and redo name the step they take, in the language of the interface.
+    QUndoStack &history = mSession->undoStack();
+    auto *undo = new QAction(this);
     undo->setObjectName(QStringLiteral("actionUndo"));
     undo->setShortcuts(QKeySequence::Undo);
-    QAction *redo = mSession->undoStack().createRedoAction(this, QStringLiteral("Redo"));
+    undo->setEnabled(false);
+    connect(undo, &QAction::triggered, &history, &QUndoStack::undo);
+    connect(&history, &QUndoStack::canUndoChanged, undo, &QAction::setEnabled);
+    auto *redo = new QAction(this);
     redo->setObjectName(QStringLiteral("actionRedo"));
+    redo->setEnabled(false);
+    connect(redo, &QAction::triggered, &history, &QUndoStack::redo);
+    connect(&history, &QUndoStack::canRedoChanged, redo, &QAction::setEnabled);
+    connect(&history, &QUndoStack::indexChanged, this, [undo, redo, &history] { nameSteps(undo, redo, history); });
     redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     addAction(undo);
     addAction(redo);
@@ -104,10 +133,9 @@ void MainWindow::setUpMenus()
     showUsedBy->setObjectName(QStringLiteral("actionShowUsedBy"));
     ui->menuView->addAction(showUsedBy);
 
-    auto *check = new QAction(QStringLiteral("Check module"), this);
+    auto *check = new QAction(this);
     check->setObjectName(QStringLiteral("actionCheckModule"));
     check->setShortcut(QKeySequence(Qt::Key_F7));
-    check->setStatusTip(QStringLiteral("Check every record of the module as it stands, unsaved updates included"));
     connect(check, &QAction::triggered, this, [this, check] {
         if (!mSession->document().isLoaded())
             return;
@@ -130,6 +158,24 @@ void MainWindow::setUpMenus()
     });
     ui->menuTools->addAction(check);
     setUpPanels();
+
+    // The languages, each named in its own words.
+    QMenu *languages = ui->menuView->addMenu(QString());
+    languages->setObjectName(QStringLiteral("menuLanguage"));
+    auto *group = new QActionGroup(languages);
+    for (const auto &[language, name] : {std::pair(Language::English, QStringLiteral("English")),
+                                         std::pair(Language::Chinese, QStringLiteral("中文"))}) {
+        QAction *choice = languages->addAction(name);
+        choice->setObjectName(QStringLiteral("actionLanguage_") + codeOf(language));
+        choice->setCheckable(true);
+        choice->setData(int(language));
+        group->addAction(choice);
+        connect(choice, &QAction::triggered, this, [this, language] {
+            setLanguage(language);
+            mSettings.setLanguage(codeOf(language));
+        });
+    }
+    retranslate();
     // The commands answer their keys in every window of the editor (the check report too),
     // not only in the main window.
     for (QAction *action : findChildren<QAction *>()) {
@@ -144,7 +190,32 @@ void MainWindow::setUpMenus()
     if (!restoreGeometry(mSettings.windowGeometry()))
         resize(minimumSizeHint());
     restoreState(mSettings.windowState());
-    statusBar()->showMessage(QStringLiteral("Choose a module folder with Browse or File > Open Folder (Ctrl+O)"));
+    statusBar()->showMessage(tr("Choose a module folder with Browse or File > Open Folder (Ctrl+O)"));
+    updateCommands();
+}
+
+void MainWindow::retranslate()
+{
+    nameSteps(findChild<QAction *>(QStringLiteral("actionUndo")), findChild<QAction *>(QStringLiteral("actionRedo")),
+              mSession->undoStack());
+    if (auto *check = findChild<QAction *>(QStringLiteral("actionCheckModule"))) {
+        check->setText(tr("Check module"));
+        check->setStatusTip(tr("Check every record of the module as it stands, unsaved updates included"));
+    }
+    if (auto *replace = findChild<QAction *>(QStringLiteral("actionReplace")))
+        replace->setText(tr("&Replace…"));
+    if (auto *dock = findChild<QDockWidget *>(QStringLiteral("dockReplace")))
+        dock->setWindowTitle(tr("Replace"));
+    if (auto *dock = findChild<QDockWidget *>(QStringLiteral("dockHistory"))) {
+        dock->setWindowTitle(tr("History"));
+        if (auto *view = dock->findChild<QUndoView *>())
+            view->setEmptyLabel(tr("<opened>"));
+    }
+    if (auto *languages = findChild<QMenu *>(QStringLiteral("menuLanguage")))
+        languages->setTitle(tr("&Language"));
+    for (RecordEditor *editor : mEditors)
+        editor->retranslate();
+    fillRecentFolders();
     updateCommands();
 }
 

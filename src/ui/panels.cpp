@@ -34,11 +34,11 @@ void MainWindow::setUpPanels()
             return selected;
         },
         this);
-    QDockWidget *replaceDock = dock(QStringLiteral("dockReplace"), tr("Replace"), replace);
+    QDockWidget *replaceDock = dock(QStringLiteral("dockReplace"), QString(), replace);
     connect(replace, &ReplacePanel::showRecord, this, &MainWindow::jumpTo);
     connect(replace, &ReplacePanel::status, this, [this](const QString &text) { statusBar()->showMessage(text); });
     connect(replace, &ReplacePanel::refused, this, [this](const Error &error) { showError(mMessages, this, error); });
-    auto *openReplace = new QAction(tr("&Replace…"), this);
+    auto *openReplace = new QAction(this);
     openReplace->setObjectName(QStringLiteral("actionReplace"));
     openReplace->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
     connect(openReplace, &QAction::triggered, this, [replaceDock] {
@@ -49,8 +49,7 @@ void MainWindow::setUpPanels()
 
     auto *history = new QUndoView(&mSession->undoStack(), this);
     history->setObjectName(QStringLiteral("lstHistory"));
-    history->setEmptyLabel(tr("<opened>"));
-    QDockWidget *historyDock = dock(QStringLiteral("dockHistory"), tr("History"), history);
+    QDockWidget *historyDock = dock(QStringLiteral("dockHistory"), QString(), history);
     QAction *showHistory = historyDock->toggleViewAction();
     showHistory->setObjectName(QStringLiteral("actionShowHistory"));
     ui->menuView->addAction(showHistory);

@@ -52,10 +52,10 @@ TemplateEditor::TemplateEditor(Ui::MainWindow &form, const EditorContext &contex
     connect(ui.cmbPTPersonality, &QComboBox::currentIndexChanged, this, &TemplateEditor::cmbPTPersonality_Click);
 
     FieldValidator &validator = context.validator;
-    validator.attach(ui.txtPTMenu, FieldRule::Count, QStringLiteral("Menu"));
+    validator.attach(ui.txtPTMenu, FieldRule::Count, tr("Menu"));
     for (int i = 0; i < kMemberSlots; ++i) {
-        validator.attach(txtPTMin[i], FieldRule::Count, QStringLiteral("Member %1 minimum").arg(i + 1));
-        validator.attach(txtPTMax[i], FieldRule::Count, QStringLiteral("Member %1 maximum").arg(i + 1));
+        validator.attach(txtPTMin[i], FieldRule::Count, tr("Member %1 minimum").arg(i + 1));
+        validator.attach(txtPTMax[i], FieldRule::Count, tr("Member %1 maximum").arg(i + 1));
     }
     for (QLineEdit *field : {ui.txtPTID, ui.txtPTName})
         validator.attach(field, FieldRule::NoBlanks);
@@ -133,6 +133,13 @@ Status TemplateEditor::decodeSeveral(const QList<qsizetype> &records)
         showShared(chkPTPrisoner[s], shared(views, [s](const PartyTemplateView &v) { return v.members[s].prisoner; }));
     }
     return success();
+}
+
+void TemplateEditor::retranslate()
+{
+    RecordEditor::retranslate();
+    for (int p = 0; p < ui.cmbPTPersonality->count(); ++p)
+        ui.cmbPTPersonality->setItemText(p, personalityPreset(Personality(ui.cmbPTPersonality->itemData(p).toInt())).entry);
 }
 
 void TemplateEditor::cmbPTPersonality_Click()

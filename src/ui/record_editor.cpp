@@ -164,6 +164,17 @@ void RecordEditor::show(const QList<qsizetype> &records)
         emit status(tr("%1 selected").arg(countedRecords(mKind, mShown.size())));
 }
 
+void RecordEditor::retranslate()
+{
+    for (QLineEdit *field : mFrame->findChildren<QLineEdit *>()) {
+        if (field != mFilter->field() && !field->placeholderText().isEmpty())
+            field->setPlaceholderText(tr("(several values)"));
+    }
+    for (ReferenceChooser *references : std::as_const(mReferences))
+        references->retranslate();
+    setSeveral(mShown.size() > 1);
+}
+
 void RecordEditor::clearView()
 {
     for (QLineEdit *field : mFrame->findChildren<QLineEdit *>()) {

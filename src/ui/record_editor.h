@@ -89,6 +89,8 @@ public:
     // Writes the controls into the records shown as one undo step. A refused value is said
     // in a message and changes nothing; false then.
     bool apply();
+    // Gives the texts the editor set in its controls again, in the language of the interface.
+    virtual void retranslate();
     // Before the records shown are left with edits not applied, asks whether to apply them:
     // true when the user may go on. Discard shows the stored records again when showAgain.
     bool leave(bool showAgain);

@@ -47,6 +47,13 @@ int ReferenceChooser::position() const
     return showsMissing() ? mMissingNumber : mChooser->currentIndex();
 }
 
+void ReferenceChooser::retranslate()
+{
+    if (mMissing->rowCount() > 0)
+        mMissing->setData(mMissing->index(0), tr("%1 - (missing)").arg(mMissingNumber));
+    highlight();
+}
+
 void ReferenceChooser::highlight()
 {
     // A reference to nothing stands out until it is replaced.

@@ -30,6 +30,8 @@ public:
     // missing entry is chosen, -1 for none.
     int position() const;
     bool showsMissing() const;
+    // The missing entry's words and tip, in the language of the interface.
+    void retranslate();
 
 private:
     void highlight();

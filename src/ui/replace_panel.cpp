@@ -33,10 +33,10 @@ ReplacePanel::ReplacePanel(EditSession &session, std::function<RecordLimits()> s
     , mWith(new QIdentityProxyModel(this))
 {
     ui->setupUi(this);
-    ui->cmbReplaceKind->addItem(tr("Item"), int(ReferenceKind::Item));
-    ui->cmbReplaceKind->addItem(tr("Troop"), int(ReferenceKind::Troop));
-    ui->cmbReplaceKind->addItem(tr("Party Template"), int(ReferenceKind::PartyTemplate));
-    ui->cmbReplaceKind->addItem(tr("Faction"), int(ReferenceKind::Faction));
+    for (const ReferenceKind kind :
+         {ReferenceKind::Item, ReferenceKind::Troop, ReferenceKind::PartyTemplate, ReferenceKind::Faction})
+        ui->cmbReplaceKind->addItem(QString(), int(kind));
+    nameKinds();
     // One model each, whose source follows the kind: the searchable choosers keep theirs.
     ui->cmbReplaceWhat->setModel(mWhat);
     ui->cmbReplaceWith->setModel(mWith);
@@ -66,6 +66,24 @@ ReplacePanel::ReplacePanel(EditSession &session, std::function<RecordLimits()> s
 }
 
 ReplacePanel::~ReplacePanel() = default;
+
+void ReplacePanel::nameKinds()
+{
+    const QStringList names{tr("Item"), tr("Troop"), tr("Party Template"), tr("Faction")};
+    for (int i = 0; i < ui->cmbReplaceKind->count(); ++i)
+        ui->cmbReplaceKind->setItemText(i, names.value(i));
+}
+
+void ReplacePanel::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        ui->retranslateUi(this);
+        nameKinds();
+        if (mFound)
+            listPlaces();
+    }
+    QWidget::changeEvent(event);
+}
 
 ReferenceKind ReplacePanel::kind() const
 {

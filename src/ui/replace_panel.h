@@ -42,8 +42,12 @@ signals:
     void status(const QString &text);
     void refused(const lancefall::Error &error);
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
     ReferenceKind kind() const;
+    void nameKinds();
     // The chooser positions as the numbers the files store (item p is item p + 1).
     qint64 numberAt(int position) const;
     void kindChosen();

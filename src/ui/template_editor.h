@@ -26,6 +26,7 @@ public:
 
     int chosenFaction() const override;
 
+    void retranslate() override;
     // Shows the detail values of the personality chosen.
     void cmbPTPersonality_Click();
 

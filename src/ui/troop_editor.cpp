@@ -7,6 +7,7 @@
 #include "ui/services.h"
 #include "ui_main_window.h"
 
+#include <QCoreApplication>
 #include <QSignalBlocker>
 
 #include <algorithm>
@@ -22,7 +23,7 @@ QString inventoryText(const InventoryEntry &entry)
 {
     if (parseWholeNumber(QByteArrayView(entry.modifier)).value_or(1) == 0)
         return entry.label;
-    return entry.label + QStringLiteral("   [modifier ") + modifierText(entry.modifier) + u']';
+    return QCoreApplication::translate("TroopEditor", "%1   [modifier %2]").arg(entry.label, modifierText(entry.modifier));
 }
 
 } // namespace
@@ -58,7 +59,7 @@ TroopEditor::TroopEditor(Ui::MainWindow &form, const EditorContext &context)
     ui.ListItems->setModel(mInventoryLabels);
     ui.CmbRace->clear();
     for (int race = 0; race < kRaceCount; ++race)
-        ui.CmbRace->addItem(QStringLiteral("Skin ") + QString::number(race));
+        ui.CmbRace->addItem(tr("Skin %1").arg(race));
     ui.CmbRace->setCurrentIndex(0);
 
     for (int i = 0; i < 3; ++i) {
@@ -101,6 +102,14 @@ void TroopEditor::moduleLoaded()
     const auto first = [](const QComboBox *chooser) { return chooser->model()->rowCount() > 0 ? 0 : -1; };
     for (QComboBox *chooser : {ui.cmbUpgradePathA, ui.cmbUpgradePathB, ui.cmbItems, ui.cmbFactions})
         showPosition(chooser, first(chooser));
+}
+
+void TroopEditor::retranslate()
+{
+    RecordEditor::retranslate();
+    for (int race = 0; race < ui.CmbRace->count(); ++race)
+        ui.CmbRace->setItemText(race, tr("Skin %1").arg(race));
+    showInventory();
 }
 
 void TroopEditor::clearView()

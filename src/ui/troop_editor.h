@@ -43,6 +43,9 @@ protected:
     void moduleLoaded() override;
     void clearView() override;
 
+public:
+    void retranslate() override;
+
 private:
     void attachFieldRules();
     TroopView viewOfControls() const;

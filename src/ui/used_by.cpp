@@ -12,10 +12,6 @@ namespace {
 constexpr int kKindRole = Qt::UserRole;
 constexpr int kRecordRole = Qt::UserRole + 1;
 
-QString counted(qsizetype n, const QString &one, const QString &many)
-{
-    return QString::number(n) + u' ' + (n == 1 ? one : many);
-}
 
 } // namespace
 
@@ -33,7 +29,7 @@ UsedByPanel::UsedByPanel(EditSession &session, QLabel *record, QListWidget *list
 
 void UsedByPanel::addGroup(const QString &title, RecordKind kind, const QList<qsizetype> &records)
 {
-    auto *heading = new QListWidgetItem(title + QStringLiteral(" (") + QString::number(records.size()) + u')', mList);
+    auto *heading = new QListWidgetItem(tr("%1 (%2)").arg(title).arg(records.size()), mList);
     QFont bold = heading->font();
     bold.setBold(true);
     heading->setFont(bold);
@@ -64,21 +60,21 @@ void UsedByPanel::refresh()
     const CrossReferences &references = mSession.references();
     mList->clear();
     if (!kind || k < 0) {
-        mRecord->setText(QStringLiteral("Select a troop, party template or party to see what uses it."));
+        mRecord->setText(tr("Select a troop, party template or party to see what uses it."));
     } else {
-        mRecord->setText(QStringLiteral("What uses ") + mSession.document().labels(describe(*kind).list).value(k));
+        mRecord->setText(tr("What uses %1").arg(mSession.document().labels(describe(*kind).list).value(k)));
         switch (*kind) {
         case RecordKind::Troop:
-            addGroup(QStringLiteral("Troops that upgrade to it"), RecordKind::Troop, references.upgradesTo(k));
-            addGroup(QStringLiteral("Templates with it as a member"), RecordKind::PartyTemplate,
+            addGroup(tr("Troops that upgrade to it"), RecordKind::Troop, references.upgradesTo(k));
+            addGroup(tr("Templates with it as a member"), RecordKind::PartyTemplate,
                      references.templatesWith(k));
-            addGroup(QStringLiteral("Parties using those templates"), RecordKind::Party, references.partiesWith(k));
+            addGroup(tr("Parties using those templates"), RecordKind::Party, references.partiesWith(k));
             break;
         case RecordKind::PartyTemplate:
-            addGroup(QStringLiteral("Parties using it"), RecordKind::Party, references.partiesUsing(k));
+            addGroup(tr("Parties using it"), RecordKind::Party, references.partiesUsing(k));
             break;
         case RecordKind::Party:
-            mList->addItem(QStringLiteral("Nothing refers to a party."));
+            mList->addItem(tr("Nothing refers to a party."));
             mList->item(0)->setFlags(Qt::ItemIsEnabled);
             break;
         }
@@ -89,11 +85,11 @@ void UsedByPanel::refresh()
         return;
     }
     const FactionUse use = references.factionUse(faction);
-    mFaction->setText(QStringLiteral("Faction ") + factions.at(faction) + QStringLiteral(": ")
-                      + counted(use.troops, QStringLiteral("troop"), QStringLiteral("troops")) + QStringLiteral(", ")
-                      + counted(use.templates, QStringLiteral("template"), QStringLiteral("templates"))
-                      + QStringLiteral(", ")
-                      + counted(use.parties, QStringLiteral("party"), QStringLiteral("parties")));
+    // Each count with its own word: "1 troop", "2 troops".
+    const QString troops = use.troops == 1 ? tr("1 troop") : tr("%1 troops").arg(use.troops);
+    const QString templates = use.templates == 1 ? tr("1 template") : tr("%1 templates").arg(use.templates);
+    const QString parties = use.parties == 1 ? tr("1 party") : tr("%1 parties").arg(use.parties);
+    mFaction->setText(tr("Faction %1: %2, %3, %4").arg(factions.at(faction), troops, templates, parties));
 }
 
 void UsedByPanel::activated(QListWidgetItem *item)
