@@ -170,7 +170,7 @@ void MainWindow::setUpMenus()
         choice->setCheckable(true);
         choice->setData(int(language));
         group->addAction(choice);
-        connect(choice, &QAction::triggered, this, [this, language] {
+        connect(choice, &QAction::triggered, this, [this, language = language] {
             setLanguage(language);
             mSettings.setLanguage(codeOf(language));
         });
