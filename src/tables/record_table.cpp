@@ -332,9 +332,7 @@ private:
             error(row.line, changed.first()->name, change.error().description);
             return;
         }
-        if (!change->changesLines())
-            return;
-        if (!checkKept(row, edited, changed, change->records.first()))
+        if (!checkKept(row, edited, changed, change->records.first()) || !change->changesLines())
             return;
         if (row.stored.missingItems
             && std::any_of(changed.cbegin(), changed.cend(), [](const Column<View> *c) { return c->inventory; }))

@@ -205,35 +205,41 @@ private slots:
     // Any error refuses the whole table, each reported with the row and column it stands in.
     void errorsRefuseTheWholeTable_data()
     {
+        QTest::addColumn<int>("kind");
         QTest::addColumn<qsizetype>("record"); // -1: the bytes are changed instead
         QTest::addColumn<QByteArray>("column");
         QTest::addColumn<QByteArray>("cell");
         QTest::addColumn<QStringList>("errors"); // the start of each
-        QTest::newRow("unknown reference") << qsizetype(1) << "upgrade_a"_ba << "trp_nobody"_ba
+        const int troop = int(RecordKind::Troop);
+        QTest::newRow("unknown reference") << troop << qsizetype(1) << "upgrade_a"_ba << "trp_nobody"_ba
                                            << QStringList{u"balance.csv:3: upgrade_a: trp_nobody names no troop"_s};
-        QTest::newRow("a wrong number") << qsizetype(1) << "level"_ba << "5.5"_ba
+        QTest::newRow("a wrong number") << troop << qsizetype(1) << "level"_ba << "5.5"_ba
                                         << QStringList{u"balance.csv:3: level: Level must be a whole number"_s};
-        QTest::newRow("the id of another record")
-            << qsizetype(1) << "id"_ba << "trp_aurel_footman"_ba
+        QTest::newRow("the id of another record") << troop << qsizetype(1) << "id"_ba << "trp_aurel_footman"_ba
             << QStringList{u"balance.csv:3: id: trp_aurel_footman is the identifier of troop 2 (trp_aurel_footman)"_s};
-        QTest::newRow("a record number that is none") << qsizetype(1) << "number"_ba << "38"_ba
+        QTest::newRow("a record number that is none") << troop << qsizetype(1) << "number"_ba << "38"_ba
                                                       << QStringList{u"balance.csv:3: number: no troop has the number"_s};
-        QTest::newRow("two rows for a record")
-            << qsizetype(1) << "number"_ba << "2"_ba
+        QTest::newRow("two rows for a record") << troop << qsizetype(1) << "number"_ba << "2"_ba
             << QStringList{u"balance.csv:3: id: trp_aurel_recruit is the identifier of troop 1"_s,
                            u"balance.csv:4: number: a second row for troop 2"_s};
         QByteArray items = "itm_hatchet";
         for (int i = 1; i < 65; ++i)
             items += " itm_hatchet";
-        QTest::newRow("65 items") << qsizetype(1) << "inventory"_ba << items
+        QTest::newRow("65 items") << troop << qsizetype(1) << "inventory"_ba << items
                                   << QStringList{u"balance.csv:3: inventory: Inventory holds 65 items"_s};
-        QTest::newRow("a cell too many") << qsizetype(1) << "+"_ba << "x"_ba
+        QTest::newRow("a cell not UTF-8") << troop << qsizetype(-1) << "Aurel_Recruit,"_ba << "Aurel_R\xE9" "cruit,"_ba
+                                          << QStringList{u"balance.csv:3: name: the cell is not UTF-8 text"_s};
+        QTest::newRow("counts of a slot without a troop")
+            << int(RecordKind::PartyTemplate) << qsizetype(0) << "member_4_min"_ba << "3"_ba
+            << QStringList{u"balance.csv:2: member_4_min: Member 4 minimum would read 0, not 3"_s};
+        QTest::newRow("a cell too many") << troop << qsizetype(1) << "+"_ba << "x"_ba
                                          << QStringList{u"balance.csv:3: the row has 63 cells, the header 62"_s};
-        QTest::newRow("a broken line") << qsizetype(-1) << "\r\n2,"_ba << "\r\n\"2,"_ba
+        QTest::newRow("a broken line") << troop << qsizetype(-1) << "\r\n2,"_ba << "\r\n\"2,"_ba
                                        << QStringList{u"balance.csv:4: broken line"_s};
     }
     void errorsRefuseTheWholeTable()
     {
+        QFETCH(int, kind);
         QFETCH(qsizetype, record);
         QFETCH(QByteArray, column);
         QFETCH(QByteArray, cell);
@@ -241,9 +247,9 @@ private slots:
         Opened opened;
         open(opened);
         QVERIFY(opened.ok);
-        const QByteArray exportedTable = exported(opened.document, RecordKind::Troop);
-        Rows rows = rowsOf(exportedTable);
-        setCell(rows, 3, "level", "99"); // a good edit beside the bad one
+        Rows rows = rowsOf(exported(opened.document, RecordKind(kind)));
+        if (kind == int(RecordKind::Troop))
+            setCell(rows, 3, "level", "99"); // a good edit beside the bad one
         QByteArray csv = writeCsv(rows);
         if (record < 0)
             csv.replace(column, cell);
@@ -260,6 +266,36 @@ private slots:
         QCOMPARE(found.size(), errors.size());
         for (qsizetype i = 0; i < errors.size(); ++i)
             QVERIFY2(found.at(i).startsWith(errors.at(i)), qPrintable(found.at(i)));
+    }
+
+    // A cell holding the record's value in another spelling is no edit: the stored text stays.
+    void theSameValueSpelledOtherwiseChangesNothing_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QByteArray>("column");
+        QTest::addColumn<QByteArray>("cell"); // in the row of record 1
+        const int troop = int(RecordKind::Troop);
+        QTest::newRow("number") << troop << "level"_ba << "003"_ba;
+        QTest::newRow("flag") << troop << "hero"_ba << "00"_ba;
+        QTest::newRow("troop by number") << troop << "upgrade_a"_ba << "2"_ba;
+        QTest::newRow("faction by number") << troop << "faction"_ba << "1"_ba;
+        QTest::newRow("items by number, blanks") << troop << "inventory"_ba << "itm_hatchet  itm_boar_spear 23 28 32"_ba;
+        QTest::newRow("personality") << int(RecordKind::PartyTemplate) << "personality"_ba << "Soldier"_ba;
+        QTest::newRow("template by number") << int(RecordKind::Party) << "template"_ba << "9"_ba;
+    }
+    void theSameValueSpelledOtherwiseChangesNothing()
+    {
+        QFETCH(int, kind);
+        QFETCH(QByteArray, column);
+        QFETCH(QByteArray, cell);
+        Opened opened;
+        open(opened);
+        QVERIFY(opened.ok);
+        Rows rows = rowsOf(exported(opened.document, RecordKind(kind)));
+        setCell(rows, 1, column, cell);
+        const TableImport import = importTable(opened.document, writeCsv(rows), u"balance.csv"_s);
+        QVERIFY2(import.ok(), qPrintable(texts(import.errors).join(u'\n')));
+        QCOMPARE(import.change.records.size(), 0);
     }
 
     // Two rows given one new identifier: the second is refused, naming the first.
