@@ -134,8 +134,8 @@ private slots:
                                << u"Level 10 → 12"_s;
         QTest::newRow("name") << troop << qsizetype(2) << "name"_ba << "Aurel_Veteran"_ba << true << 17 << 1
                               << "Aurel_Veteran"_ba << u"Name 1 Aurel_Footman → Aurel_Veteran"_s;
-        QTest::newRow("upgrade path") << troop << qsizetype(1) << "upgrade_a"_ba << "trp_aurel_bowman"_ba << false
-                                      << 10 << 8 << "5"_ba << u"Upgrade path A trp_aurel_footman → trp_aurel_bowman"_s;
+        QTest::newRow("upgrade path") << troop << qsizetype(2) << "upgrade_b"_ba << "trp_aurel_bowman"_ba << false
+                                      << 17 << 9 << "5"_ba << u"Upgrade path B none → trp_aurel_bowman"_s;
         QTest::newRow("flag") << troop << qsizetype(2) << "hero"_ba << "1"_ba << true << 17 << 4 << "3145744"_ba
                               << u"Hero 0 → 1"_s;
         QTest::newRow("inventory") << troop << qsizetype(1) << "inventory"_ba
