@@ -130,32 +130,57 @@ Column<TroopView> faceColumn(int face)
             }};
 }
 
+// A stored modifier field holds the modifier number in the top byte of a 32-bit word
+// (modifier 3 is 50331648); a cell gives that number. A field that holds no such word is
+// given as stored after "=", so that every stored field reads back as it was.
+constexpr qint64 kModifierUnit = qint64(1) << 24;
+constexpr qint64 kMaxModifier = 255;
+
+// The stored field of a modifier cell: "3" or "=7"; nothing when it holds neither.
+std::optional<QByteArray> storedModifier(QStringView cell)
+{
+    const bool asStored = cell.startsWith(u'=');
+    const auto value = parseWholeNumber(asStored ? cell.sliced(1) : cell);
+    if (!value)
+        return std::nullopt;
+    if (asStored)
+        return cell.sliced(1).toLatin1();
+    if (*value < 0 || *value > kMaxModifier)
+        return std::nullopt;
+    return QByteArray::number(*value * kModifierUnit);
+}
+
 Problem readInventory(const QString &cell, TroopView &v, const TableNames &names)
 {
     QList<InventoryEntry> entries;
     QStringList problems;
     for (const QString &token : cell.simplified().split(u' ', Qt::SkipEmptyParts)) {
         QString item = token;
-        QString modifier = QStringLiteral("0");
+        QByteArray modifier = QByteArrayLiteral("0");
         const qsizetype at = token.lastIndexOf(u'@');
-        if (at > 0 && parseWholeNumber(QStringView(token).sliced(at + 1))) {
+        if (at > 0) {
             item = token.first(at);
-            modifier = token.sliced(at + 1);
-            if (const auto problem = problemWithNumber(QStringLiteral("The modifier of ") + item, modifier)) {
-                problems.append(*problem);
+            const std::optional<QByteArray> stored = storedModifier(QStringView(token).sliced(at + 1));
+            if (!stored) {
+                problems.append(QStringLiteral("the modifier of %1 must be a whole number from 0 to %2, or \"=\" "
+                                               "and the number stored, not \"%3\"")
+                                    .arg(item)
+                                    .arg(kMaxModifier)
+                                    .arg(token.sliced(at + 1)));
                 continue;
             }
+            modifier = *stored;
         }
         const Result<qint64> number = names.number(Reference::Item, item);
         if (!number) {
             problems.append(number.error().description);
             continue;
         }
-        InventoryEntry entry{*number, modifier.toLatin1(), {}};
-        // A modifier written in another spelling ("3" for a stored "03") keeps its stored text.
+        InventoryEntry entry{*number, modifier, {}};
+        // A modifier stored in another spelling ("050331648") keeps its stored text.
         for (const InventoryEntry &stored : std::as_const(v.inventory)) {
             if (stored.item == entry.item
-                && parseWholeNumber(QByteArrayView(stored.modifier)) == parseWholeNumber(QStringView(modifier)))
+                && parseWholeNumber(QByteArrayView(stored.modifier)) == parseWholeNumber(QByteArrayView(modifier)))
                 entry.modifier = stored.modifier;
         }
         entries.append(entry);
@@ -413,8 +438,11 @@ QString inventoryCell(const QList<InventoryEntry> &inventory, const TableNames &
         if (!cell.isEmpty())
             cell += u' ';
         cell += names.cell(Reference::Item, entry.item);
-        if (parseWholeNumber(QByteArrayView(entry.modifier)).value_or(1) != 0)
-            cell += u'@' + QString::fromLatin1(entry.modifier);
+        const qint64 stored = parseWholeNumber(QByteArrayView(entry.modifier)).value_or(1);
+        if (stored > 0 && stored % kModifierUnit == 0 && stored / kModifierUnit <= kMaxModifier)
+            cell += u'@' + QString::number(stored / kModifierUnit);
+        else if (stored != 0)
+            cell += QStringLiteral("@=") + QString::fromLatin1(entry.modifier);
     }
     return cell;
 }

@@ -49,8 +49,9 @@ QStringList tableColumns(RecordKind kind);
 QString tableWord(RecordKind kind);
 std::optional<RecordKind> tableKind(const QString &word);
 
-// An inventory as a cell: the item identifiers separated by blanks, an item whose stored
-// modifier is not 0 as "itm_x@N", N the modifier as stored.
+// An inventory as a cell: the item identifiers separated by blanks, an item with a modifier
+// as "itm_x@N", N the modifier number (the stored field holds N x 2^24), and one whose stored
+// modifier field holds something else than such a number as "itm_x@=S", S as stored.
 QString inventoryCell(const QList<InventoryEntry> &inventory, const TableNames &names);
 
 } // namespace lancefall

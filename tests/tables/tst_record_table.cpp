@@ -141,6 +141,9 @@ private slots:
         QTest::newRow("inventory") << troop << qsizetype(1) << "inventory"_ba
                                    << "itm_hatchet itm_boar_spear 23 28 32 itm_pike"_ba << false << 11
                                    << 12 << "8"_ba << u"Inventory +itm_pike"_s;
+        QTest::newRow("item modifier") << troop << qsizetype(1) << "inventory"_ba
+                                       << "itm_hatchet@3 itm_boar_spear 23 28 32"_ba << false << 11 << 3
+                                       << "50331648"_ba << u"Inventory +itm_hatchet@3 −itm_hatchet"_s;
         const int partyTemplate = int(RecordKind::PartyTemplate);
         QTest::newRow("member maximum") << partyTemplate << qsizetype(0) << "member_2_max"_ba << "8"_ba << false << 3
                                         << 12 << "8"_ba << u"Member 2 maximum 6 → 8"_s;
@@ -279,6 +282,7 @@ private slots:
         QTest::newRow("flag") << troop << "hero"_ba << "00"_ba;
         QTest::newRow("troop by number") << troop << "upgrade_a"_ba << "2"_ba;
         QTest::newRow("faction by number") << troop << "faction"_ba << "1"_ba;
+        QTest::newRow("modifier as stored") << troop << "inventory"_ba << "itm_hatchet@=0 itm_boar_spear 23 28 32"_ba;
         QTest::newRow("items by number, blanks") << troop << "inventory"_ba << "itm_hatchet  itm_boar_spear 23 28 32"_ba;
         QTest::newRow("personality") << int(RecordKind::PartyTemplate) << "personality"_ba << "Soldier"_ba;
         QTest::newRow("template by number") << int(RecordKind::Party) << "template"_ba << "9"_ba;
