@@ -53,6 +53,8 @@ double medianMs(int runs, const std::function<void(int)> &work, const std::funct
 void benchCheck(QTextStream &out, const QString &folder, int runs,
                 const std::function<double(int, const std::function<void()> &)> &medianMs);
 void benchPeakMemory(QTextStream &out);
+void benchTable(QTextStream &out, const QString &folder, int runs,
+                const std::function<double(int, const std::function<void()> &)> &medianMs);
 
 int main(int argc, char *argv[])
 {
@@ -155,7 +157,8 @@ int main(int argc, char *argv[])
         << " lines split per read\n";
     benchNavigation(out, window, runs);
     benchChange(out, window, runs);
-    benchCheck(out, dir.path(), runs,
-               [](int n, const std::function<void()> &work) { return medianMs(n, [&](int) { work(); }); });
+    const auto median = [](int n, const std::function<void()> &work) { return medianMs(n, [&](int) { work(); }); };
+    benchCheck(out, dir.path(), runs, median);
+    benchTable(out, dir.path(), runs, median);
     return 0;
 }

@@ -1,11 +1,12 @@
 // lancefall-fuzz-seeds SAMPLE_MODULE OUT: writes a seed corpus for every fuzz target into
 // OUT/<target>/, made of the sample module and of small generated modules in each layout:
 // whole files for the readers, single records for the record targets, stored numbers for
-// the number codecs.
+// the number codecs, exported tables for the table reader.
 
 #include "lines/text_file.h"
 #include "module_generator/module_generator.h"
-#include "workspace/module.h"
+#include "tables/record_table.h"
+#include "workspace/module_document.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -51,6 +52,12 @@ public:
                    QByteArray(1, options));
         addRecords(QStringLiteral("party_template_record"), module, RecordKind::PartyTemplate, 1, {});
         addRecords(QStringLiteral("party_record"), module, RecordKind::Party, 2, {});
+        // The module's tables, as the export writes them.
+        const ModuleDocument document(module);
+        for (const RecordKind kind : kRecordKinds) {
+            if (const Result<TableExport> table = exportTable(document, kind))
+                add(QStringLiteral("table_reader"), table->csv);
+        }
         // The flag, skill and face words of a few troops.
         const LineTable &troops = module.lines(RecordKind::Troop);
         for (qsizetype k = 0; k < module.troops.records.count() && k < 4; ++k) {

@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # Checks the package that scripts/package.sh built in build/: its name and file name, a
-# Depends line naming the Qt 6 libraries, what it holds (the programs, the desktop entry,
-# the icons, the metainfo, the sample module byte for byte, the copyright file and the
-# changelog) and what it must not hold (developer tools, tests); the desktop entry with
-# desktop-file-validate, the metainfo with appstreamcli; that the packed programs run,
-# the editor without a display; and lintian without errors where lintian is installed.
+# Depends line naming the Qt 6 libraries and libcsv, what it holds (the programs, the
+# desktop entry, the icons, the metainfo, the sample module byte for byte, the copyright
+# file and the changelog) and what it must not hold (developer tools, tests); the desktop
+# entry with desktop-file-validate, the metainfo with appstreamcli; that the packed
+# programs run, the editor without a display; and lintian without errors where lintian is installed.
 # .ci/run calls it after package.sh.
 set -euo pipefail
 
@@ -31,7 +31,7 @@ version=$(field Version)
 [ "$(basename "$deb")" = "lancefall-editor_${version}_$(field Architecture).deb" ] ||
     fail "$(basename "$deb") does not match its version $version and architecture $(field Architecture)"
 depends=$(field Depends)
-for library in libqt6core6 libqt6gui6 libqt6widgets6; do
+for library in libqt6core6 libqt6gui6 libqt6widgets6 libcsv3; do
     grep -Eq "(^|, )$library( |,|$)" <<< "$depends" || fail "Depends names no $library: $depends"
 done
 
@@ -39,7 +39,7 @@ unpacked=$(mktemp -d)
 trap 'rm -rf "$unpacked"' EXIT
 dpkg-deb --extract "$deb" "$unpacked"
 sample=usr/share/lancefall-editor/sample-module
-expected=(usr/bin/lancefall-editor usr/bin/lancefall-check
+expected=(usr/bin/lancefall-editor usr/bin/lancefall-check usr/bin/lancefall-table
           usr/share/applications/$ID.desktop usr/share/metainfo/$ID.metainfo.xml
           usr/share/icons/hicolor/scalable/apps/$ID.svg
           usr/share/doc/lancefall-editor/copyright usr/share/doc/lancefall-editor/changelog.gz)
@@ -72,6 +72,8 @@ answer=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$unpacked/usr/bin
     fail "the packed editor fails on --version without a display"
 [ "$answer" = "Lancefall Module Editor $version" ] || fail "the packed editor answers --version with: $answer"
 "$unpacked/usr/bin/lancefall-check" --quiet "$unpacked/$sample" || fail "the packed sample module does not check clean"
+"$unpacked/usr/bin/lancefall-table" export "$unpacked/$sample" troops > /dev/null ||
+    fail "the packed lancefall-table cannot export the sample module's troops"
 
 if command -v lintian > /dev/null; then
     lintian --fail-on error "$deb" || fail "lintian found errors"

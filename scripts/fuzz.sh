@@ -11,9 +11,9 @@ ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD="$ROOT/build-fuzz"
 SECONDS_EACH="${FUZZ_SECONDS:-20}"
 TARGETS=(troops_file party_templates_file parties_file item_catalogue faction_catalogue
-         troop_record party_template_record party_record number_codecs)
+         troop_record party_template_record party_record number_codecs table_reader)
 # clang and its runtimes (libFuzzer, the sanitizers), llvm for readable stack traces.
-PACKAGES=(clang libclang-rt-14-dev llvm cmake ninja-build qt6-base-dev qt6-base-dev-tools libgl-dev)
+PACKAGES=(clang libclang-rt-14-dev llvm cmake ninja-build qt6-base-dev qt6-base-dev-tools libgl-dev libcsv-dev)
 
 if ! dpkg -s "${PACKAGES[@]}" > /dev/null 2>&1; then
     echo "Installing what is missing of: ${PACKAGES[*]}"

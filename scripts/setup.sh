@@ -6,7 +6,7 @@ set -euo pipefail
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD="$ROOT/build"
 source "$ROOT/scripts/install_missing.sh"
-install_missing cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev fonts-noto-cjk xvfb xauth
+install_missing cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev libcsv-dev fonts-noto-cjk xvfb xauth
 
 cmake -S "$ROOT" -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build "$BUILD" -j "$(nproc)"

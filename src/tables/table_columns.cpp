@@ -1,0 +1,450 @@
+#include "tables/table_columns.h"
+
+#include "fields/field_rules.h"
+
+#include <type_traits>
+
+namespace lancefall {
+
+namespace {
+
+using Problem = std::optional<QString>;
+
+bool sameNumber(const QString &a, const QString &b)
+{
+    const auto value = parseWholeNumber(QStringView(a));
+    return value && value == parseWholeNumber(QStringView(b));
+}
+
+QString quoted(const QString &text)
+{
+    return u'"' + text + u'"';
+}
+
+// A column name from a word of the window: "Power Strike" -> "power_strike".
+QString columnName(const QString &word)
+{
+    QString name = word.toLower();
+    name.replace(u' ', u'_').replace(u'-', u'_');
+    return name;
+}
+
+// Each builder takes `get`, a generic lambda that gives the view's field, const or not.
+
+template <typename View, typename Get>
+Column<View> textColumn(const QString &name, const QString &word, Get get, const QString &prefix = {})
+{
+    return {name, word, [get](const View &v, const TableNames &) { return get(v); },
+            [get, word, prefix](const QString &cell, View &v, const TableNames &) -> Problem {
+                const QString tidied = withoutBlanks(cell);
+                if (const auto problem = problemWithName(word, tidied))
+                    return problem;
+                // The reader finds records by their prefix.
+                if (!prefix.isEmpty() && !tidied.startsWith(prefix))
+                    return QStringLiteral("%1 must begin with %2, not %3").arg(word, prefix, quoted(cell));
+                get(v) = cell;
+                return std::nullopt;
+            }};
+}
+
+template <typename View, typename Get>
+Column<View> numberColumn(const QString &name, const QString &word, Get get)
+{
+    return {name, word, [get](const View &v, const TableNames &) { return get(v); },
+            [get, word](const QString &cell, View &v, const TableNames &) -> Problem {
+                const QString text = cell.trimmed();
+                if (sameNumber(text, get(v)))
+                    return std::nullopt;
+                if (const auto problem = problemWithCount(word, text))
+                    return problem;
+                get(v) = text;
+                return std::nullopt;
+            }};
+}
+
+// A whole number from low to high held as an int (the race) or a bool (a flag: 0 or 1).
+template <typename View, typename Get>
+Column<View> smallNumberColumn(const QString &name, const QString &word, Get get, int low, int high)
+{
+    return {name, word, [get](const View &v, const TableNames &) { return QString::number(int(get(v))); },
+            [get, word, low, high](const QString &cell, View &v, const TableNames &) -> Problem {
+                const auto value = parseWholeNumber(QStringView(cell.trimmed()));
+                if (!value || *value < low || *value > high)
+                    return high == 1 ? QStringLiteral("%1 must be 0 or 1, not %2").arg(word, quoted(cell))
+                                     : QStringLiteral("%1 must be a whole number from %2 to %3, not %4")
+                                           .arg(word)
+                                           .arg(low)
+                                           .arg(high)
+                                           .arg(quoted(cell));
+                get(v) = static_cast<std::remove_reference_t<decltype(get(v))>>(*value);
+                return std::nullopt;
+            }};
+}
+
+template <typename View, typename Get>
+Column<View> referenceColumn(const QString &name, const QString &word, Reference kind, Get get)
+{
+    return {name, word, [get, kind](const View &v, const TableNames &names) { return names.cell(kind, get(v)); },
+            [get, kind](const QString &cell, View &v, const TableNames &names) -> Problem {
+                const Result<qint64> number = names.number(kind, cell);
+                if (!number)
+                    return number.error().description;
+                get(v) = int(*number);
+                return std::nullopt;
+            }};
+}
+
+// --- Troops ----------------------------------------------------------------------
+
+bool isFaceCode(const QString &text)
+{
+    if (!text.startsWith(QStringLiteral("0x")) || text.size() == 2)
+        return false;
+    for (qsizetype i = 2; i < text.size(); ++i) {
+        if (!text.at(i).isDigit() && !QStringLiteral("abcdefABCDEF").contains(text.at(i)))
+            return false;
+    }
+    return true;
+}
+
+Column<TroopView> faceColumn(int face)
+{
+    const QString word = QStringLiteral("Face code %1").arg(face + 1);
+    const auto get = [face](auto &v) -> auto &
+    {
+        return face == 0 ? v.face1 : v.face2;
+    };
+    return {QStringLiteral("face_%1").arg(face + 1), word,
+            [get](const TroopView &v, const TableNames &) { return get(v) == kFacesNotAvailable ? QString() : get(v); },
+            [get, word](const QString &cell, TroopView &v, const TableNames &) -> Problem {
+                if (get(v) == kFacesNotAvailable)
+                    return QStringLiteral("%1 cannot be written: troops.txt is of a game version whose face codes "
+                                          "are not known")
+                        .arg(word);
+                const QString text = cell.trimmed();
+                if (!isFaceCode(text))
+                    return QStringLiteral("%1 must be \"0x\" followed by hexadecimal digits, not %2")
+                        .arg(word, quoted(cell));
+                get(v) = text;
+                return std::nullopt;
+            }};
+}
+
+// A stored modifier field holds the modifier number in the top byte of a 32-bit word
+// (modifier 3 is 50331648); a cell gives that number. A field that holds no such word is
+// given as stored after "=", so that every stored field reads back as it was.
+constexpr qint64 kModifierUnit = qint64(1) << 24;
+constexpr qint64 kMaxModifier = 255;
+
+// The stored field of a modifier cell: "3" or "=7"; nothing when it holds neither.
+std::optional<QByteArray> storedModifier(QStringView cell)
+{
+    const bool asStored = cell.startsWith(u'=');
+    const auto value = parseWholeNumber(asStored ? cell.sliced(1) : cell);
+    if (!value)
+        return std::nullopt;
+    if (asStored)
+        return cell.sliced(1).toLatin1();
+    if (*value < 0 || *value > kMaxModifier)
+        return std::nullopt;
+    return QByteArray::number(*value * kModifierUnit);
+}
+
+Problem readInventory(const QString &cell, TroopView &v, const TableNames &names)
+{
+    QList<InventoryEntry> entries;
+    QStringList problems;
+    for (const QString &token : cell.simplified().split(u' ', Qt::SkipEmptyParts)) {
+        QString item = token;
+        QByteArray modifier = QByteArrayLiteral("0");
+        const qsizetype at = token.lastIndexOf(u'@');
+        if (at > 0) {
+            item = token.first(at);
+            const std::optional<QByteArray> stored = storedModifier(QStringView(token).sliced(at + 1));
+            if (!stored) {
+                problems.append(QStringLiteral("the modifier of %1 must be a whole number from 0 to %2, or \"=\" "
+                                               "and the number stored, not \"%3\"")
+                                    .arg(item)
+                                    .arg(kMaxModifier)
+                                    .arg(token.sliced(at + 1)));
+                continue;
+            }
+            modifier = *stored;
+        }
+        const Result<qint64> number = names.number(Reference::Item, item);
+        if (!number) {
+            problems.append(number.error().description);
+            continue;
+        }
+        InventoryEntry entry{*number, modifier, {}};
+        // A modifier stored in another spelling ("050331648") keeps its stored text.
+        for (const InventoryEntry &stored : std::as_const(v.inventory)) {
+            if (stored.item == entry.item
+                && parseWholeNumber(QByteArrayView(stored.modifier)) == parseWholeNumber(QByteArrayView(modifier)))
+                entry.modifier = stored.modifier;
+        }
+        entries.append(entry);
+    }
+    if (!problems.isEmpty())
+        return problems.join(QStringLiteral("; "));
+    if (entries.size() > kInventorySlots)
+        return QStringLiteral("Inventory holds %1 items; a troop can carry at most %2")
+            .arg(entries.size())
+            .arg(kInventorySlots);
+    v.inventory = entries;
+    return std::nullopt;
+}
+
+QList<Column<TroopView>> makeTroopColumns()
+{
+    using V = TroopView;
+    QList<Column<V>> columns{
+        textColumn<V>(
+            QStringLiteral("id"), describe(RecordKind::Troop).idCaption, [](auto &v) -> auto & { return v.id; },
+            QStringLiteral("trp_")),
+        textColumn<V>(
+            QStringLiteral("name"), QStringLiteral("Name 1"), [](auto &v) -> auto & { return v.name1; }),
+        textColumn<V>(
+            QStringLiteral("plural_name"), QStringLiteral("Name 2"), [](auto &v) -> auto & { return v.name2; }),
+        referenceColumn<V>(
+            QStringLiteral("faction"), QStringLiteral("Faction"), Reference::Faction,
+            [](auto &v) -> auto & { return v.faction; }),
+        referenceColumn<V>(
+            QStringLiteral("upgrade_a"), QStringLiteral("Upgrade path A"), Reference::Troop,
+            [](auto &v) -> auto & { return v.upgradeA; }),
+        referenceColumn<V>(
+            QStringLiteral("upgrade_b"), QStringLiteral("Upgrade path B"), Reference::Troop,
+            [](auto &v) -> auto & { return v.upgradeB; }),
+        smallNumberColumn<V>(
+            QStringLiteral("race"), QStringLiteral("Race"), [](auto &v) -> auto & { return v.race; }, 0,
+            kRaceCount - 1),
+    };
+    // In TroopFlag order. The seven guarantees are the window's "equipment guarantee" boxes;
+    // their prefix also keeps the shield guarantee apart from the Shield skill.
+    static const std::array<const char *, kTroopFlagCount> kFlagWords{"Hero",
+                                                                      "Inactive",
+                                                                      "Unkillable",
+                                                                      "Fall dead",
+                                                                      "No capture",
+                                                                      "Mounted",
+                                                                      "Merchant",
+                                                                      "Guarantee boots",
+                                                                      "Guarantee armor",
+                                                                      "Guarantee helmet",
+                                                                      "Guarantee gloves",
+                                                                      "Guarantee horse",
+                                                                      "Guarantee shield",
+                                                                      "Guarantee ranged",
+                                                                      "Unmoveable"};
+    for (int i = 0; i < kTroopFlagCount; ++i) {
+        const QString word = QString::fromLatin1(kFlagWords.at(i));
+        columns.append(smallNumberColumn<V>(
+            columnName(word), word, [i](auto &v) -> auto & { return v.flags[i]; }, 0, 1));
+    }
+    constexpr int kLevel = 4;
+    for (const int i : {kLevel, 0, 1, 2, 3})
+        columns.append(numberColumn<V>(
+            columnName(attributeName(i)), attributeName(i), [i](auto &v) -> auto & { return v.attributes[i]; }));
+    for (int i = 0; i < kProficiencyCount; ++i)
+        columns.append(numberColumn<V>(
+            columnName(proficiencyName(i)), proficiencyName(i), [i](auto &v) -> auto & { return v.proficiencies[i]; }));
+    for (int s = 0; s < kSkillCount; ++s) {
+        const QString word = skillName(Skill(s));
+        columns.append(
+            {columnName(word), word, [s](const V &v, const TableNames &) { return v.skills[s]; },
+             [s, word](const QString &cell, V &v, const TableNames &) -> Problem {
+                 const QString text = cell.trimmed();
+                 if (sameNumber(text, v.skills[s]))
+                     return std::nullopt;
+                 const auto level = parseWholeNumber(QStringView(text));
+                 if (!level || *level < 0 || *level > 10)
+                     return QStringLiteral("%1 must be a whole number from 0 to 10, not %2").arg(word, quoted(cell));
+                 v.skills[s] = text;
+                 return std::nullopt;
+             }});
+    }
+    columns.append({QStringLiteral("inventory"), QStringLiteral("Inventory"),
+                    [](const V &v, const TableNames &names) { return inventoryCell(v.inventory, names); },
+                    readInventory, true});
+    columns.append(faceColumn(0));
+    columns.append(faceColumn(1));
+    return columns;
+}
+
+// --- Party templates -------------------------------------------------------------
+
+QString personalityWord(Personality personality)
+{
+    switch (personality) {
+    case Personality::Soldier:
+        return QStringLiteral("soldier");
+    case Personality::Merchant:
+        return QStringLiteral("merchant");
+    case Personality::EscortedMerchant:
+        return QStringLiteral("escorted_merchant");
+    case Personality::Bandit:
+        return QStringLiteral("bandit");
+    case Personality::None:
+        return QStringLiteral("none");
+    case Personality::Other:
+        break;
+    }
+    return QStringLiteral("other");
+}
+
+Problem readPersonality(const QString &cell, PartyTemplateView &v, const TableNames &)
+{
+    QString key = cell.trimmed().toLower();
+    key.replace(u' ', u'_');
+    // Other keeps a stored number that no preset has; it cannot be chosen.
+    for (const Personality p : {Personality::Soldier, Personality::Merchant, Personality::EscortedMerchant,
+                                Personality::Bandit, Personality::None}) {
+        if (key == personalityWord(p) || key == QString::number(personalityPreset(p).number)) {
+            v.personality = p;
+            return std::nullopt;
+        }
+    }
+    return QStringLiteral("Personality must be soldier, merchant, escorted_merchant, bandit or none, not %1")
+        .arg(quoted(cell));
+}
+
+QList<Column<PartyTemplateView>> makeTemplateColumns()
+{
+    using V = PartyTemplateView;
+    QList<Column<V>> columns{
+        textColumn<V>(
+            QStringLiteral("id"), describe(RecordKind::PartyTemplate).idCaption, [](auto &v) -> auto & { return v.id; },
+            QStringLiteral("pt_")),
+        textColumn<V>(
+            QStringLiteral("name"), QStringLiteral("Template name"), [](auto &v) -> auto & { return v.name; }),
+        numberColumn<V>(
+            QStringLiteral("menu"), QStringLiteral("Menu"), [](auto &v) -> auto & { return v.menu; }),
+        referenceColumn<V>(
+            QStringLiteral("faction"), QStringLiteral("Faction"), Reference::Faction,
+            [](auto &v) -> auto & { return v.faction; }),
+        {QStringLiteral("personality"), QStringLiteral("Personality"),
+         [](const V &v, const TableNames &) { return personalityWord(v.personality); }, readPersonality},
+    };
+    for (int s = 0; s < kMemberSlots; ++s) {
+        const QString member = QStringLiteral("member_%1_").arg(s + 1);
+        const QString word = QStringLiteral("Member %1 ").arg(s + 1);
+        columns.append(referenceColumn<V>(
+            member + QStringLiteral("troop"), word + QStringLiteral("troop"),
+            Reference::Troop, [s](auto &v) -> auto & { return v.members[s].troop; }));
+        columns.append(numberColumn<V>(
+            member + QStringLiteral("min"),
+            word + QStringLiteral("minimum"), [s](auto &v) -> auto & { return v.members[s].min; }));
+        columns.append(numberColumn<V>(
+            member + QStringLiteral("max"),
+            word + QStringLiteral("maximum"), [s](auto &v) -> auto & { return v.members[s].max; }));
+        columns.append(smallNumberColumn<V>(
+            member + QStringLiteral("prisoner"),
+            word + QStringLiteral("prisoners"), [s](auto &v) -> auto & { return v.members[s].prisoner; }, 0, 1));
+    }
+    return columns;
+}
+
+// --- Parties -----------------------------------------------------------------------
+
+QList<Column<PartyView>> makePartyColumns()
+{
+    using V = PartyView;
+    return {
+        textColumn<V>(
+            QStringLiteral("id"), describe(RecordKind::Party).idCaption, [](auto &v) -> auto & { return v.id; },
+            QStringLiteral("p_")),
+        textColumn<V>(
+            QStringLiteral("name"), QStringLiteral("Party name"), [](auto &v) -> auto & { return v.name; }),
+        referenceColumn<V>(
+            QStringLiteral("template"), QStringLiteral("Party template"), Reference::PartyTemplate,
+            [](auto &v) -> auto & { return v.partyTemplate; }),
+        referenceColumn<V>(
+            QStringLiteral("faction"), QStringLiteral("Faction"), Reference::Faction,
+            [](auto &v) -> auto & { return v.faction; }),
+    };
+}
+
+template <typename View>
+QStringList namesOf(const QList<Column<View>> &columns)
+{
+    QStringList names{kNumberColumn};
+    for (const Column<View> &column : columns)
+        names.append(column.name);
+    return names;
+}
+
+} // namespace
+
+template <>
+const QList<Column<TroopView>> &columnsOf<TroopView>()
+{
+    static const QList<Column<TroopView>> columns = makeTroopColumns();
+    return columns;
+}
+
+template <>
+const QList<Column<PartyTemplateView>> &columnsOf<PartyTemplateView>()
+{
+    static const QList<Column<PartyTemplateView>> columns = makeTemplateColumns();
+    return columns;
+}
+
+template <>
+const QList<Column<PartyView>> &columnsOf<PartyView>()
+{
+    static const QList<Column<PartyView>> columns = makePartyColumns();
+    return columns;
+}
+
+QStringList tableColumns(RecordKind kind)
+{
+    switch (kind) {
+    case RecordKind::Troop:
+        return namesOf(columnsOf<TroopView>());
+    case RecordKind::PartyTemplate:
+        return namesOf(columnsOf<PartyTemplateView>());
+    case RecordKind::Party:
+        break;
+    }
+    return namesOf(columnsOf<PartyView>());
+}
+
+QString tableWord(RecordKind kind)
+{
+    switch (kind) {
+    case RecordKind::Troop:
+        return QStringLiteral("troops");
+    case RecordKind::PartyTemplate:
+        return QStringLiteral("templates");
+    case RecordKind::Party:
+        break;
+    }
+    return QStringLiteral("parties");
+}
+
+std::optional<RecordKind> tableKind(const QString &word)
+{
+    for (const RecordKind kind : kRecordKinds) {
+        if (word == tableWord(kind))
+            return kind;
+    }
+    return std::nullopt;
+}
+
+QString inventoryCell(const QList<InventoryEntry> &inventory, const TableNames &names)
+{
+    QString cell;
+    for (const InventoryEntry &entry : inventory) {
+        if (!cell.isEmpty())
+            cell += u' ';
+        cell += names.cell(Reference::Item, entry.item);
+        const qint64 stored = parseWholeNumber(QByteArrayView(entry.modifier)).value_or(1);
+        if (stored > 0 && stored % kModifierUnit == 0 && stored / kModifierUnit <= kMaxModifier)
+            cell += u'@' + QString::number(stored / kModifierUnit);
+        else if (stored != 0)
+            cell += QStringLiteral("@=") + QString::fromLatin1(entry.modifier);
+    }
+    return cell;
+}
+
+} // namespace lancefall
