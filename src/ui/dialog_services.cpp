@@ -139,4 +139,14 @@ std::optional<QString> DialogFolderPicker::pickFolder(QWidget *owner, const QStr
     return folder;
 }
 
+std::optional<QString> DialogFolderPicker::pickFile(QWidget *owner, const QString &title, const QString &start,
+                                                   const QString &filter, FileUse use)
+{
+    const QString file = use == FileUse::Open ? QFileDialog::getOpenFileName(owner, title, start, filter)
+                                              : QFileDialog::getSaveFileName(owner, title, start, filter);
+    if (file.isEmpty())
+        return std::nullopt;
+    return file;
+}
+
 } // namespace lancefall

@@ -25,6 +25,8 @@ public:
 class DialogFolderPicker : public FolderPicker {
 public:
     std::optional<QString> pickFolder(QWidget *owner, const QString &title, const QString &startFolder) override;
+    std::optional<QString> pickFile(QWidget *owner, const QString &title, const QString &start, const QString &filter,
+                                    FileUse use) override;
 };
 
 } // namespace lancefall

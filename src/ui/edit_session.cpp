@@ -2,6 +2,8 @@
 
 #include "ui/record_list_model.h"
 
+#include "lines/text_codec.h"
+
 #include <QUndoCommand>
 #include <QUndoStack>
 
@@ -71,6 +73,7 @@ LoadReport EditSession::open(const QString &folder)
     if (!report.ok())
         return report;
     mReferences = CrossReferences(mDocument.module());
+    keepSaved();
     mUndoStack->clear();
     mUndoStack->setClean();
     for (RecordListModel *model : mModels)
@@ -92,10 +95,47 @@ bool EditSession::push(const ModuleChange &change)
 SaveReport EditSession::save()
 {
     const SaveReport report = mDocument.save();
-    if (report.ok())
+    if (report.ok()) {
         mUndoStack->setClean();
+        keepSaved();
+    }
     emit saved(report);
     return report;
+}
+
+void EditSession::keepSaved()
+{
+    for (const RecordKind kind : kRecordKinds) {
+        mSaved[indexOf(kind)] = mDocument.module().lines(kind);
+        mTouched[indexOf(kind)].clear();
+    }
+}
+
+QList<RecordChange> EditSession::unsavedChanges() const
+{
+    QList<RecordChange> changes;
+    for (const RecordKind kind : kRecordKinds) {
+        const LineTable &saved = mSaved[indexOf(kind)];
+        const LineTable &now = mDocument.module().lines(kind);
+        const RecordKindDescription &d = describe(kind);
+        for (auto it = mTouched[indexOf(kind)].cbegin(); it != mTouched[indexOf(kind)].cend(); ++it) {
+            RecordChange record;
+            record.kind = kind;
+            record.record = it.key();
+            QList<qsizetype> lines(it.value().begin(), it.value().end());
+            std::sort(lines.begin(), lines.end());
+            for (const qsizetype n : lines)
+                record.lines.append({n, saved.line(n).toByteArray(), now.line(n).toByteArray()});
+            if (!record.changesLines())
+                continue;
+            const QList<QByteArray> first = leadingFields(now.line(mDocument.module().records(kind).line(it.key())),
+                                                          d.nameField + 1);
+            record.id = displayText(first.value(d.idField));
+            record.name = displayText(first.value(d.nameField));
+            changes.append(record);
+        }
+    }
+    return changes;
 }
 
 void EditSession::step(const ModuleChange &change, ChangeStep step)
@@ -105,6 +145,11 @@ void EditSession::step(const ModuleChange &change, ChangeStep step)
     else
         mDocument.apply(change);
     mReferences.refresh(mDocument.module(), change);
+    for (const RecordChange &record : change.records) {
+        QSet<qsizetype> &lines = mTouched[indexOf(record.kind)][record.record];
+        for (const LineChange &line : record.lines)
+            lines.insert(line.line);
+    }
 
     std::array<QList<qsizetype>, kRecordListCount> rows;
     for (const LabelChange &label : change.labels)

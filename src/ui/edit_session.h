@@ -3,7 +3,9 @@
 #include "references/cross_references.h"
 #include "workspace/module_document.h"
 
+#include <QMap>
 #include <QObject>
+#include <QSet>
 
 #include <array>
 
@@ -53,6 +55,10 @@ public:
     // Writes the three edited files; a save of every one marks the history clean.
     SaveReport save();
 
+    // Every record whose lines differ from the last save (or the load), as a change from
+    // those lines to the lines it has now, in record order by kind.
+    QList<RecordChange> unsavedChanges() const;
+
 signals:
     void loaded();
     // A change took effect: applied, undone or redone. The finer signals below came first.
@@ -64,11 +70,16 @@ signals:
 private:
     friend class ChangeCommand;
     void step(const ModuleChange &change, ChangeStep step);
+    void keepSaved();
 
     ModuleDocument mDocument;
     CrossReferences mReferences;
     QUndoStack *mUndoStack;
     std::array<RecordListModel *, kRecordListCount> mModels{};
+    // By RecordKind: the lines as last saved or loaded, and the lines of each record that a
+    // change touched since.
+    std::array<LineTable, kEditedFileCount> mSaved;
+    std::array<QMap<qsizetype, QSet<qsizetype>>, kEditedFileCount> mTouched;
     RecordListModel *mItems;
     RecordListModel *mFactions;
 };

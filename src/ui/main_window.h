@@ -89,6 +89,7 @@ private:
     // Menus and what the menus reach (navigation.cpp), the panels (panels.cpp).
     void setUpMenus();
     void setUpPanels();
+    void setUpTables();
     // The texts the code gives menus, actions and panels, in the language of the interface.
     void retranslate();
     void findInView();

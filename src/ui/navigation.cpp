@@ -158,6 +158,7 @@ void MainWindow::setUpMenus()
     });
     ui->menuTools->addAction(check);
     setUpPanels();
+    setUpTables();
 
     // The languages, each named in its own words.
     QMenu *languages = ui->menuView->addMenu(QString());
@@ -211,6 +212,14 @@ void MainWindow::retranslate()
         if (auto *view = dock->findChild<QUndoView *>())
             view->setEmptyLabel(tr("<opened>"));
     }
+    if (auto *review = findChild<QAction *>(QStringLiteral("actionReviewChanges")))
+        review->setText(tr("Re&view Changes"));
+    if (auto *dock = findChild<QDockWidget *>(QStringLiteral("dockReview")))
+        dock->setWindowTitle(tr("Review Changes"));
+    if (auto *exportTable = findChild<QAction *>(QStringLiteral("actionExportTable")))
+        exportTable->setText(tr("&Export Table…"));
+    if (auto *importTable = findChild<QAction *>(QStringLiteral("actionImportTable")))
+        importTable->setText(tr("&Import Table…"));
     if (auto *languages = findChild<QMenu *>(QStringLiteral("menuLanguage")))
         languages->setTitle(tr("&Language"));
     for (RecordEditor *editor : mEditors)

@@ -52,11 +52,20 @@ public:
     virtual bool askReload(QWidget *owner, const QString &folder, const QStringList &files) = 0;
 };
 
-// Picks a folder; an empty optional is a cancel.
+// What a file is picked for: to be read, or to be written.
+enum class FileUse { Open, Save };
+
+// Picks a folder, or a file (a table to import or export); an empty optional is a cancel.
 class FolderPicker {
 public:
     virtual ~FolderPicker() = default;
     virtual std::optional<QString> pickFolder(QWidget *owner, const QString &title, const QString &startFolder) = 0;
+    // `filter` as file dialogs take it: "CSV tables (*.csv)".
+    virtual std::optional<QString> pickFile(QWidget *owner, const QString &title, const QString &start,
+                                            const QString &filter, FileUse use)
+    {
+        Q_UNUSED(owner) Q_UNUSED(title) Q_UNUSED(start) Q_UNUSED(filter) Q_UNUSED(use) return std::nullopt;
+    }
 };
 
 } // namespace lancefall

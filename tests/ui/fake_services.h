@@ -79,7 +79,14 @@ public:
         lastStart = startFolder;
         return folder;
     }
+    std::optional<QString> pickFile(QWidget *, const QString &, const QString &start, const QString &,
+                                    FileUse use) override
+    {
+        lastStart = start;
+        return use == FileUse::Open ? openFile : saveFile;
+    }
     std::optional<QString> folder;
+    std::optional<QString> openFile, saveFile;
     QString lastTitle;
     QString lastStart;
 };

@@ -11,6 +11,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTreeWidget>
+#include <QTreeWidgetItem>
 #include <QUndoStack>
 
 using namespace lancefall;
@@ -139,6 +140,49 @@ private slots:
         QVERIFY(editor.window.session().module().troops.lines.line(25).startsWith("  4 0 8 0 21 0"));
         history.undo();
         QCOMPARE(form.lstReplacePlaces->count(), 3);
+    }
+
+    // A table exported from the window and imported back with one cell changed is one step;
+    // the review lists that record and its field, and follows the undo. A table with an
+    // error changes nothing and names the row.
+    void tableRoundTripAndReview()
+    {
+        QTemporaryDir dir;
+        Editor editor;
+        QVERIFY(editor.loadCopy(dir));
+        const QString table = dir.filePath(u"troops.csv"_s);
+        editor.folders.saveFile = table;
+        editor.window.findChild<QAction *>(u"actionExportTable"_s)->trigger();
+        QList<QByteArray> rows = readBytes(table).split('\n');
+        QVERIFY(rows.first().startsWith("\xEF\xBB\xBFnumber,id,name,"));
+        const qsizetype level = QByteArray(rows.first()).trimmed().split(',').indexOf("level");
+        QList<QByteArray> cells = rows[4].split(',');
+        QCOMPARE(cells[1], QByteArray("trp_aurel_man_at_arms"));
+        cells[level] = "20";
+        rows[4] = cells.join(',');
+        writeFile(dir.path(), u"troops.csv"_s, rows.join('\n'));
+        editor.folders.openFile = table;
+        editor.window.findChild<QAction *>(u"actionImportTable"_s)->trigger();
+        QUndoStack &history = editor.window.session().undoStack();
+        QCOMPARE(history.count(), 1);
+        QVERIFY2(history.undoText().endsWith(u"from troops.csv"_s), qPrintable(history.undoText()));
+
+        editor.window.findChild<QAction *>(u"actionReviewChanges"_s)->trigger();
+        auto *changes = editor.window.findChild<QTreeWidget *>(u"lstChanges"_s);
+        QVERIFY(changes && changes->isVisible());
+        QCOMPARE(changes->topLevelItemCount(), 1);
+        QCOMPARE(changes->topLevelItem(0)->text(0), u"troops.txt (1)"_s);
+        QCOMPARE(changes->topLevelItem(0)->child(0)->text(0), u"trp_aurel_man_at_arms: Level 18 → 20"_s);
+        history.undo();
+        QCOMPARE(changes->topLevelItemCount(), 0);
+
+        cells[level] = "x";
+        rows[4] = cells.join(',');
+        writeFile(dir.path(), u"troops.csv"_s, rows.join('\n'));
+        editor.window.findChild<QAction *>(u"actionImportTable"_s)->trigger();
+        QCOMPARE(history.count(), 1);
+        QCOMPARE(history.index(), 0);
+        QVERIFY2(editor.messages.texts().last().contains(u"troops.csv:5: level: "_s), qPrintable(editor.messages.texts().last()));
     }
 };
 
