@@ -16,10 +16,10 @@ enum class Personality { Soldier, Merchant, EscortedMerchant, Bandit, None, Othe
 inline constexpr int kPersonalityCount = 6;
 
 // One personality choice: the chooser's entry text (translated when the preset is asked for),
-// the number stored for it and the detail
-// values that number packs (courage + 16 * aggressiveness + 256 * banditness). Other stands for
-// every number that is not one of the five presets; its number is -1 because the stored number
-// is kept, and its detail values are shown as 0, 0 and clear.
+// the number stored for it and the detail values that number packs (courage + 16 *
+// aggressiveness + 256 * banditness). Other stands for every number that is not one of the five
+// presets; its number is -1 because the stored number is kept, and its detail values are shown
+// as 0, 0 and clear.
 struct PersonalityPreset {
     QString entry;
     int number;
