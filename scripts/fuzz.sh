@@ -12,8 +12,10 @@ BUILD="$ROOT/build-fuzz"
 SECONDS_EACH="${FUZZ_SECONDS:-20}"
 TARGETS=(troops_file party_templates_file parties_file item_catalogue faction_catalogue
          troop_record party_template_record party_record number_codecs table_reader)
-# clang and its runtimes (libFuzzer, the sanitizers), llvm for readable stack traces.
-PACKAGES=(clang libclang-rt-14-dev llvm cmake ninja-build qt6-base-dev qt6-base-dev-tools libgl-dev libcsv-dev)
+# clang and its runtimes (libFuzzer, the sanitizers), llvm for readable stack traces;
+# qt6-l10n-tools compiles the translations built into the window.
+PACKAGES=(clang libclang-rt-14-dev llvm cmake ninja-build qt6-base-dev qt6-base-dev-tools qt6-l10n-tools libgl-dev
+          libcsv-dev)
 
 if ! dpkg -s "${PACKAGES[@]}" > /dev/null 2>&1; then
     echo "Installing what is missing of: ${PACKAGES[*]}"

@@ -6,7 +6,9 @@ set -euo pipefail
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD="$ROOT/build"
 source "$ROOT/scripts/install_missing.sh"
-install_missing cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev libcsv-dev fonts-noto-cjk xvfb xauth
+# qt6-l10n-tools: lrelease compiles the translations into the program, lupdate checks them.
+install_missing cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools qt6-l10n-tools libgl-dev libcsv-dev \
+    fonts-noto-cjk xvfb xauth
 
 cmake -S "$ROOT" -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build "$BUILD" -j "$(nproc)"

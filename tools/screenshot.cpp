@@ -2,7 +2,7 @@
 // for the README and for checking the look: lancefall-screenshot MODULE OUT.png [view] [row] [WxH]
 // where view is troops.txt (default), party_templates.txt or parties.txt, row a record
 // number or a range of them ("3-7", a selection of several), and WxH a window size larger
-// than the starting one.
+// than the starting one. LANCEFALL_LANGUAGE=en (or zh_CN) draws it in that translation.
 
 #include "headless_services.h"
 #include "ui/main_window.h"
@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QItemSelectionModel>
 #include <QListView>
+#include <QTranslator>
 
 using namespace lancefall;
 
@@ -28,6 +29,16 @@ int main(int argc, char *argv[])
     const QStringList rows = (args.size() > 4 ? args.at(4) : QStringLiteral("3")).split(u'-');
     const int row = rows.first().toInt();
     const int last = rows.last().toInt();
+
+    QTranslator translator;
+    const QString language = qEnvironmentVariable("LANCEFALL_LANGUAGE");
+    if (!language.isEmpty()) {
+        if (!translator.load(QStringLiteral(":/translations/lancefall_%1.qm").arg(language))) {
+            QTextStream(stderr) << "lancefall-screenshot: no translation " << language << "\n";
+            return 2;
+        }
+        QCoreApplication::installTranslator(&translator);
+    }
 
     PrintedMessages messages;
     DiscardOnClose questions;

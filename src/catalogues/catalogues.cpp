@@ -3,6 +3,7 @@
 #include "lines/line_table.h"
 #include "lines/text_codec.h"
 
+#include <QCoreApplication>
 #include <QStringBuilder>
 
 namespace lancefall {
@@ -18,8 +19,9 @@ Result<QStringList> readItemCatalogue(const LineTable &lines)
         if (item > 0) {
             const QList<QByteArray> fields = leadingFields(line, 3);
             if (fields.size() < 3)
-                return lineError(ErrorCode::MissingField, kItemsFileName, n,
-                                 QStringLiteral("an item line needs an identifier and a name"));
+                return lineError(
+                    ErrorCode::MissingField, kItemsFileName, n,
+                    QCoreApplication::translate("Catalogues", "an item line needs an identifier and a name"));
             labels.append(QString::number(item) % QLatin1String(" - ") % displayText(fields.at(2))
                           % QLatin1String("  (") % displayText(fields.at(1)) % QLatin1Char(')'));
         }
@@ -37,8 +39,9 @@ Result<QStringList> readFactionCatalogue(const LineTable &lines, bool playerFact
             continue;
         const QList<QByteArray> fields = leadingFields(line, 3);
         if (fields.size() < 3)
-            return lineError(ErrorCode::MissingField, kFactionsFileName, n,
-                             QStringLiteral("a faction line needs an identifier and a name"));
+            return lineError(
+                ErrorCode::MissingField, kFactionsFileName, n,
+                QCoreApplication::translate("Catalogues", "a faction line needs an identifier and a name"));
         labels.append(QString::number(labels.size()) + QStringLiteral(" - ") + displayText(fields.at(2)));
     }
     return labels;

@@ -1,5 +1,6 @@
 #include "checks/finding.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -8,9 +9,15 @@ namespace lancefall {
 
 namespace {
 
-QString counted(qsizetype n, const QString &one, const QString &many)
+// The texts of this file, translated in the context "Check".
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(Check)
+};
+
+// The severity in the forms tools read: the compilers' line and the JSON. Never translated.
+QString severityKeyword(Severity severity)
 {
-    return QString::number(n) + u' ' + (n == 1 ? one : many);
+    return severity == Severity::Error ? QStringLiteral("error") : QStringLiteral("warning");
 }
 
 QJsonValue numberOrNull(qsizetype n, qsizetype none)
@@ -22,7 +29,7 @@ QJsonValue numberOrNull(qsizetype n, qsizetype none)
 
 QString severityName(Severity severity)
 {
-    return severity == Severity::Error ? QStringLiteral("error") : QStringLiteral("warning");
+    return severity == Severity::Error ? Text::tr("error") : Text::tr("warning");
 }
 
 QString findingLine(const Finding &finding)
@@ -30,7 +37,7 @@ QString findingLine(const Finding &finding)
     QString place = moduleFileName(finding.file);
     if (finding.line > 0)
         place += u':' + QString::number(finding.line);
-    return place + QStringLiteral(": ") + severityName(finding.severity) + QStringLiteral(": ") + finding.text;
+    return place + QStringLiteral(": ") + severityKeyword(finding.severity) + QStringLiteral(": ") + finding.text;
 }
 
 FindingCounts countFindings(const QList<Finding> &findings)
@@ -44,17 +51,16 @@ FindingCounts countFindings(const QList<Finding> &findings)
 QString checkSummary(const QList<Finding> &findings, const Module *checked)
 {
     const FindingCounts counts = countFindings(findings);
-    const QString found = counted(counts.errors, QStringLiteral("error"), QStringLiteral("errors"))
-        + QStringLiteral(", ") + counted(counts.warnings, QStringLiteral("warning"), QStringLiteral("warnings"));
+    // Singular and plural are texts of their own, so that the built-in text says "1 error".
+    const QString errors = (counts.errors == 1 ? Text::tr("%1 error") : Text::tr("%1 errors")).arg(counts.errors);
+    const QString warnings
+        = (counts.warnings == 1 ? Text::tr("%1 warning") : Text::tr("%1 warnings")).arg(counts.warnings);
     if (!checked)
-        return found + QStringLiteral("; the module could not be read, so nothing else was checked");
-    return found + QStringLiteral(" in ")
-        + counted(checked->troops.records.count(), QStringLiteral("troop"), QStringLiteral("troops"))
-        + QStringLiteral(", ")
-        + counted(checked->partyTemplates.records.count(), QStringLiteral("party template"),
-                  QStringLiteral("party templates"))
-        + QStringLiteral(" and ")
-        + counted(checked->parties.records.count(), QStringLiteral("party"), QStringLiteral("parties"));
+        return Text::tr("%1, %2; the module could not be read, so nothing else was checked").arg(errors, warnings);
+    return Text::tr("%1, %2 in %3, %4 and %5")
+        .arg(errors, warnings, countedRecords(RecordKind::Troop, checked->troops.records.count()),
+             countedRecords(RecordKind::PartyTemplate, checked->partyTemplates.records.count()),
+             countedRecords(RecordKind::Party, checked->parties.records.count()));
 }
 
 QByteArray findingsJson(const QList<Finding> &findings, const QString &folder, const QString &summary, bool countsOnly)
@@ -72,7 +78,7 @@ QByteArray findingsJson(const QList<Finding> &findings, const QString &folder, c
             list.append(QJsonObject{
                 {QStringLiteral("file"), moduleFileName(f.file)},
                 {QStringLiteral("line"), numberOrNull(f.line, 0)},
-                {QStringLiteral("severity"), severityName(f.severity)},
+                {QStringLiteral("severity"), severityKeyword(f.severity)},
                 {QStringLiteral("message"), f.text},
                 {QStringLiteral("record"), numberOrNull(f.record, -1)},
             });

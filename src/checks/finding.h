@@ -24,10 +24,12 @@ struct Finding {
     friend bool operator==(const Finding &, const Finding &) = default;
 };
 
-QString severityName(Severity severity); // "error", "warning"
+// "error", "warning", as the window names them (translated).
+QString severityName(Severity severity);
 
 // The finding as compilers print theirs: "troops.txt:1234: error: text", or
-// "troops.txt: error: text" without a line.
+// "troops.txt: error: text" without a line. Tools read the severity, so it is never
+// translated; the text is.
 QString findingLine(const Finding &finding);
 
 struct FindingCounts {

@@ -5,11 +5,13 @@
 #include "lines/text_file.h"
 #include "workspace/module_document.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QSet>
 
 #include <algorithm>
 #include <array>
+#include <functional>
 
 namespace lancefall {
 
@@ -17,6 +19,11 @@ namespace {
 
 constexpr qsizetype kFirstRecordLine = 3;
 constexpr int kHighestSkillLevel = 10;
+
+// The texts of the check, translated in the context "Check".
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(Check)
+};
 
 int fileOrder(ModuleFile file)
 {
@@ -32,12 +39,11 @@ QString firstDifference(const QByteArray &before, const QByteArray &after)
     while (i < was.size() && i < becomes.size() && was.at(i) == becomes.at(i))
         ++i;
     if (i >= was.size())
-        return QStringLiteral("it would gain field %1, \"%2\"").arg(i + 1).arg(displayText(becomes.value(i)));
+        return Text::tr("it would gain field %1, \"%2\"").arg(QString::number(i + 1), displayText(becomes.value(i)));
     if (i >= becomes.size())
-        return QStringLiteral("it would lose field %1, \"%2\"").arg(i + 1).arg(displayText(was.at(i)));
-    return QStringLiteral("field %1 \"%2\" would become \"%3\"")
-        .arg(i + 1)
-        .arg(displayText(was.at(i)), displayText(becomes.at(i)));
+        return Text::tr("it would lose field %1, \"%2\"").arg(QString::number(i + 1), displayText(was.at(i)));
+    return Text::tr("field %1 \"%2\" would become \"%3\"")
+        .arg(QString::number(i + 1), displayText(was.at(i)), displayText(becomes.at(i)));
 }
 
 // A stored skill level above 10, which the troop view shows as its hexadecimal letter;
@@ -48,12 +54,29 @@ int highSkillLevel(const QString &shown)
                                                                                : 0;
 }
 
-// "troop 3" for one number, "troops 3 to 5" for several.
-QString numbered(const QString &one, const QString &many, qsizetype first, qsizetype last)
+// "faction 3" for one number, "factions 3 to 5" for several; `one` and `several` are the
+// untranslated texts.
+QString numbered(const char *one, const char *several, qsizetype first, qsizetype last)
 {
     if (first == last)
-        return one + u' ' + QString::number(first);
-    return QStringLiteral("%1 %2 to %3").arg(many).arg(first).arg(last);
+        return Text::tr(one).arg(first);
+    return Text::tr(several).arg(first).arg(last);
+}
+
+// "troop 3" for one record, "troops 3 to 5" for several.
+QString numberedRecords(RecordKind kind, qsizetype first, qsizetype last)
+{
+    if (first == last)
+        return numberedRecord(kind, first);
+    switch (kind) {
+    case RecordKind::Troop:
+        return Text::tr("troops %1 to %2").arg(first).arg(last);
+    case RecordKind::PartyTemplate:
+        return Text::tr("party templates %1 to %2").arg(first).arg(last);
+    case RecordKind::Party:
+        break;
+    }
+    return Text::tr("parties %1 to %2").arg(first).arg(last);
 }
 
 // Lines from line 3 on that begin with trp_: the troops a reader finds when it takes every
@@ -70,12 +93,12 @@ qsizetype troopLineCount(const LineTable &lines)
 QString recordsOf(ModuleFile file)
 {
     if (const std::optional<RecordKind> kind = recordKindOf(file))
-        return describe(*kind).many;
+        return recordsWord(*kind);
     switch (file) {
     case ModuleFile::Items:
-        return QStringLiteral("items");
+        return Text::tr("items");
     case ModuleFile::Factions:
-        return QStringLiteral("factions");
+        return Text::tr("factions");
     case ModuleFile::Troops:
     case ModuleFile::PartyTemplates:
     case ModuleFile::Parties:
@@ -89,13 +112,13 @@ QString layoutText(RecordKind kind, const TroopLayout &troops)
 {
     switch (kind) {
     case RecordKind::Troop:
-        return QStringLiteral("troop k at line 3 + %1k").arg(troops.recordLines);
+        return Text::tr("troop k at line 3 + %1k").arg(troops.recordLines);
     case RecordKind::PartyTemplate:
-        return QStringLiteral("template k at line k + 3");
+        return Text::tr("template k at line k + 3");
     case RecordKind::Party:
         break;
     }
-    return QStringLiteral("party k at line 2k + 3");
+    return Text::tr("party k at line 2k + 3");
 }
 
 // Lines a record of a kind takes in a well-formed file.
@@ -121,7 +144,7 @@ public:
         checkSummaryRows();
         if (m.items.isEmpty())
             add(ModuleFile::Items, 0, Severity::Error,
-                QStringLiteral("the file lists no item after item 0, so the editor can show no troop"));
+                Text::tr("the file lists no item after item 0, so the editor can show no troop"));
         else
             for (qsizetype k = 0; k < count(RecordKind::Troop); ++k)
                 checkTroop(k);
@@ -154,7 +177,7 @@ private:
     QString who(RecordKind kind, qsizetype k) const
     {
         const QByteArray id = identifier(kind, k);
-        return id.isEmpty() ? QStringLiteral("record %1").arg(k) : displayText(id);
+        return id.isEmpty() ? Text::tr("record %1").arg(k) : displayText(id);
     }
 
     void add(ModuleFile file, qsizetype line, Severity severity, const QString &text, qsizetype record = -1)
@@ -199,18 +222,21 @@ private:
         // Where every troop is placed, the reader corrects a wrong troop count in memory, so
         // the row as stored is read again: after a save from the editor it is right. Where
         // troops cannot be placed, the count is uncertain and the row is kept as it stands.
-        const qsizetype troops = count(RecordKind::Troop);
+        const QString troops = QString::number(count(RecordKind::Troop));
+        const QString what = recordsWord(RecordKind::Troop);
         if (!m.troops.summaryNotice.isEmpty())
-            checkStoredSummaryRow(ModuleFile::Troops, troops,
-                                  QStringLiteral("; the editor corrects it when it loads the module and writes %1 "
-                                                 "there when it saves")
-                                      .arg(troops));
+            checkStoredSummaryRow(ModuleFile::Troops, count(RecordKind::Troop), [&](qint64 said) {
+                return Text::tr("the summary row says %1 %2, but the file holds %3; the editor corrects it when it "
+                                "loads the module and writes %3 there when it saves")
+                    .arg(QString::number(said), what, troops);
+            });
         else
-            checkSummaryRow(ModuleFile::Troops, m.troops.lines, troops,
-                            QStringLiteral(" read record by record, or %1 counting every line that begins with "
-                                           "trp_; as it cannot tell which is right, the editor keeps this row as it "
-                                           "stands when it saves")
-                                .arg(troopLineCount(m.troops.lines)));
+            checkSummaryRow(ModuleFile::Troops, m.troops.lines, count(RecordKind::Troop), [&](qint64 said) {
+                return Text::tr("the summary row says %1 %2, but the file holds %3 read record by record, or %4 "
+                                "counting every line that begins with trp_; as it cannot tell which is right, the "
+                                "editor keeps this row as it stands when it saves")
+                    .arg(QString::number(said), what, troops, QString::number(troopLineCount(m.troops.lines)));
+            });
         checkSummaryRow(ModuleFile::PartyTemplates, m.partyTemplates.lines, count(RecordKind::PartyTemplate));
         checkSummaryRow(ModuleFile::Parties, m.parties.lines, count(RecordKind::Party));
         // The catalogues keep only their entries. The faction chooser's entry 0 stands for
@@ -222,18 +248,21 @@ private:
             checkStoredSummaryRow(ModuleFile::Items, m.items.size() + 1);
     }
 
-    void checkStoredSummaryRow(ModuleFile file, qsizetype records, const QString &atSave = {})
+    // The message of a row that says `said` records where the file holds another number.
+    using WrongCount = std::function<QString(qint64 said)>;
+
+    void checkStoredSummaryRow(ModuleFile file, qsizetype records, const WrongCount &wrongCount = {})
     {
         if (m.folder.isEmpty())
             return;
         const Result<LineTable> stored = readTextFile(m.path(file), moduleFileName(file));
         if (stored)
-            checkSummaryRow(file, *stored, records, atSave);
+            checkSummaryRow(file, *stored, records, wrongCount);
     }
 
     // Line 2 is a blank and the number of records; the parties' row has a second number.
-    // `atSave` ends the message of a wrong count: what the editor does with the row.
-    void checkSummaryRow(ModuleFile file, const LineTable &lines, qsizetype records, const QString &atSave = {})
+    // `wrongCount` words a wrong count where the message says what the editor does with the row.
+    void checkSummaryRow(ModuleFile file, const LineTable &lines, qsizetype records, const WrongCount &wrongCount = {})
     {
         const QByteArray row = lines.contains(2) ? lines.line(2).toByteArray() : QByteArray();
         // Only numbers: a record line that starts with a number is no summary row.
@@ -250,18 +279,14 @@ private:
         const QString what = recordsOf(file);
         if (!value)
             error(file, 2,
-                  QStringLiteral("line 2 should be the summary row with the number of %1, %2, not \"%3\"")
-                      .arg(what)
-                      .arg(records)
-                      .arg(displayText(row)),
+                  Text::tr("line 2 should be the summary row with the number of %1, %2, not \"%3\"")
+                      .arg(what, QString::number(records), displayText(row)),
                   -1);
         else if (*value != records)
             error(file, 2,
-                  QStringLiteral("the summary row says %1 %2, but the file holds %3%4")
-                      .arg(*value)
-                      .arg(what)
-                      .arg(records)
-                      .arg(atSave),
+                  wrongCount ? wrongCount(*value)
+                             : Text::tr("the summary row says %1 %2, but the file holds %3")
+                                   .arg(QString::number(*value), what, QString::number(records)),
                   -1);
     }
 
@@ -283,18 +308,18 @@ private:
     void troopValues(qsizetype k, qsizetype first, const QString &id, const TroopView &view)
     {
         const RecordKind file = RecordKind::Troop;
-        fieldRule(&problemWithName, file, first, view.name1, k, [&] { return QStringLiteral("Name 1 of ") + id; });
-        fieldRule(&problemWithName, file, first, view.name2, k, [&] { return QStringLiteral("Name 2 of ") + id; });
+        fieldRule(&problemWithName, file, first, view.name1, k, [&] { return Text::tr("Name 1 of %1").arg(id); });
+        fieldRule(&problemWithName, file, first, view.name2, k, [&] { return Text::tr("Name 2 of %1").arg(id); });
         checkInventory(k, first + 1, id);
         NegativeValues negative;
         for (int i = 0; i < kAttributeCount; ++i) {
             fieldRule(&problemWithNumber, file, first + 2, view.attributes[i], k,
-                      [&] { return attributeName(i) + QStringLiteral(" of ") + id; });
+                      [&] { return Text::tr("%1 of %2").arg(attributeName(i), id); });
             negative.add(first + 2, view.attributes[i], [&] { return attributeName(i); });
         }
         for (int i = 0; i < kProficiencyCount; ++i) {
             fieldRule(&problemWithNumber, file, first + 3, view.proficiencies[i], k,
-                      [&] { return proficiencyName(i) + QStringLiteral(" of ") + id; });
+                      [&] { return Text::tr("%1 of %2").arg(proficiencyName(i), id); });
             negative.add(first + 3, view.proficiencies[i], [&] { return proficiencyName(i); });
         }
         negativeValues(file, k, id, negative);
@@ -306,10 +331,8 @@ private:
         }
         if (!high.isEmpty())
             warning(file, first + 4,
-                    QStringLiteral("%1 has skill levels above %2: %3")
-                        .arg(id)
-                        .arg(kHighestSkillLevel)
-                        .arg(high.join(QStringLiteral(", "))),
+                    Text::tr("%1 has skill levels above %2: %3")
+                        .arg(id, QString::number(kHighestSkillLevel), high.join(QStringLiteral(", "))),
                     k);
     }
 
@@ -319,7 +342,7 @@ private:
         factionReference(RecordKind::Troop, k, line, id, view.faction);
         for (const auto &upgrade : {std::pair(u'A', view.upgradeA), std::pair(u'B', view.upgradeB)}) {
             troopReference(RecordKind::Troop, k, line, upgrade.second,
-                           [&] { return QStringLiteral("upgrade path %1 of %2").arg(QChar(upgrade.first), id); });
+                           [&] { return Text::tr("upgrade path %1 of %2").arg(QChar(upgrade.first), id); });
         }
     }
 
@@ -328,24 +351,25 @@ private:
     void troopReference(RecordKind file, qsizetype k, qsizetype line, int troop, Name what)
     {
         if (troop == -1)
-            warning(file, line, what() + QStringLiteral(" is troop -1, which stands for no troop chosen"), k);
+            warning(file, line, Text::tr("%1 is troop -1, which stands for no troop chosen").arg(what()), k);
         else if (troop >= count(RecordKind::Troop))
-            error(file, line, what() + QStringLiteral(" names troop %1, which does not exist").arg(troop), k);
+            error(file, line, Text::tr("%1 names troop %2, which does not exist").arg(what(), QString::number(troop)),
+                  k);
     }
 
     void factionReference(RecordKind file, qsizetype k, qsizetype line, const QString &id, int faction)
     {
         if (faction == -1) {
-            warning(file, line, id + QStringLiteral(" has faction -1, which stands for no faction chosen"), k);
+            warning(file, line, Text::tr("%1 has faction -1, which stands for no faction chosen").arg(id), k);
             return;
         }
         if (faction < factionCount())
             return;
         error(file, line,
-              QStringLiteral("%1 names faction %2, which does not exist (factions.txt has %3)")
-                  .arg(id)
-                  .arg(faction)
-                  .arg(numbered(QStringLiteral("faction"), QStringLiteral("factions"), 0, factionCount() - 1)),
+              Text::tr("%1 names faction %2, which does not exist (factions.txt has %3)")
+                  .arg(id, QString::number(faction),
+                       numbered(QT_TRANSLATE_NOOP("Check", "faction %1"),
+                                QT_TRANSLATE_NOOP("Check", "factions %1 to %2"), 0, factionCount() - 1)),
               k);
     }
 
@@ -373,25 +397,21 @@ private:
         }
         if (!missing.isEmpty())
             error(RecordKind::Troop, line,
-                  QStringLiteral("the inventory of %1 names item %2, which item_kinds1.txt does not hold (it has "
-                                 "%3)")
+                  Text::tr("the inventory of %1 names item %2, which item_kinds1.txt does not hold (it has %3)")
                       .arg(id, missing.join(QStringLiteral(", ")),
-                           numbered(QStringLiteral("item"), QStringLiteral("items"), 1, m.items.size())),
+                           numbered(QT_TRANSLATE_NOOP("Check", "item %1"), QT_TRANSLATE_NOOP("Check", "items %1 to %2"),
+                                    1, m.items.size())),
                   k);
         if (items > kInventorySlots)
             error(RecordKind::Troop, line,
-                  QStringLiteral("the inventory of %1 holds %2 items, more than the %3 an inventory holds")
-                      .arg(id)
-                      .arg(items)
-                      .arg(kInventorySlots),
+                  Text::tr("the inventory of %1 holds %2 items, more than the %3 an inventory holds")
+                      .arg(id, QString::number(items), QString::number(kInventorySlots)),
                   k);
         else if (numbers != 2 * kInventorySlots)
             error(RecordKind::Troop, line,
-                  QStringLiteral("the inventory line of %1 holds %2 numbers, not %3 slots of item and modifier (%4)")
-                      .arg(id)
-                      .arg(numbers)
-                      .arg(kInventorySlots)
-                      .arg(2 * kInventorySlots),
+                  Text::tr("the inventory line of %1 holds %2 numbers, not %3 slots of item and modifier (%4)")
+                      .arg(id, QString::number(numbers), QString::number(kInventorySlots),
+                           QString::number(2 * kInventorySlots)),
                   k);
     }
 
@@ -416,7 +436,7 @@ private:
     {
         if (!negative.fields.isEmpty())
             warning(file, negative.line,
-                    QStringLiteral("%1 has values below 0: %2").arg(id, negative.fields.join(QStringLiteral(", "))), k);
+                    Text::tr("%1 has values below 0: %2").arg(id, negative.fields.join(QStringLiteral(", "))), k);
     }
 
     // One of the editor's rules for a changed field, applied to a stored value. The name of
@@ -438,8 +458,8 @@ private:
         // The decoder's own text for bad member slots names neither line nor template.
         if (!shown && shown.error().code == ErrorCode::UnknownLayout)
             shown = Error{ErrorCode::UnknownLayout,
-                          QStringLiteral("the member slots of %1 are not six slots, each \"-1\" or a troop, a minimum, "
-                                         "a maximum and 0 or 1")
+                          Text::tr("the member slots of %1 are not six slots, each \"-1\" or a troop, a minimum, "
+                                   "a maximum and 0 or 1")
                               .arg(id)};
         checkRecord(file, k, n, shown, [&](const PartyTemplateView &view) {
             templateReferences(k, n, id, view);
@@ -451,27 +471,25 @@ private:
     void templateValues(qsizetype k, qsizetype n, const QString &id, const PartyTemplateView &view)
     {
         const RecordKind file = RecordKind::PartyTemplate;
-        fieldRule(&problemWithName, file, n, view.name, k, [&] { return QStringLiteral("the name of ") + id; });
-        fieldRule(&problemWithNumber, file, n, view.menu, k, [&] { return QStringLiteral("the menu of ") + id; });
+        fieldRule(&problemWithName, file, n, view.name, k, [&] { return Text::tr("the name of %1").arg(id); });
+        fieldRule(&problemWithNumber, file, n, view.menu, k, [&] { return Text::tr("the menu of %1").arg(id); });
         NegativeValues negative;
-        negative.add(n, view.menu, [] { return QStringLiteral("Menu"); });
+        negative.add(n, view.menu, [] { return Text::tr("Menu"); });
         for (int s = 0; s < kMemberSlots; ++s) {
             const TemplateSlot &slot = view.members[s];
-            const auto member = [&] { return QStringLiteral("member %1 of %2").arg(s + 1).arg(id); };
+            const auto member = [&] { return Text::tr("member %1 of %2").arg(QString::number(s + 1), id); };
             fieldRule(&problemWithNumber, file, n, slot.min, k,
-                      [&] { return QStringLiteral("the minimum of ") + member(); });
+                      [&] { return Text::tr("the minimum of member %1 of %2").arg(QString::number(s + 1), id); });
             fieldRule(&problemWithNumber, file, n, slot.max, k,
-                      [&] { return QStringLiteral("the maximum of ") + member(); });
-            negative.add(n, slot.min, [&] { return QStringLiteral("Member %1 minimum").arg(s + 1); });
-            negative.add(n, slot.max, [&] { return QStringLiteral("Member %1 maximum").arg(s + 1); });
+                      [&] { return Text::tr("the maximum of member %1 of %2").arg(QString::number(s + 1), id); });
+            negative.add(n, slot.min, [&] { return Text::tr("Member %1 minimum").arg(s + 1); });
+            negative.add(n, slot.max, [&] { return Text::tr("Member %1 maximum").arg(s + 1); });
             const auto low = parseWholeNumber(QStringView(slot.min));
             const auto high = parseWholeNumber(QStringView(slot.max));
             if (low && high && *high < *low)
                 error(file, n,
-                      QStringLiteral("%1 has a maximum of %2, below its minimum of %3")
-                          .arg(member())
-                          .arg(*high)
-                          .arg(*low),
+                      Text::tr("%1 has a maximum of %2, below its minimum of %3")
+                          .arg(member(), QString::number(*high), QString::number(*low)),
                       k);
         }
         negativeValues(file, k, id, negative);
@@ -482,7 +500,7 @@ private:
         factionReference(RecordKind::PartyTemplate, k, n, id, view.faction);
         for (int s = 0; s < kMemberSlots; ++s)
             troopReference(RecordKind::PartyTemplate, k, n, view.members[s].troop,
-                           [&] { return QStringLiteral("member %1 of %2").arg(s + 1).arg(id); });
+                           [&] { return Text::tr("member %1 of %2").arg(QString::number(s + 1), id); });
     }
 
     void checkParty(qsizetype k)
@@ -493,13 +511,11 @@ private:
         checkRecord(file, k, n, mDocument.showParty(k), [&](const PartyView &view) {
             partyReferences(k, n, id, view);
             if (!view.id.startsWith(QStringLiteral("p_")))
-                error(
-                    file, n,
-                    QStringLiteral("field 5 of party %1 holds \"%2\" where its identifier, beginning with p_, belongs")
-                        .arg(k)
-                        .arg(view.id),
-                    k);
-            fieldRule(&problemWithName, file, n, view.name, k, [&] { return QStringLiteral("the name of ") + id; });
+                error(file, n,
+                      Text::tr("field 5 of party %1 holds \"%2\" where its identifier, beginning with p_, belongs")
+                          .arg(QString::number(k), view.id),
+                      k);
+            fieldRule(&problemWithName, file, n, view.name, k, [&] { return Text::tr("the name of %1").arg(id); });
             unchangedUpdate(file, k, id, mDocument.partyUpdate(k, view));
         });
     }
@@ -509,7 +525,8 @@ private:
         factionReference(RecordKind::Party, k, n, id, view.faction);
         if (view.partyTemplate >= count(RecordKind::PartyTemplate))
             error(RecordKind::Party, n,
-                  QStringLiteral("%1 names party template %2, which does not exist").arg(id).arg(view.partyTemplate),
+                  Text::tr("%1 names party template %2, which does not exist")
+                      .arg(id, QString::number(view.partyTemplate)),
                   k);
     }
 
@@ -518,14 +535,13 @@ private:
     {
         if (!update) {
             error(file, firstLine(file, k),
-                  QStringLiteral("an update of %1 without changes is refused: %2").arg(id, update.error().description),
-                  k);
+                  Text::tr("an update of %1 without changes is refused: %2").arg(id, update.error().description), k);
             return;
         }
         for (const LineChange &change : update->records.first().lines) {
             if (change.before != change.after)
                 error(file, change.line,
-                      QStringLiteral("an update of %1 without changes would change this line: %2")
+                      Text::tr("an update of %1 without changes would change this line: %2")
                           .arg(id, firstDifference(change.before, change.after)),
                       k);
         }
@@ -550,10 +566,8 @@ private:
             // The game finds records by their number, so a module with a repeated
             // identifier plays; only lists and messages that name records by it mix them up.
             warning(kind, records.line(k),
-                    QStringLiteral("%1 is already the identifier of %2 %3 (line %4)")
-                        .arg(displayText(id), describe(kind).one)
-                        .arg(*earlier)
-                        .arg(records.line(*earlier)),
+                    Text::tr("%1 is already the identifier of %2 (line %3)")
+                        .arg(displayText(id), numberedRecord(kind, *earlier), QString::number(records.line(*earlier))),
                     k);
         }
     }
@@ -573,8 +587,8 @@ private:
                 ++j;
             QString text = reason.description;
             if (j - i > 1)
-                text += (j - i > 2 ? QStringLiteral(", nor are ") : QStringLiteral(", nor is "))
-                    + numbered(describe(kind).one, describe(kind).many, unplaced.at(i) + 1, unplaced.at(j - 1));
+                text = (j - i > 2 ? Text::tr("%1, nor are %2") : Text::tr("%1, nor is %2"))
+                           .arg(text, numberedRecords(kind, unplaced.at(i) + 1, unplaced.at(j - 1)));
             error(kind, reason.line, text, unplaced.at(i));
             i = j;
         }
@@ -604,14 +618,9 @@ private:
 
     QString placementText(RecordKind kind, qsizetype k, qsizetype line, qsizetype place) const
     {
-        const RecordKindDescription &d = describe(kind);
-        return QStringLiteral("%1 %2 (%3) begins at line %4, not at line %5 (%6); the %7 after it are shifted too")
-            .arg(d.one)
-            .arg(k)
-            .arg(who(kind, k))
-            .arg(line)
-            .arg(place)
-            .arg(layoutText(kind, m.troops.layout), d.many);
+        return Text::tr("%1 (%2) begins at line %3, not at line %4 (%5); the %6 after it are shifted too")
+            .arg(numberedRecord(kind, k), who(kind, k), QString::number(line), QString::number(place),
+                 layoutText(kind, m.troops.layout), recordsWord(kind));
     }
 
     const Module &m;

@@ -2,6 +2,8 @@
 
 #include "lines/text_codec.h"
 
+#include <QCoreApplication>
+
 #include <limits>
 
 namespace lancefall {
@@ -72,6 +74,11 @@ bool isShownHighLevel(const QString &text)
 
 } // namespace
 
+QString skillRangeMessage()
+{
+    return QCoreApplication::translate("Fields", "Skill value must be between 0 and 10");
+}
+
 std::optional<qint64> parseWholeNumber(QByteArrayView field)
 {
     return parseDigits(field);
@@ -95,9 +102,9 @@ QString withoutBlanks(QString text)
 std::optional<QString> problemWithName(const QString &field, const QString &text)
 {
     if (text.isEmpty())
-        return field + u" must not be empty"_s;
+        return QCoreApplication::translate("Fields", "%1 must not be empty").arg(field);
     if (text.contains(u'\n') || text.contains(u'\r'))
-        return field + u" must not hold a line break"_s;
+        return QCoreApplication::translate("Fields", "%1 must not hold a line break").arg(field);
     return std::nullopt;
 }
 
@@ -105,7 +112,9 @@ std::optional<QString> problemWithNumber(const QString &field, const QString &te
 {
     const auto value = parseWholeNumber(QStringView(text));
     if (!value || *value < std::numeric_limits<qint32>::min() || *value > std::numeric_limits<qint32>::max())
-        return field + u" must be a whole number from -2147483648 to 2147483647, not \""_s + text + u'"';
+        return QCoreApplication::translate("Fields",
+                                           "%1 must be a whole number from -2147483648 to 2147483647, not \"%2\"")
+            .arg(field, text);
     return std::nullopt;
 }
 
@@ -113,7 +122,8 @@ std::optional<QString> problemWithCount(const QString &field, const QString &tex
 {
     const auto value = parseWholeNumber(QStringView(text));
     if (!value || *value < 0 || *value > std::numeric_limits<qint32>::max())
-        return field + u" must be a whole number from 0 to 2147483647, not \""_s + text + u'"';
+        return QCoreApplication::translate("Fields", "%1 must be a whole number from 0 to 2147483647, not \"%2\"")
+            .arg(field, text);
     return std::nullopt;
 }
 
@@ -126,7 +136,9 @@ Result<QByteArray> nameField(const QString &field, const QString &text, const QS
         return Error{ErrorCode::InvalidValue, *problem};
     if (const std::optional<QByteArray> bytes = encodeEdited(tidied, stored))
         return *bytes;
-    return Error{ErrorCode::InvalidValue, field + u" cannot be stored so that it reads back as typed"_s};
+    return Error{
+        ErrorCode::InvalidValue,
+        QCoreApplication::translate("Fields", "%1 cannot be stored so that it reads back as typed").arg(field)};
 }
 
 Result<QByteArray> countField(const QString &field, const QString &text, const QString &shown, const QByteArray &stored)
@@ -146,7 +158,7 @@ FieldCheck checkField(FieldRule rule, const QString &text, TextSource source, co
             return {u"0"_s, {}};
         if ((source == TextSource::Shown && isShownHighLevel(text)) || isSkillLevel(text))
             return {text, {}};
-        return {text, kSkillRangeMessage};
+        return {text, skillRangeMessage()};
     case FieldRule::Count:
         if (text.isEmpty())
             return {u"0"_s, {}};

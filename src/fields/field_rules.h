@@ -69,6 +69,7 @@ struct FieldCheck {
 // single letter B..F and accepted while it is still the shown text.
 FieldCheck checkField(FieldRule rule, const QString &text, TextSource source, const QString &field = {});
 
-inline const QString kSkillRangeMessage = QStringLiteral("Skill value must be between 0 and 10");
+// The message of a refused skill level, in the language of the moment.
+QString skillRangeMessage();
 
 } // namespace lancefall

@@ -2,6 +2,8 @@
 
 #include "fields/field_rules.h"
 
+#include <QCoreApplication>
+
 #include <limits>
 
 namespace lancefall {
@@ -76,15 +78,16 @@ Result<QString> editedNumber(const NumberEdit &edit, const QString &current, Num
         const std::optional<qint64> own = currentValue(current, range);
         if (!own)
             return Error{ErrorCode::InvalidValue,
-                         QStringLiteral("%1 of %2 holds \"%3\", which is no number to change").arg(field, record, current)};
+                         QCoreApplication::translate("Fields", "%1 of %2 holds \"%3\", which is no number to change")
+                             .arg(field, record, current)};
         value = edit.kind == NumberEdit::Kind::Add ? *own + edit.amount
                                                    : scaled(*own, edit.factorNumerator, edit.factorDecimals);
     }
     if (value < 0 || value > highest(range))
-        return Error{ErrorCode::InvalidValue, QStringLiteral("%1 of %2 would be %3; it must be a whole number from 0 to %4")
-                                                  .arg(field, record)
-                                                  .arg(value)
-                                                  .arg(highest(range))};
+        return Error{
+            ErrorCode::InvalidValue,
+            QCoreApplication::translate("Fields", "%1 of %2 would be %3; it must be a whole number from 0 to %4")
+                .arg(field, record, QString::number(value), QString::number(highest(range)))};
     if (edit.kind == NumberEdit::Kind::Set)
         return edit.text;
     // A value that stays what the record holds keeps its text, as an untouched field does.

@@ -1,5 +1,7 @@
 #include "lines/error.h"
 
+#include <QCoreApplication>
+
 namespace lancefall {
 
 QString Error::text() const
@@ -7,7 +9,7 @@ QString Error::text() const
     if (file.isEmpty())
         return description;
     if (line > 0)
-        return QStringLiteral("%1 line %2: %3").arg(file).arg(line).arg(description);
+        return QCoreApplication::translate("Lines", "%1 line %2: %3").arg(file, QString::number(line), description);
     return QStringLiteral("%1: %2").arg(file, description);
 }
 

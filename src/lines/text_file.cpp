@@ -1,5 +1,6 @@
 #include "lines/text_file.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -28,7 +29,9 @@ QByteArray lineEndBytes(LineEnd end)
 
 QString sizeText(qint64 bytes)
 {
-    return QStringLiteral("%1 MB (%2 bytes)").arg(double(bytes) / (1024 * 1024), 0, 'f', 1).arg(bytes);
+    return QCoreApplication::translate("Lines", "%1 MB (%2 bytes)")
+        .arg(double(bytes) / (1024 * 1024), 0, 'f', 1)
+        .arg(bytes);
 }
 
 } // namespace
@@ -130,22 +133,24 @@ std::optional<QString> unreachableReason(const QFileInfo &info)
         while (link.isSymLink()) {
             const QString target = link.symLinkTarget();
             if (seen.contains(target) || seen.size() > 40)
-                return QStringLiteral("this is a symbolic link that leads back to itself (a link loop)");
+                return QCoreApplication::translate("Lines",
+                                                   "this is a symbolic link that leads back to itself (a link loop)");
             seen.append(target);
             link = QFileInfo(target);
         }
         if (!link.exists())
             return unreachableReason(link).value_or(
-                QStringLiteral("this is a symbolic link to %1, which does not exist")
+                QCoreApplication::translate("Lines", "this is a symbolic link to %1, which does not exist")
                     .arg(QDir::toNativeSeparators(link.absoluteFilePath())));
         return std::nullopt;
     }
     const QString path = info.absoluteFilePath();
     if (QFile::encodeName(path).size() > kLongestPath)
-        return QStringLiteral("its path is too long for the system (%1 characters)").arg(path.size());
+        return QCoreApplication::translate("Lines", "its path is too long for the system (%1 characters)")
+            .arg(path.size());
     const QFileInfo folder(info.absolutePath());
     if (folder.isDir() && !folder.isExecutable())
-        return QStringLiteral("the folder %1 may not be searched (no permission)")
+        return QCoreApplication::translate("Lines", "the folder %1 may not be searched (no permission)")
             .arg(QDir::toNativeSeparators(folder.absoluteFilePath()));
     return std::nullopt;
 }
@@ -156,18 +161,19 @@ Result<QByteArray> readModuleBytes(const QString &path, QDateTime *modified)
     // Only a regular file is opened: opening a named pipe waits for a writer, forever.
     if (!info.isFile()) {
         if (info.isDir())
-            return Error{ErrorCode::FileOpen, QStringLiteral("this is a folder, not a file")};
+            return Error{ErrorCode::FileOpen, QCoreApplication::translate("Lines", "this is a folder, not a file")};
         if (info.exists())
             return Error{ErrorCode::FileOpen,
-                         QStringLiteral("this is not a regular file (a named pipe, a device or a "
-                                        "socket), so it is not read")};
+                         QCoreApplication::translate("Lines",
+                                                     "this is not a regular file (a named pipe, a device or a "
+                                                     "socket), so it is not read")};
         if (const std::optional<QString> reason = unreachableReason(info))
             return Error{ErrorCode::FileOpen, *reason};
-        return Error{ErrorCode::FileNotFound, QStringLiteral("the file does not exist")};
+        return Error{ErrorCode::FileNotFound, QCoreApplication::translate("Lines", "the file does not exist")};
     }
     if (info.size() > kMaxModuleFileBytes)
         return Error{ErrorCode::FileTooLarge,
-                     QStringLiteral("the file is %1; module files larger than %2 are not read")
+                     QCoreApplication::translate("Lines", "the file is %1; module files larger than %2 are not read")
                          .arg(sizeText(info.size()), sizeText(kMaxModuleFileBytes))};
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
@@ -185,7 +191,7 @@ Result<QByteArray> readModuleBytes(const QString &path, QDateTime *modified)
         return Error{ErrorCode::FileRead, file.errorString()};
     if (content.size() > kMaxModuleFileBytes)
         return Error{ErrorCode::FileTooLarge,
-                     QStringLiteral("the file is larger than %1, the most a module file may hold")
+                     QCoreApplication::translate("Lines", "the file is larger than %1, the most a module file may hold")
                          .arg(sizeText(kMaxModuleFileBytes))};
     if (modified)
         *modified = info.lastModified();
@@ -201,7 +207,8 @@ Result<LineTable> readTextFile(const QString &path, const QString &fileName, Fil
     LineTable lines = splitLines(*content);
     if (lines.lastIndex() > kMaxModuleFileLines)
         return fileError(ErrorCode::FileTooLarge, fileName,
-                         QStringLiteral("the file has %1 lines; module files of more than %2 lines are not read")
+                         QCoreApplication::translate(
+                             "Lines", "the file has %1 lines; module files of more than %2 lines are not read")
                              .arg(lines.lastIndex())
                              .arg(kMaxModuleFileLines));
     if (state)
@@ -333,12 +340,14 @@ void FileTransaction::putBack(qsizetype failed)
             if (!file.remove())
                 failure = file.errorString();
         } else {
-            failure = QStringLiteral("what it held could not be read before: ") + entry.previous.error().description;
+            failure = QCoreApplication::translate("Lines", "what it held could not be read before: %1")
+                          .arg(entry.previous.error().description);
         }
         if (failure)
             mErrors.append(fileError(ErrorCode::FileWrite, entry.fileName,
-                                     QStringLiteral("was replaced, but could not be put back as it was after "
-                                                    "%1 failed: %2")
+                                     QCoreApplication::translate("Lines",
+                                                                 "was replaced, but could not be put back as it was "
+                                                                 "after %1 failed: %2")
                                          .arg(mEntries[failed]->fileName, *failure)));
         else
             entry.replaced = false;

@@ -3,6 +3,8 @@
 #include "lines/text_codec.h"
 #include "lines/text_file.h"
 
+#include <QCoreApplication>
+
 namespace lancefall {
 
 namespace {
@@ -29,7 +31,7 @@ Result<PartiesFile> readParties(LineTable lines)
         const QList<QByteArray> fields = leadingFields(line, kNameField + 1);
         if (fields.size() <= kNameField)
             return lineError(ErrorCode::MissingField, kPartiesFileName, n,
-                             QStringLiteral("a party line needs at least 6 fields"));
+                             QCoreApplication::translate("Parties", "a party line needs at least 6 fields"));
         file.labels.append(
             recordLabel(file.labels.size(), displayText(fields.at(kNameField)), displayText(fields.at(kIdField))));
         file.records.firstLines.append(n);

@@ -4,6 +4,8 @@
 #include "lines/text_codec.h"
 #include "parties/parties_file.h"
 
+#include <QCoreApplication>
+
 #include <limits>
 
 namespace lancefall {
@@ -16,17 +18,23 @@ constexpr qsizetype kTemplateField = 8;
 constexpr qsizetype kFactionField = 9;
 constexpr qsizetype kFieldsNeeded = 10;
 
+// The texts of this file, translated in the context "Parties".
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(Parties)
+};
+
 Error partyError(ErrorCode code, qsizetype n, const QString &what)
 {
     return lineError(code, kPartiesFileName, n, what);
 }
 
-Result<qint64> numberAt(const QList<QByteArray> &fields, qsizetype i, qsizetype n, const QString &what)
+// `what` names the field ("faction"), translated only when the field is refused.
+Result<qint64> numberAt(const QList<QByteArray> &fields, qsizetype i, qsizetype n, const char *what)
 {
     const auto value = parseWholeNumber(QByteArrayView(fields.at(i)));
     if (!value)
         return partyError(ErrorCode::NotANumber, n,
-                          QStringLiteral("the %1 \"%2\" is not a number").arg(what, displayText(fields.at(i))));
+                          Text::tr("the %1 \"%2\" is not a number").arg(Text::tr(what), displayText(fields.at(i))));
     return *value;
 }
 
@@ -36,30 +44,29 @@ Result<PartyView> decodeParty(const LineTable &lines, qsizetype n)
 {
     if (!lines.contains(n))
         return partyError(ErrorCode::RecordBeyondTable, n,
-                          QStringLiteral("the line lies beyond the end of the file (%1 lines)").arg(lines.lastIndex()));
+                          Text::tr("the line lies beyond the end of the file (%1 lines)").arg(lines.lastIndex()));
     const QByteArrayView line = lines.line(n);
     if (!isPartyLine(line))
-        return partyError(ErrorCode::InvalidValue, n, QStringLiteral("the line holds no identifier beginning with p_"));
+        return partyError(ErrorCode::InvalidValue, n, Text::tr("the line holds no identifier beginning with p_"));
     // Only the first ten fields are shown: a long line is not split further.
     const QList<QByteArray> fields = leadingFields(line, kFieldsNeeded);
     if (fields.size() < kFieldsNeeded)
         return partyError(ErrorCode::MissingField, n,
-                          QStringLiteral("a party line needs at least %1 fields").arg(kFieldsNeeded));
-    const auto partyTemplate = numberAt(fields, kTemplateField, n, QStringLiteral("party template"));
+                          Text::tr("a party line needs at least %1 fields").arg(kFieldsNeeded));
+    const auto partyTemplate = numberAt(fields, kTemplateField, n, QT_TRANSLATE_NOOP("Parties", "party template"));
     if (!partyTemplate)
         return partyTemplate.error();
-    const auto faction = numberAt(fields, kFactionField, n, QStringLiteral("faction"));
+    const auto faction = numberAt(fields, kFactionField, n, QT_TRANSLATE_NOOP("Parties", "faction"));
     if (!faction)
         return faction.error();
     // A number beyond its list names a record that does not exist and is kept as stored.
-    for (const auto &[value, what] : {std::pair(*partyTemplate, QStringLiteral("party template")),
-                                      std::pair(*faction, QStringLiteral("faction"))}) {
+    for (const auto &[value, what] : {std::pair(*partyTemplate, QT_TRANSLATE_NOOP("Parties", "party template")),
+                                      std::pair(*faction, QT_TRANSLATE_NOOP("Parties", "faction"))}) {
         if (value < 0 || value > std::numeric_limits<int>::max())
-            return partyError(ErrorCode::OutOfRange, n,
-                              QStringLiteral("%1 %2 is no %1 number: a number from 0 to %3")
-                                  .arg(what)
-                                  .arg(value)
-                                  .arg(std::numeric_limits<int>::max()));
+            return partyError(
+                ErrorCode::OutOfRange, n,
+                Text::tr("%1 %2 is no %1 number: a number from 0 to %3")
+                    .arg(Text::tr(what), QString::number(value), QString::number(std::numeric_limits<int>::max())));
     }
     PartyView view;
     view.id = displayText(fields.at(kIdField));
@@ -76,18 +83,18 @@ Result<QByteArray> encodeParty(const PartyView &view, const LineTable &lines, qs
         return shown.error();
     QList<QByteArray> f = splitFields(lines.line(n));
 
-    const auto id = nameField(QStringLiteral("Party ID"), view.id, shown->id, f.at(kIdField));
+    const auto id = nameField(Text::tr("Party ID"), view.id, shown->id, f.at(kIdField));
     if (!id)
         return id.error();
     if (view.id != shown->id && !id->startsWith("p_"))
-        return Error{ErrorCode::InvalidValue, QStringLiteral("Party ID must begin with p_, not \"%1\"").arg(view.id)};
-    const auto name = nameField(QStringLiteral("Party name"), view.name, shown->name, f.at(kNameField));
+        return Error{ErrorCode::InvalidValue, Text::tr("Party ID must begin with p_, not \"%1\"").arg(view.id)};
+    const auto name = nameField(Text::tr("Party name"), view.name, shown->name, f.at(kNameField));
     if (!name)
         return name.error();
     if (view.partyTemplate < 0)
-        return Error{ErrorCode::InvalidValue, QStringLiteral("No party template is chosen")};
+        return Error{ErrorCode::InvalidValue, Text::tr("No party template is chosen")};
     if (view.faction < 0)
-        return Error{ErrorCode::InvalidValue, QStringLiteral("No faction is chosen")};
+        return Error{ErrorCode::InvalidValue, Text::tr("No faction is chosen")};
 
     f[kIdField] = *id;
     f[kNameField] = *name;

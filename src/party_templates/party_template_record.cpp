@@ -4,6 +4,8 @@
 #include "lines/text_codec.h"
 #include "party_templates/party_templates_file.h"
 
+#include <QCoreApplication>
+
 #include <limits>
 
 namespace lancefall {
@@ -11,6 +13,11 @@ namespace lancefall {
 namespace {
 
 constexpr qsizetype kFirstSlotField = 6;
+
+// The texts of this file, translated in the context "PartyTemplates".
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(PartyTemplates)
+};
 
 // Where one member slot sits among the stored fields: one field for an empty slot, four for a
 // filled one.
@@ -86,31 +93,28 @@ bool findSlots(const Fields &fields, std::array<StoredSlot, kMemberSlots> &membe
 Result<StoredTemplate> readStoredTemplate(const LineTable &lines, qsizetype n)
 {
     if (!lines.contains(n))
-        return templateError(
-            ErrorCode::RecordBeyondTable, n,
-            QStringLiteral("the line lies beyond the end of the file (%1 lines)").arg(lines.lastIndex()));
+        return templateError(ErrorCode::RecordBeyondTable, n,
+                             Text::tr("the line lies beyond the end of the file (%1 lines)").arg(lines.lastIndex()));
     const QByteArrayView line = lines.line(n);
     if (!isPartyTemplateLine(line))
-        return templateError(ErrorCode::InvalidValue, n, QStringLiteral("the line does not begin with pt_"));
+        return templateError(ErrorCode::InvalidValue, n, Text::tr("the line does not begin with pt_"));
     StoredTemplate stored;
     stored.fields = splitFields(line);
     if (stored.fields.size() < kFirstSlotField)
         return templateError(ErrorCode::MissingField, n,
-                             QStringLiteral("a template line needs 6 fields before its member slots"));
+                             Text::tr("a template line needs 6 fields before its member slots"));
     const auto faction = parseWholeNumber(QByteArrayView(stored.fields.at(4)));
     if (!faction)
-        return templateError(
-            ErrorCode::NotANumber, n,
-            QStringLiteral("the faction \"%1\" is not a number").arg(displayText(stored.fields.at(4))));
+        return templateError(ErrorCode::NotANumber, n,
+                             Text::tr("the faction \"%1\" is not a number").arg(displayText(stored.fields.at(4))));
     const auto personality = parseWholeNumber(QByteArrayView(stored.fields.at(5)));
     if (!personality)
-        return templateError(
-            ErrorCode::NotANumber, n,
-            QStringLiteral("the personality \"%1\" is not a number").arg(displayText(stored.fields.at(5))));
+        return templateError(ErrorCode::NotANumber, n,
+                             Text::tr("the personality \"%1\" is not a number").arg(displayText(stored.fields.at(5))));
     stored.faction = *faction;
     stored.personality = *personality;
     if (!findSlots(stored.fields, stored.members, stored.tail))
-        return Error{ErrorCode::UnknownLayout, kUnknownTemplateLineText};
+        return Error{ErrorCode::UnknownLayout, Text::tr("unknown line in party_templates.txt")};
     return stored;
 }
 
@@ -123,7 +127,7 @@ Result<PartyTemplateView> viewOf(const StoredTemplate &stored, qsizetype n)
     view.menu = displayText(f.at(3));
     if (!isListPosition(stored.faction, 0))
         return templateError(ErrorCode::OutOfRange, n,
-                             QStringLiteral("faction %1 is no faction number: a number from 0 to %2")
+                             Text::tr("faction %1 is no faction number: a number from 0 to %2")
                                  .arg(stored.faction)
                                  .arg(std::numeric_limits<int>::max()));
     view.faction = static_cast<int>(stored.faction);
@@ -136,8 +140,8 @@ Result<PartyTemplateView> viewOf(const StoredTemplate &stored, qsizetype n)
         const qint64 troop = *parseWholeNumber(QByteArrayView(f.at(slot.first))); // checked by findSlots
         if (!isListPosition(troop, -1))
             return templateError(ErrorCode::OutOfRange, n,
-                                 QStringLiteral("member slot %1 names troop %2, which is no troop number: -1 or a "
-                                                "number from 0 to %3")
+                                 Text::tr("member slot %1 names troop %2, which is no troop number: -1 or a "
+                                          "number from 0 to %3")
                                      .arg(s + 1)
                                      .arg(troop)
                                      .arg(std::numeric_limits<int>::max()));
@@ -166,11 +170,12 @@ Result<QList<QByteArray>> encodeSlot(int s, const TemplateSlot &slot, const Temp
     // A slot that was empty has no stored counts to keep.
     const auto storedField = [&](int i) { return was.filled ? wasFields.at(i) : QByteArray(); };
     const auto shownCount = [&](const QString &text) { return was.filled ? text : QString(); };
-    const QString member = QStringLiteral("Member %1 ").arg(s + 1);
-    const auto min = countField(member + QStringLiteral("minimum"), slot.min, shownCount(shown.min), storedField(1));
+    const auto min
+        = countField(Text::tr("Member %1 minimum").arg(s + 1), slot.min, shownCount(shown.min), storedField(1));
     if (!min)
         return min.error();
-    const auto max = countField(member + QStringLiteral("maximum"), slot.max, shownCount(shown.max), storedField(2));
+    const auto max
+        = countField(Text::tr("Member %1 maximum").arg(s + 1), slot.max, shownCount(shown.max), storedField(2));
     if (!max)
         return max.error();
     if (slot.min != shown.min || slot.max != shown.max) {
@@ -179,7 +184,7 @@ Result<QList<QByteArray>> encodeSlot(int s, const TemplateSlot &slot, const Temp
         if (high < low)
             return Error{
                 ErrorCode::InvalidValue,
-                QStringLiteral("%1maximum (%2) must not be below its minimum (%3)").arg(member).arg(high).arg(low)};
+                Text::tr("Member %1 maximum (%2) must not be below its minimum (%3)").arg(s + 1).arg(high).arg(low)};
     }
     return QList<QByteArray>{keptNumber(slot.troop, storedField(0)), *min, *max,
                              keptNumber(slot.prisoner ? 1 : 0, storedField(3))};
@@ -187,17 +192,37 @@ Result<QList<QByteArray>> encodeSlot(int s, const TemplateSlot &slot, const Temp
 
 } // namespace
 
-const PersonalityPreset &personalityPreset(Personality personality)
+namespace {
+
+// The presets with their entries untranslated: a template's personality is looked up by its
+// number for every template decoded, which needs no entry.
+struct PresetSource {
+    const char *entry;
+    int number;
+    int aggressiveness;
+    int courage;
+    bool banditness;
+};
+
+const PresetSource &presetSource(Personality personality)
 {
-    static const std::array<PersonalityPreset, kPersonalityCount> presets{{
-        {QStringLiteral("Soldier"), 137, 8, 9, false},
-        {QStringLiteral("Merchant"), 7, 0, 7, false},
-        {QStringLiteral("Escorted Merchant"), 11, 0, 11, false},
-        {QStringLiteral("Bandit"), 312, 3, 8, true},
-        {QStringLiteral("None"), 0, 0, 0, false},
-        {QStringLiteral("Other (keep current value)"), -1, 0, 0, false},
+    static constexpr std::array<PresetSource, kPersonalityCount> kPresets{{
+        {QT_TRANSLATE_NOOP("PartyTemplates", "Soldier"), 137, 8, 9, false},
+        {QT_TRANSLATE_NOOP("PartyTemplates", "Merchant"), 7, 0, 7, false},
+        {QT_TRANSLATE_NOOP("PartyTemplates", "Escorted Merchant"), 11, 0, 11, false},
+        {QT_TRANSLATE_NOOP("PartyTemplates", "Bandit"), 312, 3, 8, true},
+        {QT_TRANSLATE_NOOP("PartyTemplates", "None"), 0, 0, 0, false},
+        {QT_TRANSLATE_NOOP("PartyTemplates", "Other (keep current value)"), -1, 0, 0, false},
     }};
-    return presets.at(static_cast<std::size_t>(personality));
+    return kPresets.at(static_cast<std::size_t>(personality));
+}
+
+} // namespace
+
+PersonalityPreset personalityPreset(Personality personality)
+{
+    const PresetSource &p = presetSource(personality);
+    return {Text::tr(p.entry), p.number, p.aggressiveness, p.courage, p.banditness};
 }
 
 Personality personalityForNumber(qint64 number)
@@ -205,7 +230,7 @@ Personality personalityForNumber(qint64 number)
     // The order in which the numbers are recognised: Merchant, Escorted Merchant, Soldier, Bandit, None.
     for (const Personality p : {Personality::Merchant, Personality::EscortedMerchant, Personality::Soldier,
                                 Personality::Bandit, Personality::None}) {
-        if (personalityPreset(p).number == number)
+        if (presetSource(p).number == number)
             return p;
     }
     return Personality::Other;
@@ -255,20 +280,19 @@ Result<QByteArray> encodePartyTemplate(const PartyTemplateView &view, const Line
     const PartyTemplateView &shown = *decoded;
     const QList<QByteArray> &f = stored.fields;
 
-    const auto id = nameField(QStringLiteral("Template ID"), view.id, shown.id, f.at(0));
+    const auto id = nameField(Text::tr("Template ID"), view.id, shown.id, f.at(0));
     if (!id)
         return id.error();
     if (view.id != shown.id && !isPartyTemplateLine(*id))
-        return Error{ErrorCode::InvalidValue,
-                     QStringLiteral("Template ID must begin with pt_, not \"%1\"").arg(view.id)};
-    const auto name = nameField(QStringLiteral("Template name"), view.name, shown.name, f.at(1));
+        return Error{ErrorCode::InvalidValue, Text::tr("Template ID must begin with pt_, not \"%1\"").arg(view.id)};
+    const auto name = nameField(Text::tr("Template name"), view.name, shown.name, f.at(1));
     if (!name)
         return name.error();
-    const auto menu = countField(QStringLiteral("Menu"), view.menu, shown.menu, f.at(3));
+    const auto menu = countField(Text::tr("Menu"), view.menu, shown.menu, f.at(3));
     if (!menu)
         return menu.error();
     if (view.faction < 0)
-        return Error{ErrorCode::InvalidValue, QStringLiteral("No faction is chosen")};
+        return Error{ErrorCode::InvalidValue, Text::tr("No faction is chosen")};
 
     QList<QByteArray> out{*id, *name, f.at(2), *menu, keptNumber(view.faction, f.at(4))};
     out << (view.personality == Personality::Other ? f.at(5)

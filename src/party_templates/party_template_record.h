@@ -15,10 +15,11 @@ namespace lancefall {
 enum class Personality { Soldier, Merchant, EscortedMerchant, Bandit, None, Other };
 inline constexpr int kPersonalityCount = 6;
 
-// One personality choice: the chooser's entry text, the number stored for it and the detail
-// values that number packs (courage + 16 * aggressiveness + 256 * banditness). Other stands for
-// every number that is not one of the five presets; its number is -1 because the stored number
-// is kept, and its detail values are shown as 0, 0 and clear.
+// One personality choice: the chooser's entry text (translated when the preset is asked for),
+// the number stored for it and the detail values that number packs (courage + 16 *
+// aggressiveness + 256 * banditness). Other stands for every number that is not one of the five
+// presets; its number is -1 because the stored number is kept, and its detail values are shown
+// as 0, 0 and clear.
 struct PersonalityPreset {
     QString entry;
     int number;
@@ -27,7 +28,7 @@ struct PersonalityPreset {
     bool banditness;
 };
 
-const PersonalityPreset &personalityPreset(Personality personality);
+PersonalityPreset personalityPreset(Personality personality);
 // The preset whose number this is, or Other.
 Personality personalityForNumber(qint64 number);
 
@@ -56,11 +57,6 @@ struct PartyTemplateView {
     std::array<TemplateSlot, kMemberSlots> members; // member slots 0 to 5 ("slots" is a Qt keyword)
 };
 
-// The text of the error given for a template line whose member slots are not exactly six
-// well-formed slots. It comes with ErrorCode::UnknownLayout and is shown as it stands, without
-// the "Error #" prefix.
-inline const QString kUnknownTemplateLineText = QStringLiteral("unknown line in party_templates.txt");
-
 // Decodes the template on line n. The line holds the identifier, the name, the flag word, the
 // menu, the faction and the personality, then six member slots read from field 6 on: "-1" for an
 // empty slot, or troop, minimum, maximum and member flag (0 or 1); then the empty field left by
@@ -68,7 +64,8 @@ inline const QString kUnknownTemplateLineText = QStringLiteral("unknown line in 
 // where the member flag tells a filled slot from an empty one.
 // A faction or troop beyond its list is shown as its number (see missingReferences).
 // Errors: RecordBeyondTable, InvalidValue for a line that does not begin with "pt_",
-// MissingField, UnknownLayout with kUnknownTemplateLineText, NotANumber, OutOfRange for a faction
+// MissingField, UnknownLayout (member slots that are not exactly six well-formed slots; its text is
+// shown as it stands, without the "Error #" prefix), NotANumber, OutOfRange for a faction
 // below 0 or a troop below -1, or either beyond 32 bits.
 Result<PartyTemplateView> decodePartyTemplate(const LineTable &lines, qsizetype n);
 

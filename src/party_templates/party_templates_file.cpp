@@ -3,6 +3,8 @@
 #include "lines/text_codec.h"
 #include "lines/text_file.h"
 
+#include <QCoreApplication>
+
 namespace lancefall {
 
 namespace {
@@ -45,13 +47,14 @@ Result<PartyTemplatesFile> readPartyTemplates(LineTable lines)
         QByteArrayView name;
         if (!firstTwoFields(line, &id, &name))
             return lineError(ErrorCode::MissingField, kPartyTemplatesFileName, n,
-                             QStringLiteral("a template line needs at least 2 fields"));
+                             QCoreApplication::translate("PartyTemplates", "a template line needs at least 2 fields"));
         file.labels.append(recordLabel(file.labels.size(), displayText(name), displayText(id)));
         file.records.firstLines.append(n);
     }
     if (file.labels.isEmpty())
         return fileError(ErrorCode::NoRecords, kPartyTemplatesFileName,
-                         QStringLiteral("no line begins with pt_, so the file holds no party template"));
+                         QCoreApplication::translate("PartyTemplates",
+                                                     "no line begins with pt_, so the file holds no party template"));
     return file;
 }
 

@@ -2,6 +2,8 @@
 
 #include "fields/number_edit.h"
 
+#include <QCoreApplication>
+
 namespace lancefall {
 
 namespace {
@@ -12,8 +14,10 @@ Status editCount(QString &field, const std::optional<QString> &typed, const QStr
         return success();
     const std::optional<NumberEdit> edit = parseNumberEdit(*typed, true);
     if (!edit)
-        return Error{ErrorCode::InvalidValue,
-                     QStringLiteral("%1 must be a whole number, +N, -N or *X, not \"%2\"").arg(name, *typed)};
+        return Error{
+            ErrorCode::InvalidValue,
+            QCoreApplication::translate("PartyTemplates", "%1 must be a whole number, +N, -N or *X, not \"%2\"")
+                .arg(name, *typed)};
     const Result<QString> value = editedNumber(*edit, field, NumberRange::Count, name, record);
     if (!value)
         return value.error();
@@ -23,8 +27,7 @@ Status editCount(QString &field, const std::optional<QString> &typed, const QStr
 
 } // namespace
 
-Result<PartyTemplateView> editedTemplate(const PartyTemplateView &view, const TemplateEdit &edit,
-                                         const QString &record)
+Result<PartyTemplateView> editedTemplate(const PartyTemplateView &view, const TemplateEdit &edit, const QString &record)
 {
     PartyTemplateView out = view;
     if (edit.name)
@@ -33,7 +36,7 @@ Result<PartyTemplateView> editedTemplate(const PartyTemplateView &view, const Te
         out.faction = *edit.faction;
     if (edit.personality)
         out.personality = *edit.personality;
-    Status done = editCount(out.menu, edit.menu, QStringLiteral("Menu"), record);
+    Status done = editCount(out.menu, edit.menu, QCoreApplication::translate("PartyTemplates", "Menu"), record);
     for (int s = 0; done && s < kMemberSlots; ++s) {
         const TemplateEdit::Slot &slot = edit.members[s];
         TemplateSlot &member = out.members[s];
@@ -41,9 +44,11 @@ Result<PartyTemplateView> editedTemplate(const PartyTemplateView &view, const Te
             member.troop = *slot.troop;
         if (slot.prisoner)
             member.prisoner = *slot.prisoner;
-        done = editCount(member.min, slot.min, QStringLiteral("Member %1 minimum").arg(s + 1), record);
+        done = editCount(member.min, slot.min,
+                         QCoreApplication::translate("PartyTemplates", "Member %1 minimum").arg(s + 1), record);
         if (done)
-            done = editCount(member.max, slot.max, QStringLiteral("Member %1 maximum").arg(s + 1), record);
+            done = editCount(member.max, slot.max,
+                             QCoreApplication::translate("PartyTemplates", "Member %1 maximum").arg(s + 1), record);
     }
     if (!done)
         return done.error();

@@ -1,5 +1,7 @@
 #include "references/missing_references.h"
 
+#include <QCoreApplication>
+
 namespace lancefall {
 
 namespace {
@@ -13,16 +15,23 @@ public:
     {
     }
 
-    MissingList &faction(int number) { return add(QStringLiteral("Faction"), number, mFactions); }
-    MissingList &troop(const QString &field, int number) { return add(field, number, mTroops); }
-    MissingList &partyTemplate(int number) { return add(QStringLiteral("Template"), number, mTemplates); }
+    MissingList &faction(int number) { return add(QT_TRANSLATE_NOOP("References", "Faction"), 0, number, mFactions); }
+    // `field` is the untranslated name, with the slot as %1 for a member slot.
+    MissingList &troop(const char *field, int slot, int number) { return add(field, slot, number, mTroops); }
+    MissingList &partyTemplate(int number)
+    {
+        return add(QT_TRANSLATE_NOOP("References", "Template"), 0, number, mTemplates);
+    }
     QList<MissingReference> take() { return std::move(mMissing); }
 
 private:
-    MissingList &add(const QString &field, int number, qsizetype listSize)
+    // The name is translated only for a reference that is missing: every record shown asks.
+    MissingList &add(const char *field, int slot, int number, qsizetype listSize)
     {
-        if (number >= listSize)
-            mMissing.append({field, number});
+        if (number >= listSize) {
+            const QString name = QCoreApplication::translate("References", field);
+            mMissing.append({slot > 0 ? name.arg(slot) : name, number});
+        }
         return *this;
     }
 
@@ -36,8 +45,8 @@ QList<MissingReference> missingReferences(const Module &module, const TroopView 
 {
     return MissingList(module)
         .faction(view.faction)
-        .troop(QStringLiteral("Upgrade path A"), view.upgradeA)
-        .troop(QStringLiteral("Upgrade path B"), view.upgradeB)
+        .troop(QT_TRANSLATE_NOOP("References", "Upgrade path A"), 0, view.upgradeA)
+        .troop(QT_TRANSLATE_NOOP("References", "Upgrade path B"), 0, view.upgradeB)
         .take();
 }
 
@@ -46,7 +55,7 @@ QList<MissingReference> missingReferences(const Module &module, const PartyTempl
     MissingList missing(module);
     missing.faction(view.faction);
     for (int s = 0; s < kMemberSlots; ++s)
-        missing.troop(QStringLiteral("Member %1 troop").arg(s + 1), view.members[s].troop);
+        missing.troop(QT_TRANSLATE_NOOP("References", "Member %1 troop"), s + 1, view.members[s].troop);
     return missing.take();
 }
 

@@ -2,7 +2,10 @@
 
 #include "troops/inventory_line.h"
 
+#include <QCoreApplication>
 #include <QMap>
+
+#include <algorithm>
 
 namespace lancefall {
 
@@ -20,18 +23,37 @@ QList<qsizetype> limited(const QList<qsizetype> &records, const std::optional<QL
     return kept;
 }
 
-QString upgradePath(int path)
+// The texts of this file, translated in the context "References".
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(References)
+};
+
+ReferencePlace inventorySlot(qsizetype troop, int slot)
 {
-    return path == 0 ? QStringLiteral("upgrade path A") : QStringLiteral("upgrade path B");
+    return {RecordKind::Troop, troop, ReferenceField::InventorySlot, slot, Text::tr("inventory slot %1").arg(slot)};
 }
 
-QString memberSlot(int slot)
+ReferencePlace upgradePath(qsizetype troop, int path)
 {
-    return QStringLiteral("member %1").arg(slot + 1);
+    if (path == 0)
+        return {RecordKind::Troop, troop, ReferenceField::UpgradePathA, 0, Text::tr("upgrade path A")};
+    return {RecordKind::Troop, troop, ReferenceField::UpgradePathB, 0, Text::tr("upgrade path B")};
 }
 
-const QString kFactionField = QStringLiteral("faction");
-const QString kTemplateField = QStringLiteral("template");
+ReferencePlace memberSlot(qsizetype group, int slot)
+{
+    return {RecordKind::PartyTemplate, group, ReferenceField::MemberSlot, slot, Text::tr("member %1").arg(slot + 1)};
+}
+
+ReferencePlace templateOf(qsizetype party)
+{
+    return {RecordKind::Party, party, ReferenceField::Template, 0, Text::tr("template")};
+}
+
+ReferencePlace factionOf(RecordKind kind, qsizetype k)
+{
+    return {kind, k, ReferenceField::Faction, 0, Text::tr("faction")};
+}
 
 } // namespace
 
@@ -52,7 +74,7 @@ QList<ReferencePlace> findReferences(const ModuleDocument &document, const Cross
             const QByteArrayView line = module.troops.lines.line(module.troops.records.line(troop) + 1);
             for (const InventorySlot &slot : inventorySlots(line)) {
                 if (slot.item == target)
-                    places.append({RecordKind::Troop, troop, QStringLiteral("inventory slot %1").arg(slot.slot)});
+                    places.append(inventorySlot(troop, slot.slot));
             }
         }
         break;
@@ -63,25 +85,25 @@ QList<ReferencePlace> findReferences(const ModuleDocument &document, const Cross
                 continue;
             for (const int path : {0, 1}) {
                 if ((path == 0 ? view->view.upgradeA : view->view.upgradeB) == target)
-                    places.append({RecordKind::Troop, troop, upgradePath(path)});
+                    places.append(upgradePath(troop, path));
             }
         }
         for (const qsizetype group : limited(references.templatesWith(target), of(RecordKind::PartyTemplate))) {
             const Result<PartyTemplateView> view = document.templateView(group);
             for (int s = 0; view && s < kMemberSlots; ++s) {
                 if (view->members[s].troop == target)
-                    places.append({RecordKind::PartyTemplate, group, memberSlot(s)});
+                    places.append(memberSlot(group, s));
             }
         }
         break;
     case ReferenceKind::PartyTemplate:
         for (const qsizetype party : limited(references.partiesUsing(target), of(RecordKind::Party)))
-            places.append({RecordKind::Party, party, kTemplateField});
+            places.append(templateOf(party));
         break;
     case ReferenceKind::Faction:
         for (const RecordKind records : kRecordKinds) {
             for (const qsizetype k : limited(references.ofFaction(records, int(target)), of(records)))
-                places.append({records, k, kFactionField});
+                places.append(factionOf(records, k));
         }
         break;
     }
@@ -92,16 +114,20 @@ Result<ModuleChange> replaceReferences(const ModuleDocument &document, Reference
                                        qint64 replacement, const QList<ReferencePlace> &places)
 {
     // Each record once, with every field of it that changes.
-    QMap<std::pair<int, qsizetype>, QStringList> fields;
+    QMap<std::pair<int, qsizetype>, QList<ReferencePlace>> fields;
     for (const ReferencePlace &place : places)
-        fields[{int(place.kind), place.record}].append(place.field);
+        fields[{int(place.kind), place.record}].append(place);
 
     ModuleChange all;
     const int to = int(replacement);
     for (auto it = fields.cbegin(); it != fields.cend(); ++it) {
         const RecordKind recordKind = RecordKind(it.key().first);
         const qsizetype k = it.key().second;
-        const QStringList &names = it.value();
+        const QList<ReferencePlace> &named = it.value();
+        const auto names = [&](ReferenceField where, int slot = 0) {
+            return std::any_of(named.begin(), named.end(),
+                               [&](const ReferencePlace &p) { return p.where == where && p.slot == slot; });
+        };
         Result<ModuleChange> one = Error{ErrorCode::InvalidValue, QString()};
         switch (recordKind) {
         case RecordKind::Troop: {
@@ -118,11 +144,11 @@ Result<ModuleChange> replaceReferences(const ModuleDocument &document, Reference
                 break;
             }
             TroopView view = stored->view;
-            if (names.contains(kFactionField))
+            if (names(ReferenceField::Faction))
                 view.faction = to;
-            if (names.contains(upgradePath(0)))
+            if (names(ReferenceField::UpgradePathA))
                 view.upgradeA = to;
-            if (names.contains(upgradePath(1)))
+            if (names(ReferenceField::UpgradePathB))
                 view.upgradeB = to;
             one = document.troopChange(k, view, &stored->view);
             break;
@@ -134,10 +160,10 @@ Result<ModuleChange> replaceReferences(const ModuleDocument &document, Reference
                 break;
             }
             PartyTemplateView view = *stored;
-            if (names.contains(kFactionField))
+            if (names(ReferenceField::Faction))
                 view.faction = to;
             for (int s = 0; s < kMemberSlots; ++s) {
-                if (names.contains(memberSlot(s)))
+                if (names(ReferenceField::MemberSlot, s))
                     view.members[s].troop = to;
             }
             one = document.templateChange(k, view);
@@ -150,9 +176,9 @@ Result<ModuleChange> replaceReferences(const ModuleDocument &document, Reference
                 break;
             }
             PartyView view = *stored;
-            if (names.contains(kFactionField))
+            if (names(ReferenceField::Faction))
                 view.faction = to;
-            if (names.contains(kTemplateField))
+            if (names(ReferenceField::Template))
                 view.partyTemplate = to;
             one = document.partyChange(k, view);
             break;
@@ -165,9 +191,9 @@ Result<ModuleChange> replaceReferences(const ModuleDocument &document, Reference
         }
         all.append(*one);
     }
-    all.text = QStringLiteral("Replace in %1").arg(all.records.size() == 1
-                                                        ? all.records.value(0).id
-                                                        : QStringLiteral("%1 records").arg(all.records.size()));
+    all.text
+        = Text::tr("Replace in %1")
+              .arg(all.records.size() == 1 ? all.records.value(0).id : Text::tr("%1 records").arg(all.records.size()));
     return all;
 }
 

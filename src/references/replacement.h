@@ -11,10 +11,16 @@ namespace lancefall {
 enum class ReferenceKind { Item, Troop, PartyTemplate, Faction };
 inline constexpr int kReferenceKindCount = 4;
 
-// One place that names a reference: a field of a record.
+// The fields that name a reference.
+enum class ReferenceField { InventorySlot, UpgradePathA, UpgradePathB, MemberSlot, Template, Faction };
+
+// One place that names a reference: a field of a record. A replacement finds the field by
+// `where` and `slot`; `field` only names it, in the language of the search.
 struct ReferencePlace {
     RecordKind kind = RecordKind::Troop;
     qsizetype record = -1;
+    ReferenceField where = ReferenceField::Faction;
+    int slot = 0;  // the inventory slot (from 1) or the member slot (from 0); 0 for the other fields
     QString field; // "inventory slot 4", "upgrade path A", "member 2", "template", "faction"
 
     friend bool operator==(const ReferencePlace &, const ReferencePlace &) = default;

@@ -75,8 +75,7 @@ QString recordFile(RecordKind kind)
 QString recordName(const TableNames &names, RecordKind kind, qsizetype k)
 {
     const QString id = names.id(kind, k);
-    return describe(kind).one + u' ' + QString::number(k)
-        + (id.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(id));
+    return numberedRecord(kind, k) + (id.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(id));
 }
 
 // A header cell as a column name: any case, blanks or hyphens for underscores.
@@ -209,7 +208,7 @@ private:
             if (known == columns.cend()) {
                 mResult.warnings.append(
                     {mFile, line, header.at(i),
-                     QStringLiteral("no column of a %1 table has this name: it is ignored").arg(describe(kKind).one)});
+                     QStringLiteral("no column of a %1 table has this name: it is ignored").arg(recordWord(kKind))});
                 continue;
             }
             mCells.append({qsizetype(known - columns.cbegin()), i});
@@ -251,7 +250,7 @@ private:
         if (!k || *k < 0 || *k >= count) {
             error(row.line, kNumberColumn,
                   QStringLiteral("no %1 has the number \"%2\" (0 to %3)")
-                      .arg(describe(kKind).one, number)
+                      .arg(recordWord(kKind), number)
                       .arg(count - 1));
             return;
         }

@@ -115,9 +115,9 @@ Column<TroopView> faceColumn(int face)
         return face == 0 ? v.face1 : v.face2;
     };
     return {QStringLiteral("face_%1").arg(face + 1), word,
-            [get](const TroopView &v, const TableNames &) { return get(v) == kFacesNotAvailable ? QString() : get(v); },
+            [get](const TroopView &v, const TableNames &) { return get(v) == facesNotAvailable() ? QString() : get(v); },
             [get, word](const QString &cell, TroopView &v, const TableNames &) -> Problem {
-                if (get(v) == kFacesNotAvailable)
+                if (get(v) == facesNotAvailable())
                     return QStringLiteral("%1 cannot be written: troops.txt is of a game version whose face codes "
                                           "are not known")
                         .arg(word);
@@ -200,7 +200,7 @@ QList<Column<TroopView>> makeTroopColumns()
     using V = TroopView;
     QList<Column<V>> columns{
         textColumn<V>(
-            QStringLiteral("id"), describe(RecordKind::Troop).idCaption, [](auto &v) -> auto & { return v.id; },
+            QStringLiteral("id"), idCaption(RecordKind::Troop), [](auto &v) -> auto & { return v.id; },
             QStringLiteral("trp_")),
         textColumn<V>(
             QStringLiteral("name"), QStringLiteral("Name 1"), [](auto &v) -> auto & { return v.name1; }),
@@ -313,7 +313,7 @@ QList<Column<PartyTemplateView>> makeTemplateColumns()
     using V = PartyTemplateView;
     QList<Column<V>> columns{
         textColumn<V>(
-            QStringLiteral("id"), describe(RecordKind::PartyTemplate).idCaption, [](auto &v) -> auto & { return v.id; },
+            QStringLiteral("id"), idCaption(RecordKind::PartyTemplate), [](auto &v) -> auto & { return v.id; },
             QStringLiteral("pt_")),
         textColumn<V>(
             QStringLiteral("name"), QStringLiteral("Template name"), [](auto &v) -> auto & { return v.name; }),
@@ -351,7 +351,7 @@ QList<Column<PartyView>> makePartyColumns()
     using V = PartyView;
     return {
         textColumn<V>(
-            QStringLiteral("id"), describe(RecordKind::Party).idCaption, [](auto &v) -> auto & { return v.id; },
+            QStringLiteral("id"), idCaption(RecordKind::Party), [](auto &v) -> auto & { return v.id; },
             QStringLiteral("p_")),
         textColumn<V>(
             QStringLiteral("name"), QStringLiteral("Party name"), [](auto &v) -> auto & { return v.name; }),

@@ -2,6 +2,8 @@
 
 #include "fields/field_rules.h"
 
+#include <QCoreApplication>
+
 namespace lancefall {
 
 namespace {
@@ -12,6 +14,11 @@ bool hasCurrent(const InventoryState &state)
 }
 
 } // namespace
+
+QString tooManyItemsMessage()
+{
+    return QCoreApplication::translate("Troops", "ERROR: you cannot have more than 64 items, please remove some!");
+}
 
 QString modifierText(const QByteArray &stored)
 {

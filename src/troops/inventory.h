@@ -9,8 +9,8 @@ namespace lancefall {
 // The inventory line holds 64 slots, each an item number and an item modifier.
 inline constexpr int kInventorySlots = 64;
 
-inline const QString kTooManyItemsMessage
-    = QStringLiteral("ERROR: you cannot have more than 64 items, please remove some!");
+// The refusal of an inventory of more than 64 items.
+QString tooManyItemsMessage();
 
 // One entry of a troop's inventory list: the item number (-1 for an empty slot) and
 // the modifier as stored, written back unchanged ("0" for an item added from the

@@ -2,6 +2,8 @@
 
 #include "fields/number_edit.h"
 
+#include <QCoreApplication>
+
 namespace lancefall {
 
 namespace {
@@ -21,7 +23,8 @@ Status editNumber(QString &field, const std::optional<QString> &typed, NumberRan
     const std::optional<NumberEdit> edit = parseNumberEdit(*typed, true);
     if (!edit)
         return Error{ErrorCode::InvalidValue,
-                     QStringLiteral("%1 must be a whole number, +N, -N or *X, not \"%2\"").arg(name, *typed)};
+                     QCoreApplication::translate("Troops", "%1 must be a whole number, +N, -N or *X, not \"%2\"")
+                         .arg(name, *typed)};
     const Result<QString> value = editedNumber(*edit, field, range, name, record);
     if (!value)
         return value.error();
@@ -45,7 +48,8 @@ Result<TroopView> editedTroop(const TroopView &view, const TroopEdit &edit, cons
     set(out.face1, edit.face1);
     set(out.face2, edit.face2);
     for (int i = 0; i < kAttributeCount; ++i) {
-        const Status done = editNumber(out.attributes[i], edit.attributes[i], NumberRange::Count, attributeName(i), record);
+        const Status done
+            = editNumber(out.attributes[i], edit.attributes[i], NumberRange::Count, attributeName(i), record);
         if (!done)
             return done.error();
     }
@@ -71,10 +75,9 @@ Result<TroopView> editedTroop(const TroopView &view, const TroopEdit &edit, cons
             out.inventory.erase(held);
     }
     if (out.inventory.size() > kInventorySlots && out.inventory != view.inventory)
-        return Error{ErrorCode::TooManyItems, QStringLiteral("%1 would hold %2 items; an inventory holds at most %3")
-                                                  .arg(record)
-                                                  .arg(out.inventory.size())
-                                                  .arg(kInventorySlots)};
+        return Error{ErrorCode::TooManyItems,
+                     QCoreApplication::translate("Troops", "%1 would hold %2 items; an inventory holds at most %3")
+                         .arg(record, QString::number(out.inventory.size()), QString::number(kInventorySlots))};
     return out;
 }
 

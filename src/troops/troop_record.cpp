@@ -5,6 +5,8 @@
 #include "lines/text_codec.h"
 #include "troops/troops_file.h"
 
+#include <QCoreApplication>
+
 #include <limits>
 
 namespace lancefall {
@@ -48,15 +50,23 @@ int faceWordsPerFace(const TroopLayout &layout)
     return 0;
 }
 
+// The texts of this file, translated in the context "Troops".
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(Troops)
+};
+
 Error troopError(ErrorCode code, qsizetype line, const QString &what)
 {
     return lineError(code, kTroopsFileName, line, what);
 }
 
-Error shortLine(qsizetype line, const QString &what, qsizetype needed, qsizetype found)
+// `what` names the line ("a troop line"), translated only when the line is refused:
+// every troop of a module is decoded without one.
+Error shortLine(qsizetype line, const char *what, qsizetype needed, qsizetype found)
 {
     return troopError(ErrorCode::MissingField, line,
-                      QStringLiteral("%1 needs at least %2 fields, this one has %3").arg(what).arg(needed).arg(found));
+                      Text::tr("%1 needs at least %2 fields, this one has %3")
+                          .arg(Text::tr(what), QString::number(needed), QString::number(found)));
 }
 
 Error invalidField(const QString &what)
@@ -64,7 +74,7 @@ Error invalidField(const QString &what)
     return Error{ErrorCode::InvalidValue, what};
 }
 
-Result<QList<QByteArray>> fieldsOf(QByteArrayView line, qsizetype n, const QString &what, qsizetype needed)
+Result<QList<QByteArray>> fieldsOf(QByteArrayView line, qsizetype n, const char *what, qsizetype needed)
 {
     QList<QByteArray> fields = splitFields(line);
     if (fields.size() < needed)
@@ -74,31 +84,30 @@ Result<QList<QByteArray>> fieldsOf(QByteArrayView line, qsizetype n, const QStri
 
 // A list position stored in the troop line: -1 (no entry chosen) or a record number,
 // which may lie beyond its list: the record it names is missing, and the number is kept.
-Result<int> listPosition(QByteArrayView field, qsizetype line, const QString &what)
+Result<int> listPosition(QByteArrayView field, qsizetype line, const char *what)
 {
     const auto value = parseWholeNumber(field);
     if (!value)
-        return troopError(ErrorCode::NotANumber, line,
-                          QStringLiteral("the %1 \"%2\" is not a number").arg(what, displayText(field.toByteArray())));
+        return troopError(
+            ErrorCode::NotANumber, line,
+            Text::tr("the %1 \"%2\" is not a number").arg(Text::tr(what), displayText(field.toByteArray())));
     if (*value < -1 || *value > std::numeric_limits<int>::max())
-        return troopError(ErrorCode::OutOfRange, line,
-                          QStringLiteral("the %1 %2 is no list position: -1 for none, or a number from 0 to %3")
-                              .arg(what)
-                              .arg(*value)
-                              .arg(std::numeric_limits<int>::max()));
+        return troopError(
+            ErrorCode::OutOfRange, line,
+            Text::tr("the %1 %2 is no list position: -1 for none, or a number from 0 to %3")
+                .arg(Text::tr(what), QString::number(*value), QString::number(std::numeric_limits<int>::max())));
     return static_cast<int>(*value);
 }
 
-// A flag, skill or face word as stored.
 // A flag, skill or face word as stored; `number` > 0 numbers the word in the message
-// ("skill word 2"), which is only made when the word is refused.
-Result<WholeNumber> storedWord(const QByteArray &field, qsizetype line, const QString &what, int number = 0)
+// ("skill word %1" becomes "skill word 2"), which is only made when the word is refused.
+Result<WholeNumber> storedWord(const QByteArray &field, qsizetype line, const char *what, int number = 0)
 {
     const auto word = parseWord(QByteArrayView(field));
     if (!word)
         return troopError(ErrorCode::NotANumber, line,
-                          QStringLiteral("the %1 \"%2\" is not a number that fits 128 bits")
-                              .arg(number > 0 ? what + u' ' + QString::number(number) : what, displayText(field)));
+                          Text::tr("the %1 \"%2\" is not a number that fits 128 bits")
+                              .arg(number > 0 ? Text::tr(what).arg(number) : Text::tr(what), displayText(field)));
     return *word;
 }
 
@@ -142,13 +151,13 @@ bool isFaceCode(const QString &text)
 // The faction and the two upgrade paths of a troop line: its fields from pieces.faction on.
 Result<TroopLinks> linksOf(const std::array<QByteArrayView, 3> &f, qsizetype n)
 {
-    const auto faction = listPosition(f[0], n, QStringLiteral("faction number"));
+    const auto faction = listPosition(f[0], n, QT_TRANSLATE_NOOP("Troops", "faction number"));
     if (!faction)
         return faction.error();
-    const auto upgradeA = listPosition(f[1], n, QStringLiteral("upgrade path A"));
+    const auto upgradeA = listPosition(f[1], n, QT_TRANSLATE_NOOP("Troops", "upgrade path A"));
     if (!upgradeA)
         return upgradeA.error();
-    const auto upgradeB = listPosition(f[2], n, QStringLiteral("upgrade path B"));
+    const auto upgradeB = listPosition(f[2], n, QT_TRANSLATE_NOOP("Troops", "upgrade path B"));
     if (!upgradeB)
         return upgradeB.error();
     return TroopLinks{*faction, *upgradeA, *upgradeB};
@@ -157,7 +166,7 @@ Result<TroopLinks> linksOf(const std::array<QByteArrayView, 3> &f, qsizetype n)
 Status decodeTroopLine(QByteArrayView line, qsizetype n, const TroopLayout &layout, TroopView &view)
 {
     const TroopLinePieces pieces = troopLinePieces(layout);
-    const auto fields = fieldsOf(line, n, QStringLiteral("a troop line"), pieces.fieldCount());
+    const auto fields = fieldsOf(line, n, QT_TRANSLATE_NOOP("Troops", "a troop line"), pieces.fieldCount());
     if (!fields)
         return fields.error();
     const QList<QByteArray> &f = *fields;
@@ -171,7 +180,7 @@ Status decodeTroopLine(QByteArrayView line, qsizetype n, const TroopLayout &layo
     view.upgradeA = links->upgradeA;
     view.upgradeB = links->upgradeB;
 
-    const auto flags = storedWord(f.at(pieces.flag), n, QStringLiteral("flag word"));
+    const auto flags = storedWord(f.at(pieces.flag), n, QT_TRANSLATE_NOOP("Troops", "flag word"));
     if (!flags)
         return flags.error();
     const quint32 word = low32(*flags);
@@ -223,9 +232,9 @@ Status decodeInventoryLine(QByteArrayView line, qsizetype n, const QStringList &
         const auto item = parseWholeNumber(itemPiece);
         if (!item || !parseWholeNumber(modifier))
             return troopError(ErrorCode::NotANumber, n,
-                              QStringLiteral("inventory slot %1 (\"%2 %3\") is not a pair of numbers")
-                                  .arg(slot)
-                                  .arg(displayText(itemPiece.toByteArray()), displayText(modifier.toByteArray())));
+                              Text::tr("inventory slot %1 (\"%2 %3\") is not a pair of numbers")
+                                  .arg(QString::number(slot), displayText(itemPiece.toByteArray()),
+                                       displayText(modifier.toByteArray())));
         if (*item <= 0)
             continue; // an empty slot
         if (*item > items.size())
@@ -235,14 +244,14 @@ Status decodeInventoryLine(QByteArrayView line, qsizetype n, const QStringList &
                                                  items.at(*item - 1)});
     }
     if (!missing.isEmpty())
-        warning = QStringLiteral("Warning: The following items were not found in the items file and will be removed:\n")
-            + QString(15, u' ') + missing;
+        warning = Text::tr("Warning: The following items were not found in the items file and will be removed:\n%1")
+                      .arg(QString(15, u' ') + missing);
     return success();
 }
 
 // The attributes line (pieces 2 to 6) or the proficiencies line (pieces 1 to 7).
 template <std::size_t N>
-Status decodeNumbersLine(QByteArrayView line, qsizetype n, int firstPiece, const QString &what,
+Status decodeNumbersLine(QByteArrayView line, qsizetype n, int firstPiece, const char *what,
                          std::array<QString, N> &shown)
 {
     const auto fields = fieldsOf(line, n, what, firstPiece + qsizetype(N));
@@ -257,7 +266,7 @@ Result<std::array<WholeNumber, kSkillWords>> skillWordsOf(const QList<QByteArray
 {
     std::array<WholeNumber, kSkillWords> words{};
     for (int w = 0; w < kSkillWords; ++w) {
-        const auto word = storedWord(fields.at(w), n, QStringLiteral("skill word"), w + 1);
+        const auto word = storedWord(fields.at(w), n, QT_TRANSLATE_NOOP("Troops", "skill word %1"), w + 1);
         if (!word)
             return word.error();
         words[w] = *word;
@@ -267,7 +276,7 @@ Result<std::array<WholeNumber, kSkillWords>> skillWordsOf(const QList<QByteArray
 
 Status decodeSkillsLine(QByteArrayView line, qsizetype n, TroopView &view)
 {
-    const auto fields = fieldsOf(line, n, QStringLiteral("a skills line"), kSkillWords);
+    const auto fields = fieldsOf(line, n, QT_TRANSLATE_NOOP("Troops", "a skills line"), kSkillWords);
     if (!fields)
         return fields.error();
     const auto words = skillWordsOf(*fields, n);
@@ -285,13 +294,13 @@ Result<QList<WholeNumber>> faceWordsOf(const QList<QByteArray> &fields, qsizetyp
 {
     QList<WholeNumber> words;
     for (int i = 0; i < 2 * faceWords; ++i) {
-        const auto word = storedWord(fields.at(2 + i), n, QStringLiteral("face word"), i + 1);
+        const auto word = storedWord(fields.at(2 + i), n, QT_TRANSLATE_NOOP("Troops", "face word %1"), i + 1);
         if (!word)
             return word.error();
         if (word->negative)
-            return troopError(
-                ErrorCode::NotANumber, n,
-                QStringLiteral("the face word %1 \"%2\" is negative").arg(i + 1).arg(displayText(fields.at(2 + i))));
+            return troopError(ErrorCode::NotANumber, n,
+                              Text::tr("the face word %1 \"%2\" is negative")
+                                  .arg(QString::number(i + 1), displayText(fields.at(2 + i))));
         words.append(*word);
     }
     return words;
@@ -301,11 +310,11 @@ Status decodeFacesLine(QByteArrayView line, qsizetype n, const TroopLayout &layo
 {
     const int faceWords = faceWordsPerFace(layout);
     if (faceWords == 0) {
-        view.face1 = view.face2 = kFacesNotAvailable;
-        warning = QStringLiteral("unknown Lancefall version ") + layout.gameVersion;
+        view.face1 = view.face2 = facesNotAvailable();
+        warning = Text::tr("unknown Lancefall version %1").arg(layout.gameVersion);
         return success();
     }
-    const auto fields = fieldsOf(line, n, QStringLiteral("a faces line"), 2 + 2 * faceWords);
+    const auto fields = fieldsOf(line, n, QT_TRANSLATE_NOOP("Troops", "a faces line"), 2 + 2 * faceWords);
     if (!fields)
         return fields.error();
     const auto words = faceWordsOf(*fields, n, faceWords);
@@ -333,21 +342,21 @@ Result<QByteArray> encodeTroopLine(const TroopLineView &view, const TroopLineVie
         return line;
     const TroopLinePieces pieces = troopLinePieces(layout);
     QList<QByteArray> f = splitFields(line);
-    const auto id = nameField(QStringLiteral("Troop ID"), view.id, shown.id, f.at(0));
+    const auto id = nameField(Text::tr("Troop ID"), view.id, shown.id, f.at(0));
     if (!id)
         return id.error();
     // The reader finds records by this prefix; without it the troops after this one
     // would be numbered wrongly at the next load.
     if (view.id != shown.id && !id->startsWith("trp_"))
-        return invalidField(QStringLiteral("Troop ID must begin with trp_, not \"%1\"").arg(view.id));
-    const auto name1 = nameField(QStringLiteral("Name 1"), view.name1, shown.name1, f.at(1));
+        return invalidField(Text::tr("Troop ID must begin with trp_, not \"%1\"").arg(view.id));
+    const auto name1 = nameField(Text::tr("Name 1"), view.name1, shown.name1, f.at(1));
     if (!name1)
         return name1.error();
-    const auto name2 = nameField(QStringLiteral("Name 2"), view.name2, shown.name2, f.at(2));
+    const auto name2 = nameField(Text::tr("Name 2"), view.name2, shown.name2, f.at(2));
     if (!name2)
         return name2.error();
     if (view.race < 0 || view.race >= kRaceCount)
-        return invalidField(QStringLiteral("No race is chosen in the race list."));
+        return invalidField(Text::tr("No race is chosen in the race list."));
 
     const auto stored = parseWord(QByteArrayView(f.at(pieces.flag))); // checked by decodeTroopLine
     const quint32 was = low32(*stored);
@@ -373,7 +382,7 @@ Result<QByteArray> encodeInventoryLine(const TroopView &view, const TroopView &s
     if (view.inventory == shown.inventory)
         return line; // also keeps empty slots between items and items not in the catalogue
     if (view.inventory.size() > kInventorySlots)
-        return Error{ErrorCode::TooManyItems, kTooManyItemsMessage};
+        return Error{ErrorCode::TooManyItems, tooManyItemsMessage()};
     QByteArray out = QByteArrayLiteral("  ");
     for (const InventoryEntry &entry : view.inventory)
         out += (entry.item > 0 ? QByteArray::number(entry.item) : QByteArrayLiteral("-1")) + ' ' + entry.modifier + ' ';
@@ -414,7 +423,7 @@ Result<QByteArray> encodeSkillsLine(const TroopView &view, const TroopView &show
             continue;
         const auto level = parseWholeNumber(QStringView(view.skills[s]));
         if (!level || *level < 0 || *level > 10)
-            return invalidField(QStringLiteral("%1 must be a whole number from 0 to 10, not \"%2\"")
+            return invalidField(Text::tr("%1 must be a whole number from 0 to 10, not \"%2\"")
                                     .arg(skillName(Skill(s)), view.skills[s]));
         const SkillPosition at = skillPosition(Skill(s));
         const quint32 mask = quint32(0xF) << (4 * at.nibble);
@@ -442,8 +451,7 @@ Result<QByteArray> encodeFacesLine(const FacesView &view, const FacesView &shown
         if (code == *shownFaces[face])
             continue;
         if (!isFaceCode(code))
-            return invalidField(
-                QStringLiteral("Face code %1 must be \"0x\" followed by hexadecimal digits").arg(face + 1));
+            return invalidField(Text::tr("Face code %1 must be \"0x\" followed by hexadecimal digits").arg(face + 1));
         for (int w = 0; w < faceWords; ++w) {
             // Digits after the last word are ignored; a short code gives 0 words.
             const quint64 value = hexWordValue(QStringView(code).mid(2 + w * kFaceWordDigits, kFaceWordDigits));
@@ -466,42 +474,50 @@ SkillPosition skillPosition(Skill skill)
     return kPositions.at(static_cast<int>(skill));
 }
 
+// The names are translated when asked for, so that they follow a change of language.
 QString skillName(Skill skill)
 {
-    static const std::array<QString, kSkillCount> kNames = {
-        QStringLiteral("Persuasion"),      QStringLiteral("Prisoner Management"),
-        QStringLiteral("Leadership"),      QStringLiteral("Trade"),
-        QStringLiteral("Tactics"),         QStringLiteral("Pathfinding"),
-        QStringLiteral("Spotting"),        QStringLiteral("Inventory Management"),
-        QStringLiteral("Wound Treatment"), QStringLiteral("Surgery"),
-        QStringLiteral("First Aid"),       QStringLiteral("Engineer"),
-        QStringLiteral("Horse Archery"),   QStringLiteral("Looting"),
-        QStringLiteral("Training"),        QStringLiteral("Tracking"),
-        QStringLiteral("Weapon Master"),   QStringLiteral("Shield"),
-        QStringLiteral("Athletics"),       QStringLiteral("Riding"),
-        QStringLiteral("Ironflesh"),       QStringLiteral("Power Strike"),
-        QStringLiteral("Power Throw"),     QStringLiteral("Power Draw"),
+    static constexpr std::array<const char *, kSkillCount> kNames = {
+        QT_TRANSLATE_NOOP("Troops", "Persuasion"),      QT_TRANSLATE_NOOP("Troops", "Prisoner Management"),
+        QT_TRANSLATE_NOOP("Troops", "Leadership"),      QT_TRANSLATE_NOOP("Troops", "Trade"),
+        QT_TRANSLATE_NOOP("Troops", "Tactics"),         QT_TRANSLATE_NOOP("Troops", "Pathfinding"),
+        QT_TRANSLATE_NOOP("Troops", "Spotting"),        QT_TRANSLATE_NOOP("Troops", "Inventory Management"),
+        QT_TRANSLATE_NOOP("Troops", "Wound Treatment"), QT_TRANSLATE_NOOP("Troops", "Surgery"),
+        QT_TRANSLATE_NOOP("Troops", "First Aid"),       QT_TRANSLATE_NOOP("Troops", "Engineer"),
+        QT_TRANSLATE_NOOP("Troops", "Horse Archery"),   QT_TRANSLATE_NOOP("Troops", "Looting"),
+        QT_TRANSLATE_NOOP("Troops", "Training"),        QT_TRANSLATE_NOOP("Troops", "Tracking"),
+        QT_TRANSLATE_NOOP("Troops", "Weapon Master"),   QT_TRANSLATE_NOOP("Troops", "Shield"),
+        QT_TRANSLATE_NOOP("Troops", "Athletics"),       QT_TRANSLATE_NOOP("Troops", "Riding"),
+        QT_TRANSLATE_NOOP("Troops", "Ironflesh"),       QT_TRANSLATE_NOOP("Troops", "Power Strike"),
+        QT_TRANSLATE_NOOP("Troops", "Power Throw"),     QT_TRANSLATE_NOOP("Troops", "Power Draw"),
     };
-    return kNames.at(static_cast<int>(skill));
+    return Text::tr(kNames.at(static_cast<int>(skill)));
 }
 
 QString attributeName(int attribute)
 {
-    static const std::array<QString, kAttributeCount> kNames = {
-        QStringLiteral("Strength"), QStringLiteral("Agility"), QStringLiteral("Intelligence"),
-        QStringLiteral("Charisma"), QStringLiteral("Level"),
+    static constexpr std::array<const char *, kAttributeCount> kNames = {
+        QT_TRANSLATE_NOOP("Troops", "Strength"),     QT_TRANSLATE_NOOP("Troops", "Agility"),
+        QT_TRANSLATE_NOOP("Troops", "Intelligence"), QT_TRANSLATE_NOOP("Troops", "Charisma"),
+        QT_TRANSLATE_NOOP("Troops", "Level"),
     };
-    return kNames.at(attribute);
+    return Text::tr(kNames.at(attribute));
 }
 
 QString proficiencyName(int proficiency)
 {
-    static const std::array<QString, kProficiencyCount> kNames = {
-        QStringLiteral("One-handed"), QStringLiteral("Two-handed"), QStringLiteral("Polearms"),
-        QStringLiteral("Archery"),    QStringLiteral("Crossbows"),  QStringLiteral("Throwing"),
-        QStringLiteral("Firearms"),
+    static constexpr std::array<const char *, kProficiencyCount> kNames = {
+        QT_TRANSLATE_NOOP("Troops", "One-handed"), QT_TRANSLATE_NOOP("Troops", "Two-handed"),
+        QT_TRANSLATE_NOOP("Troops", "Polearms"),   QT_TRANSLATE_NOOP("Troops", "Archery"),
+        QT_TRANSLATE_NOOP("Troops", "Crossbows"),  QT_TRANSLATE_NOOP("Troops", "Throwing"),
+        QT_TRANSLATE_NOOP("Troops", "Firearms"),
     };
-    return kNames.at(proficiency);
+    return Text::tr(kNames.at(proficiency));
+}
+
+QString facesNotAvailable()
+{
+    return Text::tr("N/A in this troops.txt file format");
 }
 
 quint32 troopFlagBit(TroopFlag flag)
@@ -526,13 +542,13 @@ int raceForGenderOption(int option, int currentRace)
 Result<TroopLinks> decodeTroopLinks(const LineTable &lines, qsizetype first, const TroopLayout &layout)
 {
     if (!lines.contains(first))
-        return troopError(ErrorCode::RecordBeyondTable, first, QStringLiteral("the troop line is missing"));
+        return troopError(ErrorCode::RecordBeyondTable, first, Text::tr("the troop line is missing"));
     // Views, not copies: copying the fields of every troop line of a large module would
     // cost more than the rest of the reading.
     const auto f = fieldViews(lines.line(first));
     const TroopLinePieces pieces = troopLinePieces(layout);
     if (f.size() < pieces.fieldCount())
-        return shortLine(first, QStringLiteral("a troop line"), pieces.fieldCount(), f.size());
+        return shortLine(first, QT_TRANSLATE_NOOP("Troops", "a troop line"), pieces.fieldCount(), f.size());
     return linksOf({f.at(pieces.faction), f.at(pieces.faction + 1), f.at(pieces.faction + 2)}, first);
 }
 
@@ -542,7 +558,7 @@ Result<DecodedTroop> decodeTroop(const LineTable &lines, qsizetype first, const 
     const qsizetype last = first + kTroopInterpretedLines - 1;
     if (!lines.contains(first) || !lines.contains(last))
         return troopError(ErrorCode::RecordBeyondTable, first,
-                          QStringLiteral("the troop needs lines %1 to %2, but the file ends at line %3")
+                          Text::tr("the troop needs lines %1 to %2, but the file ends at line %3")
                               .arg(first)
                               .arg(last)
                               .arg(lines.lastIndex()));
@@ -553,9 +569,10 @@ Result<DecodedTroop> decodeTroop(const LineTable &lines, qsizetype first, const 
              decodeInventoryLine(lines.line(first + kInventoryLine), first + kInventoryLine, items, view,
                                  decoded.missingItemsWarning),
              decodeNumbersLine(lines.line(first + kAttributesLine), first + kAttributesLine, kFirstAttributePiece,
-                               QStringLiteral("an attributes line"), view.attributes),
+                               QT_TRANSLATE_NOOP("Troops", "an attributes line"), view.attributes),
              decodeNumbersLine(lines.line(first + kProficienciesLine), first + kProficienciesLine,
-                               kFirstProficiencyPiece, QStringLiteral("a proficiencies line"), view.proficiencies),
+                               kFirstProficiencyPiece, QT_TRANSLATE_NOOP("Troops", "a proficiencies line"),
+                               view.proficiencies),
              decodeSkillsLine(lines.line(first + kSkillsLine), first + kSkillsLine, view),
              decodeFacesLine(lines.line(first + kFacesLine), first + kFacesLine, layout, view,
                              decoded.unknownVersionWarning),

@@ -93,8 +93,8 @@ int genderOptionForRace(int race);
 // race 0 and 1, option 2 keeps the current race.
 int raceForGenderOption(int option, int currentRace);
 
-// The face fields of a troop whose game version has no known faces layout.
-inline const QString kFacesNotAvailable = QStringLiteral("N/A in this troops.txt file format");
+// What the face fields of a troop show when its game version has no known faces layout.
+QString facesNotAvailable();
 
 // What the troop view shows of the record's troop line. Each line of the record has a
 // part of the view of its own that compares itself as a whole, so that an update knows
@@ -114,7 +114,7 @@ struct TroopLineView {
 };
 
 // The faces line: "0x" and lower-case hexadecimal digits, 32 of them with game version
-// 0.90x, 64 with 0.95x; kFacesNotAvailable for any other game version.
+// 0.90x, 64 with 0.95x; facesNotAvailable() for any other game version.
 struct FacesView {
     QString face1, face2;
 
@@ -141,7 +141,7 @@ struct DecodedTroop {
     // are left out of view.inventory); empty otherwise.
     QString missingItemsWarning;
     // The full message text when the game version has no known faces layout (the face
-    // fields then hold kFacesNotAvailable); empty otherwise.
+    // fields then hold facesNotAvailable()); empty otherwise.
     QString unknownVersionWarning;
 };
 
@@ -179,7 +179,7 @@ struct EncodedTroop {
 // Changed values are checked before anything is returned:
 //   InvalidValue  a value that would corrupt the record, an attribute or proficiency
 //                 below 0 (the description names the field), or no race chosen
-//   TooManyItems  more than 64 items (the description is kTooManyItemsMessage)
+//   TooManyItems  more than 64 items (the description is tooManyItemsMessage())
 //   and the errors of decodeTroop when the stored record is damaged.
 Result<EncodedTroop> encodeTroop(const TroopView &view, const LineTable &lines, qsizetype first,
                                  const TroopLayout &layout, const QStringList &items);

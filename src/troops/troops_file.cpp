@@ -4,6 +4,7 @@
 #include "lines/text_codec.h"
 #include "lines/text_file.h"
 
+#include <QCoreApplication>
 #include <QStringBuilder>
 
 #include <algorithm>
@@ -15,6 +16,11 @@ namespace lancefall {
 namespace {
 
 constexpr qsizetype kFirstRecordLine = 3;
+
+// The texts of this file, translated in the context "Troops".
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(Troops)
+};
 
 bool isTroopLine(QByteArrayView line)
 {
@@ -54,10 +60,9 @@ QList<qsizetype> troopsByRecord(const LineTable &lines, qsizetype first, int rec
     return starts;
 }
 
-Error placementError(qsizetype line, qsizetype troop, const QString &what)
+Error placementError(qsizetype line, const QString &why)
 {
-    return lineError(ErrorCode::RecordNotPlaced, kTroopsFileName, line,
-                     QStringLiteral("%1; troop %2 is not shown or updated").arg(what).arg(troop));
+    return lineError(ErrorCode::RecordNotPlaced, kTroopsFileName, line, why);
 }
 
 // Troops whose interpreted lines hold another line beginning with "trp_".
@@ -68,9 +73,9 @@ void markStrayLines(const LineTable &lines, RecordIndex &index)
         for (qsizetype n = first + 1; n < first + kTroopInterpretedLines && n <= lines.lastIndex(); ++n) {
             if (isTroopLine(lines.line(n))) {
                 index.unplaced.insert(k,
-                                      placementError(n, k,
-                                                     QStringLiteral("a line inside the record of troop %1 "
-                                                                    "begins with trp_")
+                                      placementError(n,
+                                                     Text::tr("a line inside the record of troop %1 begins "
+                                                              "with trp_; troop %1 is not shown or updated")
                                                          .arg(k)));
                 break;
             }
@@ -85,9 +90,9 @@ void markShortRecords(RecordIndex &index)
         const qsizetype first = index.line(k);
         if (index.line(k + 1) - first < kTroopInterpretedLines)
             index.unplaced.insert(k,
-                                  placementError(index.line(k + 1), k,
-                                                 QStringLiteral("troop %1 begins before the record of troop %2 "
-                                                                "(line %3) has all its lines")
+                                  placementError(index.line(k + 1),
+                                                 Text::tr("troop %1 begins before the record of troop %2 (line %3) "
+                                                          "has all its lines; troop %2 is not shown or updated")
                                                      .arg(k + 1)
                                                      .arg(k)
                                                      .arg(first)));
@@ -118,10 +123,11 @@ RecordIndex placeTroops(const LineTable &lines, const TroopLayout &layout, std::
     const qsizetype line = firstDifference.second != everyLine.cend() ? *firstDifference.second : lines.lastIndex();
     for (qsizetype k = certain; k < index.count(); ++k)
         index.unplaced.insert(k,
-                              placementError(line, k,
-                                             QStringLiteral("this line begins with trp_ inside a troop record, and "
-                                                            "the summary row matches neither the troops with it "
-                                                            "nor those without it")));
+                              placementError(line,
+                                             Text::tr("this line begins with trp_ inside a troop record, and "
+                                                      "the summary row matches neither the troops with it "
+                                                      "nor those without it; troop %1 is not shown or updated")
+                                                 .arg(k)));
     return index;
 }
 
@@ -143,12 +149,12 @@ Result<TroopsFile> readTroops(LineTable lines)
     const std::optional<qint64> summary = table.contains(2) ? summaryValue(table.line(2)) : std::nullopt;
     if (!summary)
         return lineError(ErrorCode::MissingField, kTroopsFileName, 2,
-                         QStringLiteral("the summary row must hold the number of troops, not \"%1\"")
+                         Text::tr("the summary row must hold the number of troops, not \"%1\"")
                              .arg(table.contains(2) ? displayText(table.line(2)) : QString()));
 
     const QList<qsizetype> everyLine = everyTroopLine(table);
     if (everyLine.isEmpty())
-        return fileError(ErrorCode::NoRecords, kTroopsFileName, QStringLiteral("the file holds no troop record"));
+        return fileError(ErrorCode::NoRecords, kTroopsFileName, Text::tr("the file holds no troop record"));
     const qsizetype first = everyLine.first();
     if (table.contains(first + 5))
         file.layout.gameVersion = splitFields(table.line(first + 5)).size() == 7 ? kGameVersion090 : kGameVersion095;
@@ -164,7 +170,7 @@ Result<TroopsFile> readTroops(LineTable lines)
         const qsizetype blank = line.indexOf(' ');
         if (blank < 0)
             return lineError(ErrorCode::MissingField, kTroopsFileName, file.records.line(k),
-                             QStringLiteral("a troop line needs at least 2 fields"));
+                             Text::tr("a troop line needs at least 2 fields"));
         qsizetype end = line.indexOf(' ', blank + 1);
         if (end < 0)
             end = line.size();
@@ -183,9 +189,9 @@ Result<TroopsFile> readTroops(LineTable lines)
     // Where the placement is uncertain the row cannot be checked against it.
     const bool certain = file.records.unplaced.isEmpty() || *summary == records;
     if (certain && *summary != records) {
-        file.summaryNotice = QString::number(records)
-            + QStringLiteral(" troops exist in this file but the summary row has ") + displayText(table.line(2))
-            + QStringLiteral("\nThis value will be updated when a new file is saved.");
+        file.summaryNotice = Text::tr("%1 troops exist in this file but the summary row has %2\n"
+                                      "This value will be updated when a new file is saved.")
+                                 .arg(QString::number(records), displayText(table.line(2)));
         file.lines.setLine(2, ' ' + QByteArray::number(records));
     }
     return file;

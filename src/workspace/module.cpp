@@ -3,11 +3,21 @@
 #include "catalogues/catalogues.h"
 #include "lines/text_file.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 #include <algorithm>
 
 namespace lancefall {
+
+namespace {
+
+// The texts of this file, translated in the context "Workspace".
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(Workspace)
+};
+
+} // namespace
 
 QString moduleFileName(ModuleFile file)
 {
@@ -72,12 +82,12 @@ bool LoadReport::ok() const
 
 QString LoadReport::unableToOpenMessage() const
 {
-    QString text = QStringLiteral("Unable to open the following files in ") + module.folder + u'\n';
+    QString files;
     for (const ModuleFile file : kModuleFiles) {
         if (failure(file))
-            text += QStringLiteral("\n  ") + moduleFileName(file);
+            files += QStringLiteral("\n  ") + moduleFileName(file);
     }
-    return text;
+    return Text::tr("Unable to open the following files in %1\n%2").arg(module.folder, files);
 }
 
 QString LoadReport::placementMessage() const
@@ -86,13 +96,14 @@ QString LoadReport::placementMessage() const
     const qsizetype count = placementNotices.size();
     if (count == 0)
         return {};
-    QString text = QStringLiteral("Could not place %1, which the lists name but the editor does not show or "
-                                  "update:\n\n")
-                       .arg(countedRecords(RecordKind::Troop, count))
-        + placementNotices.first(std::min(count, kNamed)).join(u'\n');
-    if (count > kNamed)
-        text += QStringLiteral("\n\nand %1 more. Tools > Check Module (F7) lists them all.").arg(count - kNamed);
-    return text;
+    const QString troops = countedRecords(RecordKind::Troop, count);
+    const QString named = placementNotices.first(std::min(count, kNamed)).join(u'\n');
+    if (count <= kNamed)
+        return Text::tr("Could not place %1, which the lists name but the editor does not show or update:\n\n%2")
+            .arg(troops, named);
+    return Text::tr("Could not place %1, which the lists name but the editor does not show or update:\n\n%2\n\n"
+                    "and %3 more. Tools > Check Module (F7) lists them all.")
+        .arg(troops, named, QString::number(count - kNamed));
 }
 
 namespace {
@@ -161,26 +172,25 @@ QString SaveReport::message() const
         if (!f.written)
             unchanged.append(name);
         else
-            written.append(name + QStringLiteral(" (") + QString::number(f.lines) + QStringLiteral(" lines)"));
+            written.append(Text::tr("%1 (%2 lines)").arg(name, QString::number(f.lines)));
         if (f.written && f.backedUp)
             backups.append(backupFileName(f.file));
     }
     QStringList parts;
     if (!written.isEmpty())
-        parts.append(QStringLiteral("The following files in ") + folder + QStringLiteral(" were updated:\n\n")
-                     + written.join(u'\n'));
+        parts.append(Text::tr("The following files in %1 were updated:\n\n%2").arg(folder, written.join(u'\n')));
     if (!backups.isEmpty())
-        parts.append(QStringLiteral("The versions they replaced are kept beside them as ")
-                     + backups.join(QStringLiteral(", ")) + u'.');
+        parts.append(
+            Text::tr("The versions they replaced are kept beside them as %1.").arg(backups.join(QStringLiteral(", "))));
     if (!failures.isEmpty()) {
         QStringList reasons;
         for (const Error &failure : failures)
             reasons.append(failure.message());
-        parts.append(QStringLiteral("The following files in ") + folder + QStringLiteral(" could not be written:\n\n")
-                     + reasons.join(u'\n'));
+        parts.append(
+            Text::tr("The following files in %1 could not be written:\n\n%2").arg(folder, reasons.join(u'\n')));
     }
     if (!unchanged.isEmpty())
-        parts.append(QStringLiteral("These files were left as they were: ") + unchanged.join(QStringLiteral(", ")));
+        parts.append(Text::tr("These files were left as they were: %1").arg(unchanged.join(QStringLiteral(", "))));
     return parts.join(QStringLiteral("\n\n"));
 }
 

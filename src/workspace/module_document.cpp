@@ -3,6 +3,7 @@
 #include "lines/text_codec.h"
 #include "lines/text_file.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -10,6 +11,11 @@
 namespace lancefall {
 
 namespace {
+
+// The texts of this file, translated in the context "Workspace".
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(Workspace)
+};
 
 QByteArray fieldOf(QByteArrayView line, qsizetype position)
 {
@@ -49,13 +55,12 @@ QList<qsizetype> ModuleChange::recordsOf(RecordKind kind) const
 QString ModuleChange::confirmation() const
 {
     if (records.size() == 1)
-        return QStringLiteral("Information on ") + records.first().name + QStringLiteral(" (") + records.first().id
-            + QStringLiteral(") has been updated.");
+        return Text::tr("Information on %1 (%2) has been updated.").arg(records.first().name, records.first().id);
     const bool oneKind = std::all_of(records.begin(), records.end(),
                                      [&](const RecordChange &r) { return r.kind == records.first().kind; });
-    return QStringLiteral("Information on %1 has been updated.")
+    return Text::tr("Information on %1 has been updated.")
         .arg(oneKind && !records.isEmpty() ? countedRecords(records.first().kind, records.size())
-                                           : QStringLiteral("%1 records").arg(records.size()));
+                                           : Text::tr("%1 records").arg(records.size()));
 }
 
 void ModuleChange::append(const ModuleChange &other)
@@ -67,12 +72,12 @@ void ModuleChange::append(const ModuleChange &other)
 QString updateText(const ModuleChange &change)
 {
     if (change.records.size() == 1)
-        return QStringLiteral("Update ") + change.records.first().id;
+        return Text::tr("Update %1").arg(change.records.first().id);
     const bool oneKind = std::all_of(change.records.begin(), change.records.end(),
                                      [&](const RecordChange &r) { return r.kind == change.records.first().kind; });
     if (oneKind && !change.records.isEmpty())
-        return QStringLiteral("Update ") + countedRecords(change.records.first().kind, change.records.size());
-    return QStringLiteral("Update %1 records").arg(change.records.size());
+        return Text::tr("Update %1").arg(countedRecords(change.records.first().kind, change.records.size()));
+    return Text::tr("Update %1 records").arg(change.records.size());
 }
 
 ModuleDocument::ModuleDocument(Module module) : mModule(std::move(module)), mLoaded(true)
@@ -112,10 +117,10 @@ Result<DecodedTroop> ModuleDocument::troopView(qsizetype k) const
         return Error{ErrorCode::NotSelected, pleaseSelect(RecordKind::Troop)};
     if (mModule.items.isEmpty())
         return Error{ErrorCode::EmptyCatalogue,
-                     QStringLiteral("No items found, please make sure a item_kinds1.txt file exists in the folder.")};
+                     Text::tr("No items found, please make sure a item_kinds1.txt file exists in the folder.")};
     if (mModule.factions.isEmpty())
         return Error{ErrorCode::EmptyCatalogue,
-                     QStringLiteral("No factions found, please make sure a factions.txt file exists in the folder.")};
+                     Text::tr("No factions found, please make sure a factions.txt file exists in the folder.")};
     const RecordIndex &records = mModule.troops.records;
     if (records.unplaced.contains(k))
         return records.unplaced.value(k);
@@ -169,9 +174,9 @@ Result<qsizetype> ModuleDocument::shownLine(RecordKind kind, qsizetype k) const
     // The view still holds another record's values when this one could not be shown.
     if (shownRecord(kind) != k)
         return Error{ErrorCode::NotShown,
-                     QStringLiteral("the %1 shown is not the one selected, because it could not be shown without "
-                                    "errors; select it again once its line is mended")
-                         .arg(describe(kind).one)};
+                     Text::tr("the %1 shown is not the one selected, because it could not be shown without "
+                              "errors; select it again once its line is mended")
+                         .arg(recordWord(kind))};
     return mModule.records(kind).line(k);
 }
 
@@ -188,9 +193,9 @@ Status ModuleDocument::idIsFree(RecordKind kind, qsizetype k, const QByteArray &
             ? line.startsWith(id) && (line.size() == id.size() || line.at(id.size()) == ' ')
             : fieldOf(line, d.idField) == id;
         if (other != k && same)
-            return Error{
-                ErrorCode::InvalidValue,
-                QStringLiteral("%1 %2 is already used by %3 %4").arg(d.idCaption, displayText(id), d.one).arg(other)};
+            return Error{ErrorCode::InvalidValue,
+                         Text::tr("%1 %2 is already used by %3")
+                             .arg(idCaption(kind), displayText(id), numberedRecord(kind, other))};
     }
     return success();
 }
@@ -300,7 +305,7 @@ Result<ModuleChange> ModuleDocument::partyChange(qsizetype k, const PartyView &v
 }
 
 Result<ModuleChange> ModuleDocument::linesChange(RecordKind kind, qsizetype k,
-                                                const QList<std::pair<qsizetype, QByteArray>> &lines) const
+                                                 const QList<std::pair<qsizetype, QByteArray>> &lines) const
 {
     if (k < 0 || k >= recordCount(kind))
         return Error{ErrorCode::NotSelected, pleaseSelect(kind)};
@@ -317,7 +322,7 @@ Result<ModuleChange> ModuleDocument::linesChange(RecordKind kind, qsizetype k,
 QString ModuleDocument::recordName(RecordKind kind, qsizetype k) const
 {
     const QByteArray id = fieldOf(mModule.lines(kind).line(mModule.records(kind).line(k)), describe(kind).idField);
-    return id.isEmpty() ? QStringLiteral("%1 %2").arg(describe(kind).one).arg(k) : displayText(id);
+    return id.isEmpty() ? numberedRecord(kind, k) : displayText(id);
 }
 
 namespace {
@@ -426,7 +431,7 @@ SaveReport ModuleDocument::save()
         const FileState now = readFileState(mModule.path(file), &bytes);
         if (!now.readError.isEmpty()) {
             report.failures.append(fileError(ErrorCode::FileRead, moduleFileName(file),
-                                             QStringLiteral("the file on disk cannot be read: ") + now.readError));
+                                             Text::tr("the file on disk cannot be read: %1").arg(now.readError)));
             continue;
         }
         if (now.exists)

@@ -44,8 +44,6 @@ struct RecordKindDescription {
     qsizetype idField;   // the identifier's field in the record's first line
     qsizetype nameField; // the name's field there
     QByteArray idPrefix; // the reader finds records by it, so every identifier keeps it
-    QString one, many;   // how messages name one record and several: "troop", "troops"
-    QString idCaption;   // how messages name the identifier field: "Troop ID"
 };
 
 const RecordKindDescription &describe(RecordKind kind);
@@ -56,9 +54,13 @@ inline ModuleFile fileOf(RecordKind kind)
 // The kind whose records a file holds; none for the catalogues.
 std::optional<RecordKind> recordKindOf(ModuleFile file);
 
-// "Please select a troop from the list"
-QString pleaseSelect(RecordKind kind);
-// "1 troop", "37 troops"
-QString countedRecords(RecordKind kind, qsizetype n);
+// How messages name a kind's records, in the language of the moment. Each is a whole
+// phrase, so that a translation needs no grammar of its own.
+QString recordWord(RecordKind kind);                  // "troop"
+QString recordsWord(RecordKind kind);                 // "troops"
+QString idCaption(RecordKind kind);                   // "Troop ID"
+QString numberedRecord(RecordKind kind, qsizetype k); // "troop 12"
+QString pleaseSelect(RecordKind kind);                // "Please select a troop from the list"
+QString countedRecords(RecordKind kind, qsizetype n); // "1 troop", "37 troops"
 
 } // namespace lancefall

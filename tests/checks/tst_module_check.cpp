@@ -1,6 +1,7 @@
 #include "checks/module_check.h"
 #include "module_generator/module_generator.h"
 #include "support/fixture_folder.h"
+#include "support/marking_translator.h"
 #include "support/planted_fault.h"
 
 #include <QTemporaryDir>
@@ -107,6 +108,14 @@ private slots:
         for (qsizetype i = 0; i < findings.size(); ++i) {
             QVERIFY2(findingLine(findings.at(i)).startsWith(expected.at(i)), qPrintable(findingLine(findings.at(i))));
             QCOMPARE(findings.at(i).record, record);
+        }
+        // Each finding is one translated text; the compilers' line keeps the severity tools read.
+        const MarkingTranslator marking;
+        const QList<Finding> translated = checkFolder(dir.path());
+        for (qsizetype i = 0; i < translated.size(); ++i) {
+            QVERIFY2(translated.at(i).text.startsWith(u'[') && translated.at(i).text.endsWith(u']'),
+                     qPrintable(translated.at(i).text));
+            QCOMPARE(findingLine(translated.at(i)).section(u' ', 0, 1), expected.at(i).section(u' ', 0, 1));
         }
     }
 

@@ -82,7 +82,7 @@ private slots:
         QTest::addColumn<QString>("tidied");
         QTest::addColumn<QString>("problem");
         const int skill = int(FieldRule::Skill), number = int(FieldRule::Count);
-        const QString range = kSkillRangeMessage;
+        const QString range = skillRangeMessage();
         QTest::newRow("skill emptied") << skill << QString() << true << u"0"_s << QString();
         QTest::newRow("skill fraction") << skill << u"5.5"_s << true << u"5.5"_s << range;
         QTest::newRow("number stored wrong, only shown") << number << u"12a"_s << false << u"12a"_s << QString();

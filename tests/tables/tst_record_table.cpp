@@ -178,7 +178,7 @@ private slots:
         const TableImport import = importTable(opened.document, writeCsv(rows), u"balance.csv"_s, RecordKind(kind));
         QVERIFY2(import.ok(), qPrintable(texts(import.errors).join(u'\n')));
         QCOMPARE(import.change.records.size(), 1);
-        QCOMPARE(import.change.text, u"Import 1 %1 from balance.csv"_s.arg(describe(RecordKind(kind)).one));
+        QCOMPARE(import.change.text, u"Import 1 %1 from balance.csv"_s.arg(recordWord(RecordKind(kind))));
         QTEST(describeChange(opened.document, import.change.records.first()).join(u", "), "description");
 
         const QByteArrayList before = editedFiles(opened.dir.path());

@@ -131,7 +131,7 @@ private slots:
                    (faceOf({~0ull, 1, 10, 1}) + u'|' + faceOf({2, 3, 4, 5}) + u'|').toUtf8()};
         QTest::newRow("faces, unknown game version")
             << Row{{true, 7, QString()}, 5, {},
-                   (kFacesNotAvailable + u'|' + kFacesNotAvailable + u"|unknown Lancefall version "_s).toUtf8()};
+                   (facesNotAvailable() + u'|' + facesNotAvailable() + u"|unknown Lancefall version "_s).toUtf8()};
     }
     void decodes()
     {
@@ -175,7 +175,7 @@ private slots:
         QTest::newRow("face without prefix")
             << corrupting("Face code 1 must be", [](TroopView &v) { v.face1 = u"1234"_s; });
         QTest::newRow("no race chosen") << corrupting("No race is chosen", [](TroopView &v) { v.race = -1; });
-        QTest::newRow("65 items") << corrupting(kTooManyItemsMessage.toUtf8(),
+        QTest::newRow("65 items") << corrupting(tooManyItemsMessage().toUtf8(),
                                                 [](TroopView &v) { v.inventory.fill({1, "0", kItems[0]}, 65); },
                                                 E::TooManyItems);
     }

@@ -74,7 +74,7 @@ private slots:
     void leavingAField_data()
     {
         QTest::addColumn<Leave>("c");
-        const QString range = kSkillRangeMessage;
+        const QString range = skillRangeMessage();
         for (int i = 0; i < 6; ++i)
             QTest::addRow("txtPTMin_%d empty", i) << Leave{i, u""_s, true, Qt::TabFocusReason, u"0"_s, {}};
         QTest::newRow("slot minimum not a number")
