@@ -1,10 +1,9 @@
-# cmake -DLUPDATE=... -DSOURCE_DIR=... -DWORK_DIR=... -DREQUIRED=ON|OFF -P check_translations.cmake
+# cmake -DLUPDATE=... -DSOURCE_DIR=... -DWORK_DIR=... -P check_translations.cmake
 #
 # Runs lupdate over SOURCE_DIR/src into a copy of every SOURCE_DIR/translations/*.ts and names
 # each entry of a copy that is not a finished translation: a text of the sources missing from
 # the .ts file, one the .ts file holds unfinished, and one no longer in the sources (vanished
-# or obsolete). Fails when there is one and REQUIRED is on; otherwise says so and that
-# translations are "not required yet", which the test takes for skipped.
+# or obsolete). Fails when there is one.
 cmake_minimum_required(VERSION 3.25)
 file(GLOB ts_files ${SOURCE_DIR}/translations/*.ts)
 if(NOT ts_files)
@@ -75,10 +74,7 @@ foreach(ts IN LISTS ts_files)
 endforeach()
 if(problems EQUAL 0)
     message("Every text of src/ has a finished translation in every translations/*.ts")
-elseif(REQUIRED)
+else()
     message(FATAL_ERROR "${problems} entries of translations/*.ts are not finished translations of the texts of "
                         "src/: translate them (run `cmake --build build --target update_translations` first)")
-else()
-    message("${problems} entries of translations/*.ts are not finished translations of the texts of src/; "
-            "translations are not required yet (LANCEFALL_REQUIRE_TRANSLATIONS is off)")
 endif()

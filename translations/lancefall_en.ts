@@ -299,6 +299,49 @@
     </message>
 </context>
 <context>
+    <name>Dialogs</name>
+    <message>
+        <source>Lancefall Module Editor</source>
+        <translation>Lancefall Module Editor</translation>
+    </message>
+    <message>
+        <source>Don&apos;t show this again</source>
+        <translation>Don&apos;t show this again</translation>
+    </message>
+    <message>
+        <source>The module has updates that are not saved. Save them before closing?</source>
+        <translation>The module has updates that are not saved. Save them before closing?</translation>
+    </message>
+    <message>
+        <source>The module has updates that are not saved. Save them before opening another folder?</source>
+        <translation>The module has updates that are not saved. Save them before opening another folder?</translation>
+    </message>
+    <message>
+        <source>The fields of %1 were changed without Update. Apply the changes before leaving it?</source>
+        <translation>The fields of %1 were changed without Update. Apply the changes before leaving it?</translation>
+    </message>
+    <message>
+        <source>These files in %1 were changed on disk by another program since the editor loaded or saved them:%2Overwrite them with the editor&apos;s version? Cancel writes nothing.</source>
+        <translation>These files in %1 were changed on disk by another program since the editor loaded or saved them:%2Overwrite them with the editor&apos;s version? Cancel writes nothing.</translation>
+    </message>
+    <message>
+        <source>Overwrite</source>
+        <translation>Overwrite</translation>
+    </message>
+    <message>
+        <source>These files in %1 were changed on disk by another program:%2Load the module again to see the changes?</source>
+        <translation>These files in %1 were changed on disk by another program:%2Load the module again to see the changes?</translation>
+    </message>
+    <message>
+        <source>Reload</source>
+        <translation>Reload</translation>
+    </message>
+    <message>
+        <source>Keep</source>
+        <translation>Keep</translation>
+    </message>
+</context>
+<context>
     <name>Fields</name>
     <message>
         <source>Skill value must be between 0 and 10</source>
@@ -904,6 +947,42 @@ swaps an item, troop, template or faction for another everywhere it is used.</tr
         <source>&amp;About Lancefall Module Editor</source>
         <translation>&amp;About Lancefall Module Editor</translation>
     </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Undo %1</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Undo</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Redo %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Redo</translation>
+    </message>
+    <message>
+        <source>Saved %1 files</source>
+        <translation>Saved %1 files</translation>
+    </message>
+    <message>
+        <source>Not saved: %1</source>
+        <translation>Not saved: %1</translation>
+    </message>
+    <message>
+        <source>Saved %1 of %2 files; not written: %3</source>
+        <translation>Saved %1 of %2 files; not written: %3</translation>
+    </message>
+    <message>
+        <source>… and %1 more</source>
+        <translation>… and %1 more</translation>
+    </message>
+    <message>
+        <source>Instructions</source>
+        <translation>Instructions</translation>
+    </message>
 </context>
 <context>
     <name>Parties</name>
@@ -1143,6 +1222,13 @@ swaps an item, troop, template or faction for another everywhere it is used.</tr
     <message>
         <source>Replace &amp;All</source>
         <translation>Replace &amp;All</translation>
+    </message>
+</context>
+<context>
+    <name>TroopEditor</name>
+    <message>
+        <source>%1   [modifier %2]</source>
+        <translation>%1   [modifier %2]</translation>
     </message>
 </context>
 <context>
@@ -1659,6 +1745,156 @@ and %3 more. Tools &gt; Check Module (F7) lists them all.</translation>
         <source>History</source>
         <translation>History</translation>
     </message>
+    <message>
+        <source>Select a Lancefall module folder to modify:</source>
+        <translation>Select a Lancefall module folder to modify:</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist.</source>
+        <translation>The folder %1 does not exist.</translation>
+    </message>
+    <message>
+        <source>Could not open %1</source>
+        <translation>Could not open %1</translation>
+    </message>
+    <message>
+        <source>Opened %1: %2 troops, %3 templates, %4 parties</source>
+        <translation>Opened %1: %2 troops, %3 templates, %4 parties</translation>
+    </message>
+    <message>
+        <source>Undid %1</source>
+        <translation>Undid %1</translation>
+    </message>
+    <message>
+        <source>Redid %1</source>
+        <translation>Redid %1</translation>
+    </message>
+    <message>
+        <source>%1 %2
+
+Edits the troops, party templates and parties of a Lancefall module and writes them back in the game&apos;s own text formats.
+
+Qt %3</source>
+        <translation>%1 %2
+
+Edits the troops, party templates and parties of a Lancefall module and writes them back in the game&apos;s own text formats.
+
+Qt %3</translation>
+    </message>
+    <message>
+        <source>Choose a module folder with Browse or File &gt; Open Folder (Ctrl+O)</source>
+        <translation>Choose a module folder with Browse or File &gt; Open Folder (Ctrl+O)</translation>
+    </message>
+    <message>
+        <source>Check module</source>
+        <translation>Check module</translation>
+    </message>
+    <message>
+        <source>Check every record of the module as it stands, unsaved updates included</source>
+        <translation>Check every record of the module as it stands, unsaved updates included</translation>
+    </message>
+    <message>
+        <source>Re&amp;view Changes</source>
+        <translation>Re&amp;view Changes</translation>
+    </message>
+    <message>
+        <source>Review Changes</source>
+        <translation>Review Changes</translation>
+    </message>
+    <message>
+        <source>&amp;Export Table…</source>
+        <translation>&amp;Export Table…</translation>
+    </message>
+    <message>
+        <source>&amp;Import Table…</source>
+        <translation>&amp;Import Table…</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Language</translation>
+    </message>
+    <message>
+        <source>Export %1 as a table</source>
+        <translation>Export %1 as a table</translation>
+    </message>
+    <message>
+        <source>CSV tables (*.csv)</source>
+        <translation>CSV tables (*.csv)</translation>
+    </message>
+    <message>
+        <source>The table could not be written to %1: %2</source>
+        <translation>The table could not be written to %1: %2</translation>
+    </message>
+    <message>
+        <source>Exported %1 rows to %2</source>
+        <translation>Exported %1 rows to %2</translation>
+    </message>
+    <message>
+        <source>Left out of the table:
+
+%1</source>
+        <translation>Left out of the table:
+
+%1</translation>
+    </message>
+    <message>
+        <source>Import a table</source>
+        <translation>Import a table</translation>
+    </message>
+    <message>
+        <source>CSV tables (*.csv);;All files (*)</source>
+        <translation>CSV tables (*.csv);;All files (*)</translation>
+    </message>
+    <message>
+        <source>The table %1 could not be read: %2</source>
+        <translation>The table %1 could not be read: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Not imported: %n error(s) in the table</source>
+        <translation>
+            <numerusform>Not imported: %n error in the table</numerusform>
+            <numerusform>Not imported: %n errors in the table</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The table was not imported; nothing changed:
+
+%1</source>
+        <translation>The table was not imported; nothing changed:
+
+%1</translation>
+    </message>
+    <message>
+        <source>The table changes nothing</source>
+        <translation>The table changes nothing</translation>
+    </message>
+    <message>
+        <source>Done: %1</source>
+        <translation>Done: %1</translation>
+    </message>
+    <message>
+        <source>Imported, with these warnings:
+
+%1</source>
+        <translation>Imported, with these warnings:
+
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>lancefall::ModuleWatcher</name>
+    <message>
+        <source>These files in %1 were changed on disk by another program:
+
+  %2
+
+The module has changes that are not saved, so it is not loaded again. Saving asks before it replaces a file that was changed.</source>
+        <translation>These files in %1 were changed on disk by another program:
+
+  %2
+
+The module has changes that are not saved, so it is not loaded again. Saving asks before it replaces a file that was changed.</translation>
+    </message>
 </context>
 <context>
     <name>lancefall::RecordEditor</name>
@@ -1749,6 +1985,122 @@ and %3 more. Tools &gt; Check Module (F7) lists them all.</translation>
             <numerusform>Replaced %n place</numerusform>
             <numerusform>Replaced %n places</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>lancefall::ReviewPanel</name>
+    <message>
+        <source>No module is open.</source>
+        <translation>No module is open.</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>Nothing changed since the module was loaded or saved.</source>
+        <translation>Nothing changed since the module was loaded or saved.</translation>
+    </message>
+    <message>
+        <source>1 record changed since the module was loaded or saved.</source>
+        <translation>1 record changed since the module was loaded or saved.</translation>
+    </message>
+    <message>
+        <source>%1 records changed since the module was loaded or saved.</source>
+        <translation>%1 records changed since the module was loaded or saved.</translation>
+    </message>
+</context>
+<context>
+    <name>lancefall::TemplateEditor</name>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Member %1 minimum</source>
+        <translation>Member %1 minimum</translation>
+    </message>
+    <message>
+        <source>Member %1 maximum</source>
+        <translation>Member %1 maximum</translation>
+    </message>
+</context>
+<context>
+    <name>lancefall::TroopEditor</name>
+    <message>
+        <source>Skin %1</source>
+        <translation>Skin %1</translation>
+    </message>
+</context>
+<context>
+    <name>lancefall::UsedByPanel</name>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Select a troop, party template or party to see what uses it.</source>
+        <translation>Select a troop, party template or party to see what uses it.</translation>
+    </message>
+    <message>
+        <source>What uses %1</source>
+        <translation>What uses %1</translation>
+    </message>
+    <message>
+        <source>Troops that upgrade to it</source>
+        <translation>Troops that upgrade to it</translation>
+    </message>
+    <message>
+        <source>Templates with it as a member</source>
+        <translation>Templates with it as a member</translation>
+    </message>
+    <message>
+        <source>Parties using those templates</source>
+        <translation>Parties using those templates</translation>
+    </message>
+    <message>
+        <source>Parties using it</source>
+        <translation>Parties using it</translation>
+    </message>
+    <message>
+        <source>Nothing refers to a party.</source>
+        <translation>Nothing refers to a party.</translation>
+    </message>
+    <message>
+        <source>1 troop</source>
+        <translation>1 troop</translation>
+    </message>
+    <message>
+        <source>%1 troops</source>
+        <translation>%1 troops</translation>
+    </message>
+    <message>
+        <source>1 template</source>
+        <translation>1 template</translation>
+    </message>
+    <message>
+        <source>%1 templates</source>
+        <translation>%1 templates</translation>
+    </message>
+    <message>
+        <source>1 party</source>
+        <translation>1 party</translation>
+    </message>
+    <message>
+        <source>%1 parties</source>
+        <translation>%1 parties</translation>
+    </message>
+    <message>
+        <source>Faction %1: %2, %3, %4</source>
+        <translation>Faction %1: %2, %3, %4</translation>
     </message>
 </context>
 </TS>

@@ -259,43 +259,86 @@
     <name>CheckReport</name>
     <message>
         <source>Check module</source>
-        <translation type="unfinished"></translation>
+        <translation>检查模组</translation>
     </message>
     <message>
         <source>No module checked yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>尚未检查模组。</translation>
     </message>
     <message>
         <source>Double-click a finding or press Enter to show its record.</source>
-        <translation type="unfinished"></translation>
+        <translation>双击某个问题或按回车键，即可显示其记录。</translation>
     </message>
     <message>
         <source>Severity</source>
-        <translation type="unfinished"></translation>
+        <translation>级别</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>文件</translation>
     </message>
     <message>
         <source>Line</source>
-        <translation type="unfinished"></translation>
+        <translation>行</translation>
     </message>
     <message>
         <source>Finding</source>
-        <translation type="unfinished"></translation>
+        <translation>问题</translation>
     </message>
     <message>
         <source>&amp;Show record</source>
-        <translation type="unfinished"></translation>
+        <translation>显示记录(&amp;S)</translation>
     </message>
     <message>
         <source>Check &amp;again</source>
-        <translation type="unfinished"></translation>
+        <translation>重新检查(&amp;A)</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>关闭(&amp;C)</translation>
+    </message>
+</context>
+<context>
+    <name>Dialogs</name>
+    <message>
+        <source>Lancefall Module Editor</source>
+        <translation>Lancefall 模组编辑器</translation>
+    </message>
+    <message>
+        <source>Don&apos;t show this again</source>
+        <translation>不再显示此消息</translation>
+    </message>
+    <message>
+        <source>The module has updates that are not saved. Save them before closing?</source>
+        <translation>模组有尚未储存的更新。关闭前要储存吗？</translation>
+    </message>
+    <message>
+        <source>The module has updates that are not saved. Save them before opening another folder?</source>
+        <translation>模组有尚未储存的更新。打开其他文件夹前要储存吗？</translation>
+    </message>
+    <message>
+        <source>The fields of %1 were changed without Update. Apply the changes before leaving it?</source>
+        <translation>%1 的字段已修改，但尚未点击“更新”。离开前要应用这些修改吗？</translation>
+    </message>
+    <message>
+        <source>These files in %1 were changed on disk by another program since the editor loaded or saved them:%2Overwrite them with the editor&apos;s version? Cancel writes nothing.</source>
+        <translation>自编辑器载入或储存以来，%1 中的以下文件已被其他程序在磁盘上修改：%2要用编辑器的版本覆盖它们吗？选择“取消”则不写入任何内容。</translation>
+    </message>
+    <message>
+        <source>Overwrite</source>
+        <translation>覆盖</translation>
+    </message>
+    <message>
+        <source>These files in %1 were changed on disk by another program:%2Load the module again to see the changes?</source>
+        <translation>%1 中的以下文件已被其他程序在磁盘上修改：%2要重新载入模组以查看这些修改吗？</translation>
+    </message>
+    <message>
+        <source>Reload</source>
+        <translation>重新载入</translation>
+    </message>
+    <message>
+        <source>Keep</source>
+        <translation>保留</translation>
     </message>
 </context>
 <context>
@@ -396,11 +439,11 @@
     <name>MainWindow</name>
     <message>
         <source>Lancefall Module Editor [*]</source>
-        <translation type="unfinished"></translation>
+        <translation>Lancefall 模组编辑器 [*]</translation>
     </message>
     <message>
         <source>Lancefall Module Editor</source>
-        <translation type="unfinished"></translation>
+        <translation>Lancefall 模组编辑器</translation>
     </message>
     <message>
         <source>  操作  </source>
@@ -480,7 +523,7 @@
     </message>
     <message>
         <source>Lancefall Module Editor 由其开发团队编写。</source>
-        <translation>Lancefall Module Editor 由其开发团队编写。</translation>
+        <translation>Lancefall 模组编辑器由其开发团队编写。</translation>
     </message>
     <message>
         <source> 角色列表 </source>
@@ -488,7 +531,7 @@
     </message>
     <message>
         <source>Filter: number, name or ID (Ctrl+F)</source>
-        <translation type="unfinished"></translation>
+        <translation>筛选：编号、名字或 ID（Ctrl+F）</translation>
     </message>
     <message>
         <source>容貌 </source>
@@ -792,7 +835,7 @@
     </message>
     <message>
         <source>ID</source>
-        <translation type="unfinished"></translation>
+        <translation>ID</translation>
     </message>
     <message>
         <source>   性格    </source>
@@ -824,11 +867,11 @@
     </message>
     <message>
         <source>Min</source>
-        <translation type="unfinished"></translation>
+        <translation>最小值</translation>
     </message>
     <message>
         <source>Max</source>
-        <translation type="unfinished"></translation>
+        <translation>最大值</translation>
     </message>
     <message>
         <source>是否俘虏</source>
@@ -844,59 +887,95 @@
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>文件(&amp;F)</translation>
     </message>
     <message>
         <source>Open &amp;Recent</source>
-        <translation type="unfinished"></translation>
+        <translation>最近打开(&amp;R)</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>编辑(&amp;E)</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>视图(&amp;V)</translation>
     </message>
     <message>
         <source>&amp;Tools</source>
-        <translation type="unfinished"></translation>
+        <translation>工具(&amp;T)</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>帮助(&amp;H)</translation>
     </message>
     <message>
         <source>Used by</source>
-        <translation type="unfinished"></translation>
+        <translation>使用情况</translation>
     </message>
     <message>
         <source>&amp;Open Folder…</source>
-        <translation type="unfinished"></translation>
+        <translation>打开文件夹(&amp;O)…</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>储存(&amp;S)</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>退出(&amp;Q)</translation>
     </message>
     <message>
         <source>&amp;Update Record</source>
-        <translation type="unfinished"></translation>
+        <translation>更新记录(&amp;U)</translation>
     </message>
     <message>
         <source>&amp;Find…</source>
-        <translation type="unfinished"></translation>
+        <translation>查找(&amp;F)…</translation>
     </message>
     <message>
         <source>&amp;Confirm Each Update</source>
-        <translation type="unfinished"></translation>
+        <translation>每次更新后确认(&amp;C)</translation>
     </message>
     <message>
         <source>&amp;About Lancefall Module Editor</source>
-        <translation type="unfinished"></translation>
+        <translation>关于 Lancefall 模组编辑器(&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>撤销 %1(&amp;U)</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>撤销(&amp;U)</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>重做 %1(&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>重做(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Saved %1 files</source>
+        <translation>已储存 %1 个文件</translation>
+    </message>
+    <message>
+        <source>Not saved: %1</source>
+        <translation>未储存：%1</translation>
+    </message>
+    <message>
+        <source>Saved %1 of %2 files; not written: %3</source>
+        <translation>已储存 %1 个文件（共 %2 个）；未写入：%3</translation>
+    </message>
+    <message>
+        <source>… and %1 more</source>
+        <translation>……另有 %1 条</translation>
+    </message>
+    <message>
+        <source>Instructions</source>
+        <translation>使用说明</translation>
     </message>
 </context>
 <context>
@@ -1116,27 +1195,34 @@
     <name>ReplacePanel</name>
     <message>
         <source>&amp;Kind:</source>
-        <translation type="unfinished"></translation>
+        <translation>种类(&amp;K)：</translation>
     </message>
     <message>
         <source>&amp;Replace:</source>
-        <translation type="unfinished"></translation>
+        <translation>替换(&amp;R)：</translation>
     </message>
     <message>
         <source>&amp;With:</source>
-        <translation type="unfinished"></translation>
+        <translation>替换为(&amp;W)：</translation>
     </message>
     <message>
         <source>Only the selected records</source>
-        <translation type="unfinished"></translation>
+        <translation>仅限所选记录</translation>
     </message>
     <message>
         <source>&amp;Find</source>
-        <translation type="unfinished"></translation>
+        <translation>查找(&amp;F)</translation>
     </message>
     <message>
         <source>Replace &amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation>全部替换(&amp;A)</translation>
+    </message>
+</context>
+<context>
+    <name>TroopEditor</name>
+    <message>
+        <source>%1   [modifier %2]</source>
+        <translation>%1   [修饰符 %2]</translation>
     </message>
 </context>
 <context>
@@ -1631,116 +1717,381 @@ and %3 more. Tools &gt; Check Module (F7) lists them all.</source>
     <name>lancefall::MainWindow</name>
     <message>
         <source>Updated %1</source>
-        <translation type="unfinished"></translation>
+        <translation>已更新 %1</translation>
     </message>
     <message>
         <source>Nothing to update: the fields hold %1 as stored</source>
-        <translation type="unfinished"></translation>
+        <translation>无需更新：字段中的 %1 与已储存的相同</translation>
     </message>
     <message>
         <source>Replace</source>
-        <translation type="unfinished"></translation>
+        <translation>替换</translation>
     </message>
     <message>
         <source>&amp;Replace…</source>
-        <translation type="unfinished"></translation>
+        <translation>替换(&amp;R)…</translation>
     </message>
     <message>
         <source>&lt;opened&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;已打开&gt;</translation>
     </message>
     <message>
         <source>History</source>
-        <translation type="unfinished"></translation>
+        <translation>历史记录</translation>
+    </message>
+    <message>
+        <source>Select a Lancefall module folder to modify:</source>
+        <translation>选择要修改的 Lancefall 模组文件夹：</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist.</source>
+        <translation>文件夹 %1 不存在。</translation>
+    </message>
+    <message>
+        <source>Could not open %1</source>
+        <translation>无法打开 %1</translation>
+    </message>
+    <message>
+        <source>Opened %1: %2 troops, %3 templates, %4 parties</source>
+        <translation>已打开 %1：%2 个兵种，%3 个部队模板，%4 个部队</translation>
+    </message>
+    <message>
+        <source>Undid %1</source>
+        <translation>已撤销 %1</translation>
+    </message>
+    <message>
+        <source>Redid %1</source>
+        <translation>已重做 %1</translation>
+    </message>
+    <message>
+        <source>%1 %2
+
+Edits the troops, party templates and parties of a Lancefall module and writes them back in the game&apos;s own text formats.
+
+Qt %3</source>
+        <translation>%1 %2
+
+编辑 Lancefall 模组的兵种、部队模板和部队，并以游戏自身的文本格式写回。
+
+Qt %3</translation>
+    </message>
+    <message>
+        <source>Choose a module folder with Browse or File &gt; Open Folder (Ctrl+O)</source>
+        <translation>请用“浏览.....”按钮或“文件 &gt; 打开文件夹”（Ctrl+O）选择模组文件夹</translation>
+    </message>
+    <message>
+        <source>Check module</source>
+        <translation>检查模组</translation>
+    </message>
+    <message>
+        <source>Check every record of the module as it stands, unsaved updates included</source>
+        <translation>按模组当前的状态检查其每条记录，包括尚未储存的更新</translation>
+    </message>
+    <message>
+        <source>Re&amp;view Changes</source>
+        <translation>查看修改(&amp;V)</translation>
+    </message>
+    <message>
+        <source>Review Changes</source>
+        <translation>查看修改</translation>
+    </message>
+    <message>
+        <source>&amp;Export Table…</source>
+        <translation>导出表格(&amp;E)…</translation>
+    </message>
+    <message>
+        <source>&amp;Import Table…</source>
+        <translation>导入表格(&amp;I)…</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>语言(&amp;L)</translation>
+    </message>
+    <message>
+        <source>Export %1 as a table</source>
+        <translation>将 %1 导出为表格</translation>
+    </message>
+    <message>
+        <source>CSV tables (*.csv)</source>
+        <translation>CSV 表格 (*.csv)</translation>
+    </message>
+    <message>
+        <source>The table could not be written to %1: %2</source>
+        <translation>无法将表格写入 %1：%2</translation>
+    </message>
+    <message>
+        <source>Exported %1 rows to %2</source>
+        <translation>已将 %1 行导出到 %2</translation>
+    </message>
+    <message>
+        <source>Left out of the table:
+
+%1</source>
+        <translation>以下内容未写入表格：
+
+%1</translation>
+    </message>
+    <message>
+        <source>Import a table</source>
+        <translation>导入表格</translation>
+    </message>
+    <message>
+        <source>CSV tables (*.csv);;All files (*)</source>
+        <translation>CSV 表格 (*.csv);;所有文件 (*)</translation>
+    </message>
+    <message>
+        <source>The table %1 could not be read: %2</source>
+        <translation>无法读取表格 %1：%2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Not imported: %n error(s) in the table</source>
+        <translation>
+            <numerusform>未导入：表格中有 %n 个错误</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The table was not imported; nothing changed:
+
+%1</source>
+        <translation>表格未导入，没有任何修改：
+
+%1</translation>
+    </message>
+    <message>
+        <source>The table changes nothing</source>
+        <translation>表格没有带来任何修改</translation>
+    </message>
+    <message>
+        <source>Done: %1</source>
+        <translation>完成：%1</translation>
+    </message>
+    <message>
+        <source>Imported, with these warnings:
+
+%1</source>
+        <translation>已导入，但有以下警告：
+
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>lancefall::ModuleWatcher</name>
+    <message>
+        <source>These files in %1 were changed on disk by another program:
+
+  %2
+
+The module has changes that are not saved, so it is not loaded again. Saving asks before it replaces a file that was changed.</source>
+        <translation>%1 中的以下文件已被其他程序在磁盘上修改：
+
+  %2
+
+模组有尚未储存的修改，因此不会重新载入。储存时，如需替换已被修改的文件，会先询问。</translation>
     </message>
 </context>
 <context>
     <name>lancefall::RecordEditor</name>
     <message>
         <source>%1 selected</source>
-        <translation type="unfinished"></translation>
+        <translation>已选择 %1</translation>
     </message>
     <message>
         <source>A whole number sets every selected record to it; +N or -N adds N to or takes N from each record&apos;s own value; *X multiplies it by X</source>
-        <translation type="unfinished"></translation>
+        <translation>输入整数会把每条所选记录都设为该值；+N 或 -N 会在每条记录自身的值上加上或减去 N；*X 会将其乘以 X</translation>
     </message>
     <message>
         <source>Not updated: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>未更新：%1</translation>
     </message>
     <message>
         <source>(several values)</source>
-        <translation type="unfinished"></translation>
+        <translation>（多个值）</translation>
     </message>
     <message>
         <source>%1 names %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 指向 %2</translation>
     </message>
     <message>
         <source>%1, which does not exist: choose an entry to replace it, or Update keeps it</source>
-        <translation type="unfinished"></translation>
+        <translation>%1，但它不存在：请选择一个条目替换它，否则“更新”会保留它</translation>
     </message>
     <message>
         <source>; </source>
-        <translation type="unfinished"></translation>
+        <translation>；</translation>
     </message>
 </context>
 <context>
     <name>lancefall::ReferenceChooser</name>
     <message>
         <source>%1 - (missing)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 -（不存在）</translation>
     </message>
     <message>
         <source>The record names %1, which does not exist; choose an entry to replace it</source>
-        <translation type="unfinished"></translation>
+        <translation>记录指向不存在的 %1；请选择一个条目替换它</translation>
     </message>
 </context>
 <context>
     <name>lancefall::ReplacePanel</name>
     <message>
         <source>Item</source>
-        <translation type="unfinished"></translation>
+        <translation>物品</translation>
     </message>
     <message>
         <source>Troop</source>
-        <translation type="unfinished"></translation>
+        <translation>兵种</translation>
     </message>
     <message>
         <source>Party Template</source>
-        <translation type="unfinished"></translation>
+        <translation>部队模板</translation>
     </message>
     <message>
         <source>Faction</source>
-        <translation type="unfinished">阵营</translation>
+        <translation>阵营</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1：%2</translation>
     </message>
     <message>
         <source>Nothing names %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>没有任何记录指向 %1。</translation>
     </message>
     <message numerus="yes">
         <source>%n place(s) name %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>有 %n 处指向 %1。</numerusform>
         </translation>
     </message>
     <message>
         <source>Not replaced: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>未替换：%1</translation>
     </message>
     <message>
         <source>Replace %1 with %2</source>
-        <translation type="unfinished"></translation>
+        <translation>将 %1 替换为 %2</translation>
     </message>
     <message numerus="yes">
         <source>Replaced %n place(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>已替换 %n 处</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>lancefall::ReviewPanel</name>
+    <message>
+        <source>No module is open.</source>
+        <translation>没有打开的模组。</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1（%2）</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1：%2</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>，</translation>
+    </message>
+    <message>
+        <source>Nothing changed since the module was loaded or saved.</source>
+        <translation>自模组载入或储存以来没有任何修改。</translation>
+    </message>
+    <message>
+        <source>1 record changed since the module was loaded or saved.</source>
+        <translation>自模组载入或储存以来有 1 条记录被修改。</translation>
+    </message>
+    <message>
+        <source>%1 records changed since the module was loaded or saved.</source>
+        <translation>自模组载入或储存以来有 %1 条记录被修改。</translation>
+    </message>
+</context>
+<context>
+    <name>lancefall::TemplateEditor</name>
+    <message>
+        <source>Menu</source>
+        <translation>菜单</translation>
+    </message>
+    <message>
+        <source>Member %1 minimum</source>
+        <translation>成员 %1 最小值</translation>
+    </message>
+    <message>
+        <source>Member %1 maximum</source>
+        <translation>成员 %1 最大值</translation>
+    </message>
+</context>
+<context>
+    <name>lancefall::TroopEditor</name>
+    <message>
+        <source>Skin %1</source>
+        <translation>皮肤 %1</translation>
+    </message>
+</context>
+<context>
+    <name>lancefall::UsedByPanel</name>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1（%2）</translation>
+    </message>
+    <message>
+        <source>Select a troop, party template or party to see what uses it.</source>
+        <translation>选择一个兵种、部队模板或部队，即可查看哪些记录使用它。</translation>
+    </message>
+    <message>
+        <source>What uses %1</source>
+        <translation>使用 %1 的记录</translation>
+    </message>
+    <message>
+        <source>Troops that upgrade to it</source>
+        <translation>升级为它的兵种</translation>
+    </message>
+    <message>
+        <source>Templates with it as a member</source>
+        <translation>以它为成员的部队模板</translation>
+    </message>
+    <message>
+        <source>Parties using those templates</source>
+        <translation>使用这些部队模板的部队</translation>
+    </message>
+    <message>
+        <source>Parties using it</source>
+        <translation>使用它的部队</translation>
+    </message>
+    <message>
+        <source>Nothing refers to a party.</source>
+        <translation>部队不会被任何记录使用。</translation>
+    </message>
+    <message>
+        <source>1 troop</source>
+        <translation>1 个兵种</translation>
+    </message>
+    <message>
+        <source>%1 troops</source>
+        <translation>%1 个兵种</translation>
+    </message>
+    <message>
+        <source>1 template</source>
+        <translation>1 个部队模板</translation>
+    </message>
+    <message>
+        <source>%1 templates</source>
+        <translation>%1 个部队模板</translation>
+    </message>
+    <message>
+        <source>1 party</source>
+        <translation>1 个部队</translation>
+    </message>
+    <message>
+        <source>%1 parties</source>
+        <translation>%1 个部队</translation>
+    </message>
+    <message>
+        <source>Faction %1: %2, %3, %4</source>
+        <translation>阵营 %1：%2，%3，%4</translation>
     </message>
 </context>
 </TS>

@@ -191,7 +191,6 @@ void MainWindow::setUpMenus()
     if (!restoreGeometry(mSettings.windowGeometry()))
         resize(minimumSizeHint());
     restoreState(mSettings.windowState());
-    statusBar()->showMessage(tr("Choose a module folder with Browse or File > Open Folder (Ctrl+O)"));
     updateCommands();
 }
 
@@ -224,6 +223,12 @@ void MainWindow::retranslate()
         languages->setTitle(tr("&Language"));
     for (RecordEditor *editor : mEditors)
         editor->retranslate();
+    // A message of the status bar is gone once the language changes; before a module is
+    // open, the way to open one is shown again in the new language.
+    if (mSession->document().isLoaded())
+        statusBar()->clearMessage();
+    else
+        statusBar()->showMessage(tr("Choose a module folder with Browse or File > Open Folder (Ctrl+O)"));
     fillRecentFolders();
     updateCommands();
 }
