@@ -1537,6 +1537,10 @@ This value will be updated when a new file is saved.</source>
         <translation>%1 troops exist in this file but the summary row has %2
 This value will be updated when a new file is saved.</translation>
     </message>
+    <message>
+        <source>0 - None</source>
+        <translation>0 - None</translation>
+    </message>
 </context>
 <context>
     <name>Workspace</name>

@@ -1531,6 +1531,10 @@ This value will be updated when a new file is saved.</source>
         <translation>此文件中有 %1 个兵种，但汇总行写的是 %2
 储存新文件时会更新此值。</translation>
     </message>
+    <message>
+        <source>0 - None</source>
+        <translation>0 - 无</translation>
+    </message>
 </context>
 <context>
     <name>Workspace</name>

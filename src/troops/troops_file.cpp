@@ -13,6 +13,11 @@
 
 namespace lancefall {
 
+QString noTroopLabel()
+{
+    return QCoreApplication::translate("Troops", "0 - None");
+}
+
 namespace {
 
 constexpr qsizetype kFirstRecordLine = 3;

@@ -26,6 +26,8 @@ struct TroopsFile {
 
 inline const QString kTroopsFileName = QStringLiteral("troops.txt");
 inline const QString kNoTroopLabel = QStringLiteral("0 - None");
+// How the choosers show troop 0, "no troop", in the language of the interface.
+QString noTroopLabel();
 
 // Reads troops.txt. Line 2 must be the summary row, a line that holds a number.
 // Each troop is found where it really stands: a record begins with a line starting

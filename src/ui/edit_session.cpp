@@ -3,6 +3,7 @@
 #include "ui/record_list_model.h"
 
 #include "lines/text_codec.h"
+#include "troops/troops_file.h"
 
 #include <QUndoCommand>
 #include <QUndoStack>
@@ -32,9 +33,14 @@ private:
 
 EditSession::EditSession(QObject *parent) : QObject(parent), mUndoStack(new QUndoStack(this))
 {
-    for (int list = 0; list < kRecordListCount; ++list)
+    // The troop lists the choosers show name troop 0 "no troop" until it is updated.
+    const auto noTroop = [](const QString &label) { return label == kNoTroopLabel ? noTroopLabel() : QString(); };
+    for (int list = 0; list < kRecordListCount; ++list) {
+        const bool choosesTroops = RecordList(list) == RecordList::TroopSlots || RecordList(list) == RecordList::UpgradePaths;
         mModels[list] = new RecordListModel(
-            [this, list]() -> const QStringList & { return mDocument.labels(RecordList(list)); }, this);
+            [this, list]() -> const QStringList & { return mDocument.labels(RecordList(list)); }, this,
+            choosesTroops ? RecordListModel::Shown(noTroop) : RecordListModel::Shown());
+    }
     mItems = new RecordListModel([this]() -> const QStringList & { return mDocument.module().items; }, this);
     mFactions = new RecordListModel([this]() -> const QStringList & { return mDocument.module().factions; }, this);
 }
@@ -45,6 +51,12 @@ EditSession::~EditSession()
     // may be going too.
     mUndoStack->blockSignals(true);
     delete mUndoStack;
+}
+
+void EditSession::retranslate()
+{
+    for (RecordListModel *model : mModels)
+        model->retranslated();
 }
 
 bool EditSession::isModified() const

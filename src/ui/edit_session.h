@@ -45,6 +45,8 @@ public:
     QAbstractItemModel *model(RecordList list) const;
     QAbstractItemModel *itemsModel() const;
     QAbstractItemModel *factionsModel() const;
+    // The language of the interface changed: the lists show their fixed entries anew.
+    void retranslate();
 
     // Reads the module in folder; only when every file was read does it take the place of
     // the module loaded before, with a new index and an empty history (loaded() follows).

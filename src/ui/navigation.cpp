@@ -221,6 +221,7 @@ void MainWindow::retranslate()
         importTable->setText(tr("&Import Table…"));
     if (auto *languages = findChild<QMenu *>(QStringLiteral("menuLanguage")))
         languages->setTitle(tr("&Language"));
+    mSession->retranslate();
     for (RecordEditor *editor : mEditors)
         editor->retranslate();
     // A message of the status bar is gone once the language changes; before a module is

@@ -4,9 +4,10 @@
 
 namespace lancefall {
 
-RecordListModel::RecordListModel(Source source, QObject *parent)
+RecordListModel::RecordListModel(Source source, QObject *parent, Shown shown)
     : QAbstractListModel(parent)
     , mSource(std::move(source))
+    , mShown(std::move(shown))
 {
 }
 
@@ -19,7 +20,13 @@ QVariant RecordListModel::data(const QModelIndex &index, int role) const
 {
     if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole))
         return {};
-    return mSource().value(index.row());
+    const QString label = mSource().value(index.row());
+    if (mShown) {
+        const QString shown = mShown(label);
+        if (!shown.isEmpty())
+            return shown;
+    }
+    return label;
 }
 
 void RecordListModel::reload()
@@ -37,6 +44,12 @@ void RecordListModel::relabelled(const QList<qsizetype> &rows)
     // lists in one step, not row by row.
     const auto [low, high] = std::minmax_element(rows.begin(), rows.end());
     emit dataChanged(index(int(*low)), index(int(*high)), {Qt::DisplayRole, Qt::EditRole});
+}
+
+void RecordListModel::retranslated()
+{
+    if (mRows > 0)
+        emit dataChanged(index(0), index(mRows - 1), {Qt::DisplayRole, Qt::EditRole});
 }
 
 } // namespace lancefall

@@ -15,7 +15,10 @@ class RecordListModel : public QAbstractListModel {
 
 public:
     using Source = std::function<const QStringList &()>;
-    RecordListModel(Source source, QObject *parent);
+    // What a label is shown as, when not empty: a fixed entry shown in the language of
+    // the interface.
+    using Shown = std::function<QString(const QString &label)>;
+    RecordListModel(Source source, QObject *parent, Shown shown = {});
 
     int rowCount(const QModelIndex &parent = {}) const override;
     QVariant data(const QModelIndex &index, int role) const override;
@@ -24,9 +27,12 @@ public:
     void reload();
     // These rows were relabelled (in any order).
     void relabelled(const QList<qsizetype> &rows);
+    // The language changed: every row may show another text.
+    void retranslated();
 
 private:
     Source mSource;
+    Shown mShown;
     int mRows = 0;
 };
 

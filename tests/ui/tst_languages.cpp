@@ -66,6 +66,8 @@ QList<Caption> captionsOf(QWidget *window, const QSet<const QComboBox *> &formCh
         else if (auto *chooser = qobject_cast<QComboBox *>(widget); chooser && formChoosers.contains(chooser)) {
             for (int i = 0; i < chooser->count(); ++i)
                 add(chooser, "item", chooser->itemText(i));
+        } else if (chooser && chooser->objectName().startsWith(u"cmbUpgradePath"_s)) {
+            add(chooser, "noTroop", chooser->itemText(0)); // troop 0 stands for "no upgrade"
         } else if (auto *tree = qobject_cast<QTreeWidget *>(widget); tree && !tree->isHeaderHidden()) {
             for (int column = 0; column < tree->columnCount(); ++column)
                 add(tree, "heading", tree->headerItem()->text(column));
