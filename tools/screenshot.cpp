@@ -59,6 +59,8 @@ int main(int argc, char *argv[])
     if (last > row)
         list->selectionModel()->select(QItemSelection(list->model()->index(row, 0), list->model()->index(last, 0)),
                                        QItemSelectionModel::Select);
+    // Twice: the first round shows the view, which may ask the window to grow.
+    app.processEvents();
     app.processEvents();
     if (!window.grab().save(args.at(2)))
         return 1;

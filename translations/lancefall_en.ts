@@ -581,7 +581,7 @@ swaps an item, troop, template or faction for another everywhere it is used.</tr
     </message>
     <message>
         <source>无法俘获  </source>
-        <translation>Can&apos;t be captured</translation>
+        <translation>Uncapturable</translation>
     </message>
     <message>
         <source>未激活  </source>
@@ -657,19 +657,19 @@ swaps an item, troop, template or faction for another everywhere it is used.</tr
     </message>
     <message>
         <source>力 </source>
-        <translation>Strength</translation>
+        <translation>STR</translation>
     </message>
     <message>
         <source>敏 </source>
-        <translation>Agility</translation>
+        <translation>AGI</translation>
     </message>
     <message>
         <source>智 </source>
-        <translation>Intelligence</translation>
+        <translation>INT</translation>
     </message>
     <message>
         <source>魅 </source>
-        <translation>Charisma</translation>
+        <translation>CHA</translation>
     </message>
     <message>
         <source>等级 </source>
@@ -685,7 +685,7 @@ swaps an item, troop, template or faction for another everywhere it is used.</tr
     </message>
     <message>
         <source>单手武器 </source>
-        <translation>One-handed Weapons</translation>
+        <translation>One-handed</translation>
     </message>
     <message>
         <source>长柄武器</source>
@@ -701,7 +701,7 @@ swaps an item, troop, template or faction for another everywhere it is used.</tr
     </message>
     <message>
         <source>双手武器 </source>
-        <translation>Two-handed Weapons</translation>
+        <translation>Two-handed</translation>
     </message>
     <message>
         <source>箭术   </source>
@@ -773,11 +773,11 @@ swaps an item, troop, template or faction for another everywhere it is used.</tr
     </message>
     <message>
         <source>物品管理</source>
-        <translation>Inventory Management</translation>
+        <translation>Inventory Mgmt.</translation>
     </message>
     <message>
         <source>    俘虏管理 </source>
-        <translation>Prisoner Management</translation>
+        <translation>Prisoner Mgmt.</translation>
     </message>
     <message>
         <source>  掠夺 </source>

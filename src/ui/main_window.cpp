@@ -288,6 +288,9 @@ bool MainWindow::cmdSave_Click()
 void MainWindow::setLanguage(Language language)
 {
     mTranslations->apply(language);
+    // The windows translate themselves now, not when the events come round: what is shown
+    // next (the folder opened at start, its status) is then already in the new language.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
     for (QAction *action : ui->menuView->findChildren<QAction *>()) {
         if (action->data().isValid() && action->isCheckable())
             action->setChecked(action->data().toInt() == int(mTranslations->language()));

@@ -2,6 +2,7 @@
 // filters, the searchable choosers, the used-by panel, the status bar, the title and the
 // folders remembered between runs.
 
+#include "ui/caption_fit.h"
 #include "ui/navigation.h"
 
 #include "checks/finding.h"
@@ -231,6 +232,18 @@ void MainWindow::retranslate()
     else
         statusBar()->showMessage(tr("Choose a module folder with Browse or File > Open Folder (Ctrl+O)"));
     fillRecentFolders();
+    fitGroupsToCaptions(ui->centralwidget);
+    for (QBoxLayout *column : {ui->layoutTroopsLeft, ui->layoutTroopsRight, ui->layoutTemplatesRight, ui->layoutPartiesRight})
+        lineUpColumn(column);
+    // The views take turns in one place: each gets the room the largest needs, so that
+    // choosing another view never resizes the window.
+    const std::initializer_list<QWidget *> views{ui->frmTroops, ui->frmParty_Templates, ui->frmInstructions,
+                                                 ui->frmParties};
+    QSize room;
+    for (QWidget *view : views)
+        room = room.expandedTo(view->minimumSize());
+    for (QWidget *view : views)
+        view->setMinimumSize(room);
     updateCommands();
 }
 
