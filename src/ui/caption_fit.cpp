@@ -45,6 +45,9 @@ QList<QWidget *> rowOf(QLayout *row, int &width)
 
 void fitGroupsToCaptions(QWidget *form)
 {
+    // The texts just changed: every layout, nested ones too, measures its items anew.
+    for (QLayout *layout : form->findChildren<QLayout *>())
+        layout->invalidate();
     // Inner widgets first: an outer one's size follows theirs.
     QList<QWidget *> widgets = form->findChildren<QWidget *>();
     std::reverse(widgets.begin(), widgets.end());
@@ -60,7 +63,6 @@ void fitGroupsToCaptions(QWidget *form)
         // Only a size given in the form holds the layout's own minimum back.
         if (designed.isNull())
             continue;
-        layout->invalidate();
         const QSize fitted = designed.expandedTo(widget->minimumSizeHint());
         widget->setMinimumSize(fitted);
         // A size the form fixed stays fixed, at the fitted size.

@@ -3,6 +3,9 @@
 #include "ui/language.h"
 
 #include <QAbstractButton>
+#include <QCheckBox>
+#include <QRadioButton>
+#include <QStyle>
 #include <QComboBox>
 #include <QDockWidget>
 #include <QGroupBox>
@@ -138,6 +141,34 @@ QSet<const QComboBox *> choosersWithEntries(QWidget *window)
     return choosers;
 }
 
+
+// The captions of a view narrower than their words: labels, check boxes, option buttons and
+// group titles whose text does not fit the width they were given.
+QStringList cutCaptions(QWidget *view)
+{
+    QStringList cut;
+    const auto needs = [](const QWidget *widget, const QString &text) {
+        return widget->fontMetrics().horizontalAdvance(QString(text).remove(u'&').trimmed());
+    };
+    for (const QLabel *label : view->findChildren<QLabel *>()) {
+        if (label->isVisible() && !label->wordWrap() && label->contentsRect().width() < needs(label, label->text()))
+            cut.append(label->objectName() + u": "_s + label->text());
+    }
+    for (const QAbstractButton *button : view->findChildren<QAbstractButton *>()) {
+        if (!button->isVisible() || !(qobject_cast<const QCheckBox *>(button) || qobject_cast<const QRadioButton *>(button)))
+            continue;
+        const int indicator = button->style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, button)
+            + button->style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, button);
+        if (button->width() < indicator + needs(button, button->text()))
+            cut.append(button->objectName() + u": "_s + button->text());
+    }
+    for (const QGroupBox *group : view->findChildren<QGroupBox *>()) {
+        if (group->isVisible() && group->width() < needs(group, group->title()))
+            cut.append(group->objectName() + u": "_s + group->title());
+    }
+    return cut;
+}
+
 } // namespace
 
 // Switches to English, Chinese and English again through the language menu, then back to
@@ -187,6 +218,25 @@ private slots:
         editor.window.statusBar()->clearMessage();
         QVERIFY(captionsOf(&editor.window, formChoosers).size() > 250);
         eachLanguageHoldsAlone(editor, formChoosers, dir.path());
+    }
+
+    // At the size the window starts with, or grows to when the language changes, every
+    // caption of the three views shows all its words, in both languages.
+    void noCaptionIsCutInEitherLanguage()
+    {
+        Editor editor;
+        QTemporaryDir dir;
+        QVERIFY(editor.loadCopy(dir));
+        for (const Language language : {Language::English, Language::Chinese}) {
+            editor.window.findChild<QAction *>(u"actionLanguage_"_s + codeOf(language))->trigger();
+            for (const QString &view : {u"troops.txt"_s, u"party_templates.txt"_s, u"parties.txt"_s}) {
+                editor.choose(view);
+                QCoreApplication::processEvents();
+                QCoreApplication::processEvents();
+                const QStringList cut = cutCaptions(editor.visibleView());
+                QVERIFY2(cut.isEmpty(), qPrintable(codeOf(language) + u" "_s + view + u": "_s + cut.join(u", "_s)));
+            }
+        }
     }
 };
 
