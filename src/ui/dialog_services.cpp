@@ -6,6 +6,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include <utility>
+
 namespace lancefall {
 
 QString programTitle()
@@ -34,13 +36,33 @@ QMessageBox::Icon iconOf(MessageLook look)
     return icon;
 }
 
+// Names the box's standard buttons in the language of the interface. The editor's own
+// translations carry the names, so the buttons speak it whether or not the system has Qt's
+// translations installed.
+int ask(QMessageBox &box)
+{
+    static const std::pair<QMessageBox::StandardButton, const char *> kNames[] = {
+        {QMessageBox::Ok, QT_TRANSLATE_NOOP("Dialogs", "OK")},
+        {QMessageBox::Save, QT_TRANSLATE_NOOP("Dialogs", "Save")},
+        {QMessageBox::Discard, QT_TRANSLATE_NOOP("Dialogs", "Discard")},
+        {QMessageBox::Apply, QT_TRANSLATE_NOOP("Dialogs", "Apply")},
+        {QMessageBox::Cancel, QT_TRANSLATE_NOOP("Dialogs", "Cancel")},
+    };
+    for (const auto &name : kNames) {
+        if (QAbstractButton *button = box.button(name.first))
+            button->setText(QCoreApplication::translate("Dialogs", name.second));
+    }
+    box.exec();
+    return box.standardButton(box.clickedButton());
+}
+
 } // namespace
 
 void DialogMessageService::show(QWidget *owner, const QString &text, MessageLook look)
 {
     QMessageBox box(iconOf(look), programTitle(), text, QMessageBox::Ok, owner);
     box.setTextFormat(Qt::PlainText);
-    box.exec();
+    ask(box);
 }
 
 bool DialogMessageService::showDismissible(QWidget *owner, const QString &text, MessageLook look)
@@ -48,7 +70,7 @@ bool DialogMessageService::showDismissible(QWidget *owner, const QString &text, 
     QMessageBox box(iconOf(look), programTitle(), text, QMessageBox::Ok, owner);
     box.setTextFormat(Qt::PlainText);
     box.setCheckBox(new QCheckBox(QCoreApplication::translate("Dialogs", "Don't show this again")));
-    box.exec();
+    ask(box);
     return box.checkBox()->isChecked();
 }
 
@@ -68,9 +90,10 @@ CloseAnswer DialogQuestionService::askSaveChanges(QWidget *owner, SaveMoment mom
         : QCoreApplication::translate("Dialogs",
                                       "The module has updates that are not saved. Save them before opening another "
                                       "folder?");
-    const auto answer = QMessageBox::question(
-        owner, programTitle(), text, QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
-    switch (answer) {
+    QMessageBox box(QMessageBox::Question, programTitle(), text,
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, owner);
+    box.setDefaultButton(QMessageBox::Save);
+    switch (ask(box)) {
     case QMessageBox::Save:
         return CloseAnswer::Save;
     case QMessageBox::Discard:
@@ -82,13 +105,13 @@ CloseAnswer DialogQuestionService::askSaveChanges(QWidget *owner, SaveMoment mom
 
 ApplyAnswer DialogQuestionService::askApplyEdits(QWidget *owner, const QString &record)
 {
-    const auto answer = QMessageBox::question(
-        owner, programTitle(),
-        QCoreApplication::translate("Dialogs",
-                                    "The fields of %1 were changed without Update. Apply the changes before leaving it?")
-            .arg(record),
-        QMessageBox::Apply | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Apply);
-    switch (answer) {
+    QMessageBox box(QMessageBox::Question, programTitle(),
+                    QCoreApplication::translate(
+                        "Dialogs", "The fields of %1 were changed without Update. Apply the changes before leaving it?")
+                        .arg(record),
+                    QMessageBox::Apply | QMessageBox::Discard | QMessageBox::Cancel, owner);
+    box.setDefaultButton(QMessageBox::Apply);
+    switch (ask(box)) {
     case QMessageBox::Apply:
         return ApplyAnswer::Apply;
     case QMessageBox::Discard:
@@ -111,7 +134,7 @@ bool DialogQuestionService::askOverwrite(QWidget *owner, const QString &folder, 
     QPushButton *overwrite
         = box.addButton(QCoreApplication::translate("Dialogs", "Overwrite"), QMessageBox::DestructiveRole);
     box.setDefaultButton(QMessageBox::Cancel);
-    box.exec();
+    ask(box);
     return box.clickedButton() == overwrite;
 }
 
@@ -127,7 +150,7 @@ bool DialogQuestionService::askReload(QWidget *owner, const QString &folder, con
     QPushButton *reload = box.addButton(QCoreApplication::translate("Dialogs", "Reload"), QMessageBox::AcceptRole);
     box.addButton(QCoreApplication::translate("Dialogs", "Keep"), QMessageBox::RejectRole);
     box.setDefaultButton(reload);
-    box.exec();
+    ask(box);
     return box.clickedButton() == reload;
 }
 

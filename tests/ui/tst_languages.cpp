@@ -1,5 +1,6 @@
 #include "editor_fixture.h"
 
+#include "ui/dialog_services.h"
 #include "ui/language.h"
 
 #include <QAbstractButton>
@@ -12,6 +13,8 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QTimer>
 #include <QMenu>
 #include <QRegularExpression>
 #include <QStatusBar>
@@ -218,6 +221,28 @@ private slots:
         editor.window.statusBar()->clearMessage();
         QVERIFY(captionsOf(&editor.window, formChoosers).size() > 250);
         eachLanguageHoldsAlone(editor, formChoosers, dir.path());
+    }
+
+    // The questions' buttons speak the interface's language from the editor's own
+    // translations, whether or not the system has Qt's.
+    void questionButtonsSpeakTheLanguage()
+    {
+        Translations translations(nullptr);
+        QVERIFY(translations.apply(Language::Chinese));
+        QStringList buttons;
+        QTimer::singleShot(0, [&buttons] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            for (const QAbstractButton *button : box->buttons())
+                buttons.append(button->text());
+            box->button(QMessageBox::Cancel)->click();
+        });
+        QWidget owner;
+        QCOMPARE(DialogQuestionService().askSaveChanges(&owner, SaveMoment::Closing), CloseAnswer::Cancel);
+        translations.apply(Language::BuiltIn);
+        buttons.sort();
+        QCOMPARE(buttons, (QStringList{u"储存"_s, u"取消"_s, u"放弃"_s}));
     }
 
     // At the size the window starts with, or grows to when the language changes, every
