@@ -56,7 +56,10 @@ void CheckReport::check()
                                                      f.line > 0 ? QString::number(f.line) : QString(), f.text});
         item->setIcon(SeverityColumn, f.severity == Severity::Error ? error : warning);
         item->setTextAlignment(LineColumn, Qt::AlignRight | Qt::AlignVCenter);
-        item->setToolTip(TextColumn, findingLine(f));
+        // The whole finding where its column is too narrow, with its place; the severity
+        // stands in its own column, in the language of the interface.
+        item->setToolTip(TextColumn, moduleFileName(f.file) + (f.line > 0 ? u':' + QString::number(f.line) : QString())
+                                         + QStringLiteral(": ") + f.text);
         items.append(item);
     }
     ui->lstFindings->addTopLevelItems(items);
