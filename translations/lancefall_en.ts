@@ -1245,6 +1245,337 @@ swaps an item, troop, template or faction for another everywhere it is used.</tr
     </message>
 </context>
 <context>
+    <name>Tables</name>
+    <message>
+        <source>none</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>Inventory reordered</source>
+        <translation>Inventory reordered</translation>
+    </message>
+    <message>
+        <source>Inventory %1</source>
+        <translation>Inventory %1</translation>
+    </message>
+    <message>
+        <source>cannot be read before the change: %1</source>
+        <translation>cannot be read before the change: %1</translation>
+    </message>
+    <message>
+        <source>cannot be read after the change: %1</source>
+        <translation>cannot be read after the change: %1</translation>
+    </message>
+    <message>
+        <source>no field shown changes</source>
+        <translation>no field shown changes</translation>
+    </message>
+    <message>
+        <source>broken line: a quote inside a cell that does not begin with one, or text after a closing quote (a quote in a cell is written twice, and the cell put in quotes)</source>
+        <translation>broken line: a quote inside a cell that does not begin with one, or text after a closing quote (a quote in a cell is written twice, and the cell put in quotes)</translation>
+    </message>
+    <message>
+        <source>the table cannot be read: %1</source>
+        <translation>the table cannot be read: %1</translation>
+    </message>
+    <message>
+        <source>the table reader cannot start</source>
+        <translation>the table reader cannot start</translation>
+    </message>
+    <message>
+        <source>the table has more than %1 rows</source>
+        <translation>the table has more than %1 rows</translation>
+    </message>
+    <message>
+        <source>broken line: a quote opened on this line is never closed</source>
+        <translation>broken line: a quote opened on this line is never closed</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 is left out of the table: %2</source>
+        <translation>%1 is left out of the table: %2</translation>
+    </message>
+    <message>
+        <source>%1 names items that item_kinds1.txt does not hold: they are left out of the table, and an import that changes this inventory drops them</source>
+        <translation>%1 names items that item_kinds1.txt does not hold: they are left out of the table, and an import that changes this inventory drops them</translation>
+    </message>
+    <message>
+        <source>Import %1 from %2</source>
+        <translation>Import %1 from %2</translation>
+    </message>
+    <message>
+        <source>the column stands twice in the header</source>
+        <translation>the column stands twice in the header</translation>
+    </message>
+    <message>
+        <source>no column of a %1 table has this name: it is ignored</source>
+        <translation>no column of a %1 table has this name: it is ignored</translation>
+    </message>
+    <message>
+        <source>%1: load the module again</source>
+        <translation>%1: load the module again</translation>
+    </message>
+    <message>
+        <source>the header has no number column: rows are matched to records by it</source>
+        <translation>the header has no number column: rows are matched to records by it</translation>
+    </message>
+    <message>
+        <source>the row has %1 cells, the header %2</source>
+        <translation>the row has %1 cells, the header %2</translation>
+    </message>
+    <message>
+        <source>the cell is not UTF-8 text: save the table as UTF-8 CSV</source>
+        <translation>the cell is not UTF-8 text: save the table as UTF-8 CSV</translation>
+    </message>
+    <message>
+        <source>no %1 has the number &quot;%2&quot; (0 to %3)</source>
+        <translation>no %1 has the number &quot;%2&quot; (0 to %3)</translation>
+    </message>
+    <message>
+        <source>a second row for %1: the first is row %2</source>
+        <translation>a second row for %1: the first is row %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read, so it cannot be changed: %2</source>
+        <translation>%1 cannot be read, so it cannot be changed: %2</translation>
+    </message>
+    <message>
+        <source>%1 is the identifier of %2, not of %3: rows are matched to records by number, so a row cannot move to another record</source>
+        <translation>%1 is the identifier of %2, not of %3: rows are matched to records by number, so a row cannot move to another record</translation>
+    </message>
+    <message>
+        <source>%1 is also the new identifier of %2 on row %3</source>
+        <translation>%1 is also the new identifier of %2 on row %3</translation>
+    </message>
+    <message>
+        <source>%1 names items that item_kinds1.txt does not hold: the new inventory drops them</source>
+        <translation>%1 names items that item_kinds1.txt does not hold: the new inventory drops them</translation>
+    </message>
+    <message>
+        <source>%1 would read %2, not %3, after the import: a member slot without a troop keeps no counts</source>
+        <translation>%1 would read %2, not %3, after the import: a member slot without a troop keeps no counts</translation>
+    </message>
+    <message>
+        <source>%1 would read %2, not %3, after the import</source>
+        <translation>%1 would read %2, not %3, after the import</translation>
+    </message>
+    <message>
+        <source>the table has no header row</source>
+        <translation>the table has no header row</translation>
+    </message>
+    <message>
+        <source>the header is not UTF-8 text: save the table as UTF-8 CSV</source>
+        <translation>the header is not UTF-8 text: save the table as UTF-8 CSV</translation>
+    </message>
+    <message>
+        <source>the header does not tell whether the table holds troops, party templates or parties: add a column only one of them has, or the id column</source>
+        <translation>the header does not tell whether the table holds troops, party templates or parties: add a column only one of them has, or the id column</translation>
+    </message>
+    <message>
+        <source>Face code %1</source>
+        <translation>Face code %1</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: troops.txt is of a game version whose face codes are not known</source>
+        <translation>%1 cannot be written: troops.txt is of a game version whose face codes are not known</translation>
+    </message>
+    <message>
+        <source>the modifier of %1 must be a whole number from 0 to %2, or &quot;=&quot; and the number stored, not &quot;%3&quot;</source>
+        <translation>the modifier of %1 must be a whole number from 0 to %2, or &quot;=&quot; and the number stored, not &quot;%3&quot;</translation>
+    </message>
+    <message>
+        <source>Inventory holds %1 items; a troop can carry at most %2</source>
+        <translation>Inventory holds %1 items; a troop can carry at most %2</translation>
+    </message>
+    <message>
+        <source>Name 1</source>
+        <translation>Name 1</translation>
+    </message>
+    <message>
+        <source>Name 2</source>
+        <translation>Name 2</translation>
+    </message>
+    <message>
+        <source>Faction</source>
+        <translation>Faction</translation>
+    </message>
+    <message>
+        <source>Upgrade path A</source>
+        <translation>Upgrade path A</translation>
+    </message>
+    <message>
+        <source>Upgrade path B</source>
+        <translation>Upgrade path B</translation>
+    </message>
+    <message>
+        <source>Race</source>
+        <translation>Race</translation>
+    </message>
+    <message>
+        <source>Hero</source>
+        <translation>Hero</translation>
+    </message>
+    <message>
+        <source>Inactive</source>
+        <translation>Inactive</translation>
+    </message>
+    <message>
+        <source>Unkillable</source>
+        <translation>Unkillable</translation>
+    </message>
+    <message>
+        <source>Fall dead</source>
+        <translation>Fall dead</translation>
+    </message>
+    <message>
+        <source>No capture</source>
+        <translation>No capture</translation>
+    </message>
+    <message>
+        <source>Mounted</source>
+        <translation>Mounted</translation>
+    </message>
+    <message>
+        <source>Merchant</source>
+        <translation>Merchant</translation>
+    </message>
+    <message>
+        <source>Guarantee boots</source>
+        <translation>Guarantee boots</translation>
+    </message>
+    <message>
+        <source>Guarantee armor</source>
+        <translation>Guarantee armor</translation>
+    </message>
+    <message>
+        <source>Guarantee helmet</source>
+        <translation>Guarantee helmet</translation>
+    </message>
+    <message>
+        <source>Guarantee gloves</source>
+        <translation>Guarantee gloves</translation>
+    </message>
+    <message>
+        <source>Guarantee horse</source>
+        <translation>Guarantee horse</translation>
+    </message>
+    <message>
+        <source>Guarantee shield</source>
+        <translation>Guarantee shield</translation>
+    </message>
+    <message>
+        <source>Guarantee ranged</source>
+        <translation>Guarantee ranged</translation>
+    </message>
+    <message>
+        <source>Unmoveable</source>
+        <translation>Unmoveable</translation>
+    </message>
+    <message>
+        <source>Inventory</source>
+        <translation>Inventory</translation>
+    </message>
+    <message>
+        <source>Template name</source>
+        <translation>Template name</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Personality</source>
+        <translation>Personality</translation>
+    </message>
+    <message>
+        <source>Member %1 troop</source>
+        <translation>Member %1 troop</translation>
+    </message>
+    <message>
+        <source>Member %1 minimum</source>
+        <translation>Member %1 minimum</translation>
+    </message>
+    <message>
+        <source>Member %1 maximum</source>
+        <translation>Member %1 maximum</translation>
+    </message>
+    <message>
+        <source>Member %1 prisoners</source>
+        <translation>Member %1 prisoners</translation>
+    </message>
+    <message>
+        <source>Party name</source>
+        <translation>Party name</translation>
+    </message>
+    <message>
+        <source>Party template</source>
+        <translation>Party template</translation>
+    </message>
+    <message>
+        <source>factions.txt has changed since the module was loaded</source>
+        <translation>factions.txt has changed since the module was loaded</translation>
+    </message>
+    <message>
+        <source>troop</source>
+        <translation>troop</translation>
+    </message>
+    <message>
+        <source>faction</source>
+        <translation>faction</translation>
+    </message>
+    <message>
+        <source>item</source>
+        <translation>item</translation>
+    </message>
+    <message>
+        <source>party template</source>
+        <translation>party template</translation>
+    </message>
+    <message>
+        <source>a %1 is needed</source>
+        <translation>a %1 is needed</translation>
+    </message>
+    <message>
+        <source>no %1 has the number %2 (%3 to %4)</source>
+        <translation>no %1 has the number %2 (%3 to %4)</translation>
+    </message>
+    <message>
+        <source>%1 names no %2 of this module</source>
+        <translation>%1 names no %2 of this module</translation>
+    </message>
+    <message>
+        <source>%1 must begin with %2, not &quot;%3&quot;</source>
+        <translation>%1 must begin with %2, not &quot;%3&quot;</translation>
+    </message>
+    <message>
+        <source>%1 must be 0 or 1, not &quot;%2&quot;</source>
+        <translation>%1 must be 0 or 1, not &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>%1 must be a whole number from %2 to %3, not &quot;%4&quot;</source>
+        <translation>%1 must be a whole number from %2 to %3, not &quot;%4&quot;</translation>
+    </message>
+    <message>
+        <source>%1 must be &quot;0x&quot; followed by hexadecimal digits, not &quot;%2&quot;</source>
+        <translation>%1 must be &quot;0x&quot; followed by hexadecimal digits, not &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <translation>; </translation>
+    </message>
+    <message>
+        <source>%1 must be a whole number from 0 to 10, not &quot;%2&quot;</source>
+        <translation>%1 must be a whole number from 0 to 10, not &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>Personality must be soldier, merchant, escorted_merchant, bandit or none, not &quot;%1&quot;</source>
+        <translation>Personality must be soldier, merchant, escorted_merchant, bandit or none, not &quot;%1&quot;</translation>
+    </message>
+</context>
+<context>
     <name>TroopEditor</name>
     <message>
         <source>%1   [modifier %2]</source>

@@ -1239,6 +1239,337 @@
     </message>
 </context>
 <context>
+    <name>Tables</name>
+    <message>
+        <source>none</source>
+        <translation>无</translation>
+    </message>
+    <message>
+        <source>Inventory reordered</source>
+        <translation>物品已重新排序</translation>
+    </message>
+    <message>
+        <source>Inventory %1</source>
+        <translation>物品 %1</translation>
+    </message>
+    <message>
+        <source>cannot be read before the change: %1</source>
+        <translation>修改前无法读取：%1</translation>
+    </message>
+    <message>
+        <source>cannot be read after the change: %1</source>
+        <translation>修改后无法读取：%1</translation>
+    </message>
+    <message>
+        <source>no field shown changes</source>
+        <translation>显示的字段均未改变</translation>
+    </message>
+    <message>
+        <source>broken line: a quote inside a cell that does not begin with one, or text after a closing quote (a quote in a cell is written twice, and the cell put in quotes)</source>
+        <translation>损坏的行：不以引号开头的单元格中有引号，或闭合引号后还有文字（单元格中的引号要写两次，并把该单元格放在引号中）</translation>
+    </message>
+    <message>
+        <source>the table cannot be read: %1</source>
+        <translation>无法读取表格：%1</translation>
+    </message>
+    <message>
+        <source>the table reader cannot start</source>
+        <translation>表格读取器无法启动</translation>
+    </message>
+    <message>
+        <source>the table has more than %1 rows</source>
+        <translation>表格超过 %1 行</translation>
+    </message>
+    <message>
+        <source>broken line: a quote opened on this line is never closed</source>
+        <translation>损坏的行：此行开始的引号一直没有闭合</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1（%2）</translation>
+    </message>
+    <message>
+        <source>%1 is left out of the table: %2</source>
+        <translation>%1 未写入表格：%2</translation>
+    </message>
+    <message>
+        <source>%1 names items that item_kinds1.txt does not hold: they are left out of the table, and an import that changes this inventory drops them</source>
+        <translation>%1 指向 item_kinds1.txt 中没有的物品：这些物品未写入表格，修改此物品栏的导入会将其丢弃</translation>
+    </message>
+    <message>
+        <source>Import %1 from %2</source>
+        <translation>从 %2 导入 %1</translation>
+    </message>
+    <message>
+        <source>the column stands twice in the header</source>
+        <translation>表头中该列出现了两次</translation>
+    </message>
+    <message>
+        <source>no column of a %1 table has this name: it is ignored</source>
+        <translation>%1表格中没有此名称的列：已忽略</translation>
+    </message>
+    <message>
+        <source>%1: load the module again</source>
+        <translation>%1：请重新载入模组</translation>
+    </message>
+    <message>
+        <source>the header has no number column: rows are matched to records by it</source>
+        <translation>表头中没有 number 列：各行按它与记录对应</translation>
+    </message>
+    <message>
+        <source>the row has %1 cells, the header %2</source>
+        <translation>该行有 %1 个单元格，表头有 %2 个</translation>
+    </message>
+    <message>
+        <source>the cell is not UTF-8 text: save the table as UTF-8 CSV</source>
+        <translation>该单元格不是 UTF-8 文本：请将表格另存为 UTF-8 CSV</translation>
+    </message>
+    <message>
+        <source>no %1 has the number &quot;%2&quot; (0 to %3)</source>
+        <translation>没有编号为“%2”的%1（应为 0 到 %3）</translation>
+    </message>
+    <message>
+        <source>a second row for %1: the first is row %2</source>
+        <translation>%1 的第二行：第一行是第 %2 行</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read, so it cannot be changed: %2</source>
+        <translation>无法读取 %1，因此无法修改：%2</translation>
+    </message>
+    <message>
+        <source>%1 is the identifier of %2, not of %3: rows are matched to records by number, so a row cannot move to another record</source>
+        <translation>%1 是 %2 的 ID，而不是 %3 的：各行按编号与记录对应，因此一行不能移到另一条记录</translation>
+    </message>
+    <message>
+        <source>%1 is also the new identifier of %2 on row %3</source>
+        <translation>%1 也是第 %3 行中 %2 的新 ID</translation>
+    </message>
+    <message>
+        <source>%1 names items that item_kinds1.txt does not hold: the new inventory drops them</source>
+        <translation>%1 指向 item_kinds1.txt 中没有的物品：新的物品栏会将其丢弃</translation>
+    </message>
+    <message>
+        <source>%1 would read %2, not %3, after the import: a member slot without a troop keeps no counts</source>
+        <translation>导入后%1将读作 %2，而不是 %3：没有兵种的成员栏位不保留数量</translation>
+    </message>
+    <message>
+        <source>%1 would read %2, not %3, after the import</source>
+        <translation>导入后%1将读作 %2，而不是 %3</translation>
+    </message>
+    <message>
+        <source>the table has no header row</source>
+        <translation>表格没有表头行</translation>
+    </message>
+    <message>
+        <source>the header is not UTF-8 text: save the table as UTF-8 CSV</source>
+        <translation>表头不是 UTF-8 文本：请将表格另存为 UTF-8 CSV</translation>
+    </message>
+    <message>
+        <source>the header does not tell whether the table holds troops, party templates or parties: add a column only one of them has, or the id column</source>
+        <translation>从表头看不出表格中是兵种、部队模板还是部队：请添加只有其中一种才有的列，或 id 列</translation>
+    </message>
+    <message>
+        <source>Face code %1</source>
+        <translation>容貌代码%1</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: troops.txt is of a game version whose face codes are not known</source>
+        <translation>无法写入%1：troops.txt 所属游戏版本的容貌代码未知</translation>
+    </message>
+    <message>
+        <source>the modifier of %1 must be a whole number from 0 to %2, or &quot;=&quot; and the number stored, not &quot;%3&quot;</source>
+        <translation>%1 的修饰符必须是 0 到 %2 之间的整数，或“=”后接储存的数字，而不是“%3”</translation>
+    </message>
+    <message>
+        <source>Inventory holds %1 items; a troop can carry at most %2</source>
+        <translation>物品栏有 %1 件物品；一个兵种最多只能携带 %2 件</translation>
+    </message>
+    <message>
+        <source>Name 1</source>
+        <translation>名称1</translation>
+    </message>
+    <message>
+        <source>Name 2</source>
+        <translation>名称2</translation>
+    </message>
+    <message>
+        <source>Faction</source>
+        <translation>阵营</translation>
+    </message>
+    <message>
+        <source>Upgrade path A</source>
+        <translation>升级路线 A</translation>
+    </message>
+    <message>
+        <source>Upgrade path B</source>
+        <translation>升级路线 B</translation>
+    </message>
+    <message>
+        <source>Race</source>
+        <translation>种族</translation>
+    </message>
+    <message>
+        <source>Hero</source>
+        <translation>英雄</translation>
+    </message>
+    <message>
+        <source>Inactive</source>
+        <translation>未激活</translation>
+    </message>
+    <message>
+        <source>Unkillable</source>
+        <translation>不可杀死</translation>
+    </message>
+    <message>
+        <source>Fall dead</source>
+        <translation>不可击伤</translation>
+    </message>
+    <message>
+        <source>No capture</source>
+        <translation>无法俘获</translation>
+    </message>
+    <message>
+        <source>Mounted</source>
+        <translation>骑乘</translation>
+    </message>
+    <message>
+        <source>Merchant</source>
+        <translation>商人</translation>
+    </message>
+    <message>
+        <source>Guarantee boots</source>
+        <translation>保障护腿</translation>
+    </message>
+    <message>
+        <source>Guarantee armor</source>
+        <translation>保障护甲</translation>
+    </message>
+    <message>
+        <source>Guarantee helmet</source>
+        <translation>保障头盔</translation>
+    </message>
+    <message>
+        <source>Guarantee gloves</source>
+        <translation>保障护手</translation>
+    </message>
+    <message>
+        <source>Guarantee horse</source>
+        <translation>保障马匹</translation>
+    </message>
+    <message>
+        <source>Guarantee shield</source>
+        <translation>保障盾牌</translation>
+    </message>
+    <message>
+        <source>Guarantee ranged</source>
+        <translation>保障远程</translation>
+    </message>
+    <message>
+        <source>Unmoveable</source>
+        <translation>不可移动</translation>
+    </message>
+    <message>
+        <source>Inventory</source>
+        <translation>物品</translation>
+    </message>
+    <message>
+        <source>Template name</source>
+        <translation>模板名字</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>菜单</translation>
+    </message>
+    <message>
+        <source>Personality</source>
+        <translation>性格</translation>
+    </message>
+    <message>
+        <source>Member %1 troop</source>
+        <translation>成员 %1 兵种</translation>
+    </message>
+    <message>
+        <source>Member %1 minimum</source>
+        <translation>成员 %1 最小值</translation>
+    </message>
+    <message>
+        <source>Member %1 maximum</source>
+        <translation>成员 %1 最大值</translation>
+    </message>
+    <message>
+        <source>Member %1 prisoners</source>
+        <translation>成员 %1 俘虏</translation>
+    </message>
+    <message>
+        <source>Party name</source>
+        <translation>部队名字</translation>
+    </message>
+    <message>
+        <source>Party template</source>
+        <translation>部队模板</translation>
+    </message>
+    <message>
+        <source>factions.txt has changed since the module was loaded</source>
+        <translation>自载入模组以来，factions.txt 已被修改</translation>
+    </message>
+    <message>
+        <source>troop</source>
+        <translation>兵种</translation>
+    </message>
+    <message>
+        <source>faction</source>
+        <translation>阵营</translation>
+    </message>
+    <message>
+        <source>item</source>
+        <translation>物品</translation>
+    </message>
+    <message>
+        <source>party template</source>
+        <translation>部队模板</translation>
+    </message>
+    <message>
+        <source>a %1 is needed</source>
+        <translation>需要%1</translation>
+    </message>
+    <message>
+        <source>no %1 has the number %2 (%3 to %4)</source>
+        <translation>没有编号为 %2 的%1（应为 %3 到 %4）</translation>
+    </message>
+    <message>
+        <source>%1 names no %2 of this module</source>
+        <translation>此模组中没有 ID 为 %1 的%2</translation>
+    </message>
+    <message>
+        <source>%1 must begin with %2, not &quot;%3&quot;</source>
+        <translation>%1 必须以 %2 开头，而不是“%3”</translation>
+    </message>
+    <message>
+        <source>%1 must be 0 or 1, not &quot;%2&quot;</source>
+        <translation>%1必须是 0 或 1，而不是“%2”</translation>
+    </message>
+    <message>
+        <source>%1 must be a whole number from %2 to %3, not &quot;%4&quot;</source>
+        <translation>%1必须是 %2 到 %3 之间的整数，而不是“%4”</translation>
+    </message>
+    <message>
+        <source>%1 must be &quot;0x&quot; followed by hexadecimal digits, not &quot;%2&quot;</source>
+        <translation>%1必须是“0x”后接十六进制数字，而不是“%2”</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <translation>；</translation>
+    </message>
+    <message>
+        <source>%1 must be a whole number from 0 to 10, not &quot;%2&quot;</source>
+        <translation>%1必须是 0 到 10 之间的整数，而不是“%2”</translation>
+    </message>
+    <message>
+        <source>Personality must be soldier, merchant, escorted_merchant, bandit or none, not &quot;%1&quot;</source>
+        <translation>性格必须是 soldier、merchant、escorted_merchant、bandit 或 none，而不是“%1”</translation>
+    </message>
+</context>
+<context>
     <name>TroopEditor</name>
     <message>
         <source>%1   [modifier %2]</source>
@@ -1833,7 +2164,7 @@ Qt %3</translation>
     </message>
     <message>
         <source>Export %1 as a table</source>
-        <translation>将 %1 导出为表格</translation>
+        <translation>将%1导出为表格</translation>
     </message>
     <message>
         <source>CSV tables (*.csv)</source>

@@ -2,6 +2,7 @@
 
 #include "tables/table_columns.h"
 
+#include <QCoreApplication>
 #include <QHash>
 
 #include <type_traits>
@@ -9,6 +10,11 @@
 namespace lancefall {
 
 namespace {
+
+// The texts of this file, translated in the context "Tables".
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(Tables)
+};
 
 const QString kArrow = QStringLiteral(" \u2192 ");
 const QString kMinus = QStringLiteral("\u2212");
@@ -49,7 +55,7 @@ RecordLines linesOf(const ModuleDocument &document, const RecordChange &record, 
 
 QString shown(const QString &cell)
 {
-    return cell.isEmpty() ? QStringLiteral("none") : cell;
+    return cell.isEmpty() ? Text::tr("none") : cell;
 }
 
 // Items added and removed, each as often as its count changed, in the order they stand.
@@ -77,7 +83,7 @@ QString inventoryDifference(const QString &before, const QString &after)
             ++removed[item];
         }
     }
-    return parts.isEmpty() ? QStringLiteral("Inventory reordered") : QStringLiteral("Inventory ") + parts.join(u' ');
+    return parts.isEmpty() ? Text::tr("Inventory reordered") : Text::tr("Inventory %1").arg(parts.join(u' '));
 }
 
 template <typename View>
@@ -90,7 +96,7 @@ QStringList describeColumns(const View &before, const View &after, const TableNa
         if (was == now)
             continue;
         fields.append(column.inventory ? inventoryDifference(was, now)
-                                       : column.word + u' ' + shown(was) + kArrow + shown(now));
+                                       : column.word() + u' ' + shown(was) + kArrow + shown(now));
     }
     return fields;
 }
@@ -100,13 +106,13 @@ QStringList describeRecord(const ModuleDocument &document, const RecordChange &r
 {
     const Result<View> before = recordView<View>(document, record, false);
     if (!before)
-        return {QStringLiteral("cannot be read before the change: ") + before.error().text()};
+        return {Text::tr("cannot be read before the change: %1").arg(before.error().text())};
     const Result<View> after = recordView<View>(document, record, true);
     if (!after)
-        return {QStringLiteral("cannot be read after the change: ") + after.error().text()};
+        return {Text::tr("cannot be read after the change: %1").arg(after.error().text())};
     QStringList fields = describeViews(*before, *after, names);
     if (fields.isEmpty() && record.changesLines())
-        fields.append(QStringLiteral("no field shown changes"));
+        fields.append(Text::tr("no field shown changes"));
     return fields;
 }
 

@@ -1,5 +1,7 @@
 #include "tables/csv_table.h"
 
+#include <QCoreApplication>
+
 #include <csv.h>
 
 #include <algorithm>
@@ -7,6 +9,11 @@
 namespace lancefall {
 
 namespace {
+
+// The texts of this file, translated in the context "Tables".
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(Tables)
+};
 
 const QByteArray kByteOrderMark = QByteArrayLiteral("\xEF\xBB\xBF");
 
@@ -94,9 +101,10 @@ private:
 QString parseProblem(csv_parser *parser)
 {
     if (csv_error(parser) == CSV_EPARSE)
-        return QStringLiteral("broken line: a quote inside a cell that does not begin with one, or text after "
-                              "a closing quote (a quote in a cell is written twice, and the cell put in quotes)");
-    return QStringLiteral("the table cannot be read: ") + QString::fromLatin1(csv_strerror(csv_error(parser)));
+        return Text::tr("broken line: a quote inside a cell that does not begin with one, or text after a closing "
+                        "quote (a quote in a cell is written twice, and the cell put in quotes)");
+    // The reader's own words, which have no translation.
+    return Text::tr("the table cannot be read: %1").arg(QString::fromLatin1(csv_strerror(csv_error(parser))));
 }
 
 } // namespace
@@ -112,7 +120,7 @@ CsvRead readCsv(QByteArrayView bytes, qsizetype maxRows)
 
     Parser parser;
     if (!parser.ready()) {
-        result.problem = CsvProblem{1, QStringLiteral("the table reader cannot start")};
+        result.problem = CsvProblem{1, Text::tr("the table reader cannot start")};
         return result;
     }
     csv_set_delim(parser.get(), static_cast<unsigned char>(result.separator));
@@ -136,17 +144,17 @@ CsvRead readCsv(QByteArrayView bytes, qsizetype maxRows)
         }
         if (result.rows.size() > maxRows) {
             result.rows.resize(maxRows);
-            result.problem = CsvProblem{line, QStringLiteral("the table has more than %1 rows").arg(maxRows)};
+            result.problem = CsvProblem{line, Text::tr("the table has more than %1 rows").arg(maxRows)};
             return result;
         }
         start = end;
     }
     if (csv_fini(parser.get(), onCell, onRowEnd, &reading) != 0)
         result.problem
-            = CsvProblem{reading.rowStart, QStringLiteral("broken line: a quote opened on this line is never closed")};
+            = CsvProblem{reading.rowStart, Text::tr("broken line: a quote opened on this line is never closed")};
     else if (result.rows.size() > maxRows) {
         result.rows.resize(maxRows);
-        result.problem = CsvProblem{line, QStringLiteral("the table has more than %1 rows").arg(maxRows)};
+        result.problem = CsvProblem{line, Text::tr("the table has more than %1 rows").arg(maxRows)};
     }
     return result;
 }

@@ -5,6 +5,7 @@
 #include "tables/csv_table.h"
 #include "tables/table_columns.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QSet>
 
@@ -14,6 +15,11 @@
 namespace lancefall {
 
 namespace {
+
+// The texts of this file, translated in the context "Tables".
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(Tables)
+};
 
 template <typename View>
 constexpr RecordKind kindOf()
@@ -75,7 +81,7 @@ QString recordFile(RecordKind kind)
 QString recordName(const TableNames &names, RecordKind kind, qsizetype k)
 {
     const QString id = names.id(kind, k);
-    return numberedRecord(kind, k) + (id.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(id));
+    return id.isEmpty() ? numberedRecord(kind, k) : Text::tr("%1 (%2)").arg(numberedRecord(kind, k), id);
 }
 
 // A header cell as a column name: any case, blanks or hyphens for underscores.
@@ -120,14 +126,13 @@ Result<TableExport> exportRecords(const ModuleDocument &document, const TableNam
                 {file,
                  error.line > 0 ? error.line : records.line(k),
                  {},
-                 QStringLiteral("%1 is left out of the table: %2").arg(recordName(names, kind, k), error.description)});
+                 Text::tr("%1 is left out of the table: %2").arg(recordName(names, kind, k), error.description)});
             continue;
         }
         if (stored->missingItems)
             out.warnings.append({file, records.line(k), QStringLiteral("inventory"),
-                                 QStringLiteral("%1 names items that item_kinds1.txt does not hold: they are left "
-                                                "out of the table, and an import that changes this inventory drops "
-                                                "them")
+                                 Text::tr("%1 names items that item_kinds1.txt does not hold: they are left out "
+                                          "of the table, and an import that changes this inventory drops them")
                                      .arg(recordName(names, kind, k))});
         QList<QByteArray> row;
         row.reserve(columns.size() + 1);
@@ -173,7 +178,7 @@ public:
         for (const Row<View> &row : std::as_const(rows))
             importRow(row);
         mResult.change.text
-            = QStringLiteral("Import %1 from %2").arg(countedRecords(kKind, mResult.change.records.size()), mFile);
+            = Text::tr("Import %1 from %2").arg(countedRecords(kKind, mResult.change.records.size()), mFile);
     }
 
 private:
@@ -195,7 +200,7 @@ private:
                 continue;
             mHeaderKeys.insert(i, key);
             if (seen.contains(key)) {
-                error(line, key, QStringLiteral("the column stands twice in the header"));
+                error(line, key, Text::tr("the column stands twice in the header"));
                 continue;
             }
             seen.insert(key, i);
@@ -208,26 +213,24 @@ private:
             if (known == columns.cend()) {
                 mResult.warnings.append(
                     {mFile, line, header.at(i),
-                     QStringLiteral("no column of a %1 table has this name: it is ignored").arg(recordWord(kKind))});
+                     Text::tr("no column of a %1 table has this name: it is ignored").arg(recordWord(kKind))});
                 continue;
             }
             mCells.append({qsizetype(known - columns.cbegin()), i});
             if (key == QStringLiteral("id"))
                 mIdCell = i;
             if (key == QStringLiteral("faction") && mNames.factionProblem())
-                error(line, key, *mNames.factionProblem() + QStringLiteral(": load the module again"));
+                error(line, key, Text::tr("%1: load the module again").arg(*mNames.factionProblem()));
         }
         if (mNumberCell < 0)
-            error(line, kNumberColumn,
-                  QStringLiteral("the header has no number column: rows are matched to records by it"));
+            error(line, kNumberColumn, Text::tr("the header has no number column: rows are matched to records by it"));
         return mNumberCell >= 0;
     }
 
     void matchRow(const CsvRow &data, qsizetype width, QList<Row<View>> &rows)
     {
         if (data.cells.size() != width) {
-            error(data.line, {},
-                  QStringLiteral("the row has %1 cells, the header %2").arg(data.cells.size()).arg(width));
+            error(data.line, {}, Text::tr("the row has %1 cells, the header %2").arg(data.cells.size()).arg(width));
             return;
         }
         Row<View> row;
@@ -237,7 +240,7 @@ private:
             const std::optional<QString> text = utf8Text(data.cells.at(i));
             if (!text) {
                 error(data.line, mHeaderKeys.value(i),
-                      QStringLiteral("the cell is not UTF-8 text: save the table as UTF-8 CSV"));
+                      Text::tr("the cell is not UTF-8 text: save the table as UTF-8 CSV"));
                 readable = false;
             }
             row.cells.append(text.value_or(QString()));
@@ -249,15 +252,13 @@ private:
         const qsizetype count = mDocument.recordCount(kKind);
         if (!k || *k < 0 || *k >= count) {
             error(row.line, kNumberColumn,
-                  QStringLiteral("no %1 has the number \"%2\" (0 to %3)")
-                      .arg(recordWord(kKind), number)
-                      .arg(count - 1));
+                  Text::tr("no %1 has the number \"%2\" (0 to %3)").arg(recordWord(kKind), number).arg(count - 1));
             return;
         }
         row.record = *k;
         if (const auto first = mRowOf.constFind(row.record); first != mRowOf.cend()) {
             error(row.line, kNumberColumn,
-                  QStringLiteral("a second row for %1: the first is row %2")
+                  Text::tr("a second row for %1: the first is row %2")
                       .arg(recordName(mNames, kKind, row.record))
                       .arg(*first));
             return;
@@ -266,7 +267,7 @@ private:
         Result<Stored<View>> stored = storedView<View>(mDocument, row.record);
         if (!stored) {
             error(row.line, kNumberColumn,
-                  QStringLiteral("%1 cannot be read, so it cannot be changed: %2")
+                  Text::tr("%1 cannot be read, so it cannot be changed: %2")
                       .arg(recordName(mNames, kKind, row.record), stored.error().text()));
             return;
         }
@@ -288,13 +289,13 @@ private:
             if (holder >= 0 && holder != row.record) {
                 mRefused.insert(row.line);
                 error(row.line, QStringLiteral("id"),
-                      QStringLiteral("%1 is the identifier of %2, not of %3: rows are matched to records by "
-                                     "number, so a row cannot move to another record")
+                      Text::tr("%1 is the identifier of %2, not of %3: rows are matched to records by number, so "
+                               "a row cannot move to another record")
                           .arg(id, recordName(mNames, kKind, holder), recordName(mNames, kKind, row.record)));
             } else if (const Row<View> *other = renamed.value(id)) {
                 mRefused.insert(row.line);
                 error(row.line, QStringLiteral("id"),
-                      QStringLiteral("%1 is also the new identifier of %2 on row %3")
+                      Text::tr("%1 is also the new identifier of %2 on row %3")
                           .arg(id, recordName(mNames, kKind, other->record))
                           .arg(other->line));
             } else {
@@ -336,8 +337,8 @@ private:
         if (row.stored.missingItems
             && std::any_of(changed.cbegin(), changed.cend(), [](const Column<View> *c) { return c->inventory; }))
             mResult.warnings.append({mFile, row.line, QStringLiteral("inventory"),
-                                     QStringLiteral("%1 names items that item_kinds1.txt does not hold: the new "
-                                                    "inventory drops them")
+                                     Text::tr("%1 names items that item_kinds1.txt does not hold: the new "
+                                              "inventory drops them")
                                          .arg(recordName(mNames, kKind, row.record))});
         mResult.change.append(*change);
     }
@@ -363,12 +364,13 @@ private:
             if (wanted == written)
                 continue;
             kept = false;
+            const QString was = written.isEmpty() ? Text::tr("none") : written;
             error(row.line, c->name,
-                  QStringLiteral("%1 would read %2, not %3, after the import%4")
-                      .arg(c->word, written.isEmpty() ? QStringLiteral("none") : written, wanted,
-                           c->name.startsWith(QStringLiteral("member_"))
-                               ? QStringLiteral(": a member slot without a troop keeps no counts")
-                               : QString()));
+                  (c->name.startsWith(QStringLiteral("member_"))
+                       ? Text::tr("%1 would read %2, not %3, after the import: a member slot without a troop keeps "
+                                  "no counts")
+                       : Text::tr("%1 would read %2, not %3, after the import"))
+                      .arg(c->word(), was, wanted));
         }
         return kept;
     }
@@ -459,7 +461,7 @@ TableImport importTable(const ModuleDocument &document, const QByteArray &bytes,
     const CsvRead csv = readCsv(bytes, records + 1 + 1000);
     if (csv.rows.isEmpty())
         return fail(csv.problem ? csv.problem->line : 1,
-                    csv.problem ? csv.problem->message : QStringLiteral("the table has no header row"));
+                    csv.problem ? csv.problem->message : Text::tr("the table has no header row"));
 
     const CsvRow &head = csv.rows.first();
     QStringList header;
@@ -467,7 +469,7 @@ TableImport importTable(const ModuleDocument &document, const QByteArray &bytes,
     for (const QByteArray &cell : head.cells) {
         const std::optional<QString> text = utf8Text(cell);
         if (!text)
-            return fail(head.line, QStringLiteral("the header is not UTF-8 text: save the table as UTF-8 CSV"));
+            return fail(head.line, Text::tr("the header is not UTF-8 text: save the table as UTF-8 CSV"));
         header.append(*text);
         keys.append(columnKey(*text));
     }
@@ -483,9 +485,8 @@ TableImport importTable(const ModuleDocument &document, const QByteArray &bytes,
         kind = kindOfTable(keys, firstRows);
         if (!kind)
             return fail(head.line,
-                        QStringLiteral("the header does not tell whether the table holds troops, party "
-                                       "templates or parties: add a column only one of them has, or the "
-                                       "id column"));
+                        Text::tr("the header does not tell whether the table holds troops, party templates or "
+                                 "parties: add a column only one of them has, or the id column"));
     }
     result.kind = *kind;
     if (csv.problem)

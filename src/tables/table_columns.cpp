@@ -2,13 +2,33 @@
 
 #include "fields/field_rules.h"
 
+#include <QCoreApplication>
+
 #include <type_traits>
 
 namespace lancefall {
 
 namespace {
 
+// The texts of this file, translated in the context "Tables".
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(Tables)
+};
+
 using Problem = std::optional<QString>;
+
+// A word of this file, given untranslated (marked by QT_TRANSLATE_NOOP) and translated each
+// time it is said.
+ColumnWord columnWord(const char *source)
+{
+    return [source] { return Text::tr(source); };
+}
+
+// The same for a numbered word: "Member %1 minimum" with n.
+ColumnWord columnWord(const char *source, int n)
+{
+    return [source, n] { return Text::tr(source).arg(n); };
+}
 
 bool sameNumber(const QString &a, const QString &b)
 {
@@ -16,15 +36,11 @@ bool sameNumber(const QString &a, const QString &b)
     return value && value == parseWholeNumber(QStringView(b));
 }
 
-QString quoted(const QString &text)
+// A column name from a word of the window as the sources write it, untranslated, so that
+// the header reads the same in every language: "Power Strike" -> "power_strike".
+QString columnName(const char *word)
 {
-    return u'"' + text + u'"';
-}
-
-// A column name from a word of the window: "Power Strike" -> "power_strike".
-QString columnName(const QString &word)
-{
-    QString name = word.toLower();
+    QString name = QString::fromLatin1(word).toLower();
     name.replace(u' ', u'_').replace(u'-', u'_');
     return name;
 }
@@ -32,30 +48,30 @@ QString columnName(const QString &word)
 // Each builder takes `get`, a generic lambda that gives the view's field, const or not.
 
 template <typename View, typename Get>
-Column<View> textColumn(const QString &name, const QString &word, Get get, const QString &prefix = {})
+Column<View> textColumn(const QString &name, const ColumnWord &word, Get get, const QString &prefix = {})
 {
     return {name, word, [get](const View &v, const TableNames &) { return get(v); },
             [get, word, prefix](const QString &cell, View &v, const TableNames &) -> Problem {
                 const QString tidied = withoutBlanks(cell);
-                if (const auto problem = problemWithName(word, tidied))
+                if (const auto problem = problemWithName(word(), tidied))
                     return problem;
                 // The reader finds records by their prefix.
                 if (!prefix.isEmpty() && !tidied.startsWith(prefix))
-                    return QStringLiteral("%1 must begin with %2, not %3").arg(word, prefix, quoted(cell));
+                    return Text::tr("%1 must begin with %2, not \"%3\"").arg(word(), prefix, cell);
                 get(v) = cell;
                 return std::nullopt;
             }};
 }
 
 template <typename View, typename Get>
-Column<View> numberColumn(const QString &name, const QString &word, Get get)
+Column<View> numberColumn(const QString &name, const ColumnWord &word, Get get)
 {
     return {name, word, [get](const View &v, const TableNames &) { return get(v); },
             [get, word](const QString &cell, View &v, const TableNames &) -> Problem {
                 const QString text = cell.trimmed();
                 if (sameNumber(text, get(v)))
                     return std::nullopt;
-                if (const auto problem = problemWithCount(word, text))
+                if (const auto problem = problemWithCount(word(), text))
                     return problem;
                 get(v) = text;
                 return std::nullopt;
@@ -64,25 +80,25 @@ Column<View> numberColumn(const QString &name, const QString &word, Get get)
 
 // A whole number from low to high held as an int (the race) or a bool (a flag: 0 or 1).
 template <typename View, typename Get>
-Column<View> smallNumberColumn(const QString &name, const QString &word, Get get, int low, int high)
+Column<View> smallNumberColumn(const QString &name, const ColumnWord &word, Get get, int low, int high)
 {
     return {name, word, [get](const View &v, const TableNames &) { return QString::number(int(get(v))); },
             [get, word, low, high](const QString &cell, View &v, const TableNames &) -> Problem {
                 const auto value = parseWholeNumber(QStringView(cell.trimmed()));
                 if (!value || *value < low || *value > high)
-                    return high == 1 ? QStringLiteral("%1 must be 0 or 1, not %2").arg(word, quoted(cell))
-                                     : QStringLiteral("%1 must be a whole number from %2 to %3, not %4")
-                                           .arg(word)
+                    return high == 1 ? Text::tr("%1 must be 0 or 1, not \"%2\"").arg(word(), cell)
+                                     : Text::tr("%1 must be a whole number from %2 to %3, not \"%4\"")
+                                           .arg(word())
                                            .arg(low)
                                            .arg(high)
-                                           .arg(quoted(cell));
+                                           .arg(cell);
                 get(v) = static_cast<std::remove_reference_t<decltype(get(v))>>(*value);
                 return std::nullopt;
             }};
 }
 
 template <typename View, typename Get>
-Column<View> referenceColumn(const QString &name, const QString &word, Reference kind, Get get)
+Column<View> referenceColumn(const QString &name, const ColumnWord &word, Reference kind, Get get)
 {
     return {name, word, [get, kind](const View &v, const TableNames &names) { return names.cell(kind, get(v)); },
             [get, kind](const QString &cell, View &v, const TableNames &names) -> Problem {
@@ -109,25 +125,25 @@ bool isFaceCode(const QString &text)
 
 Column<TroopView> faceColumn(int face)
 {
-    const QString word = QStringLiteral("Face code %1").arg(face + 1);
+    const ColumnWord word = columnWord(QT_TRANSLATE_NOOP("Tables", "Face code %1"), face + 1);
     const auto get = [face](auto &v) -> auto &
     {
         return face == 0 ? v.face1 : v.face2;
     };
-    return {QStringLiteral("face_%1").arg(face + 1), word,
-            [get](const TroopView &v, const TableNames &) { return get(v) == facesNotAvailable() ? QString() : get(v); },
-            [get, word](const QString &cell, TroopView &v, const TableNames &) -> Problem {
-                if (get(v) == facesNotAvailable())
-                    return QStringLiteral("%1 cannot be written: troops.txt is of a game version whose face codes "
-                                          "are not known")
-                        .arg(word);
-                const QString text = cell.trimmed();
-                if (!isFaceCode(text))
-                    return QStringLiteral("%1 must be \"0x\" followed by hexadecimal digits, not %2")
-                        .arg(word, quoted(cell));
-                get(v) = text;
-                return std::nullopt;
-            }};
+    return {
+        QStringLiteral("face_%1").arg(face + 1), word,
+        [get](const TroopView &v, const TableNames &) { return get(v) == facesNotAvailable() ? QString() : get(v); },
+        [get, word](const QString &cell, TroopView &v, const TableNames &) -> Problem {
+            if (get(v) == facesNotAvailable())
+                return Text::tr("%1 cannot be written: troops.txt is of a game version whose face codes are "
+                                "not known")
+                    .arg(word());
+            const QString text = cell.trimmed();
+            if (!isFaceCode(text))
+                return Text::tr("%1 must be \"0x\" followed by hexadecimal digits, not \"%2\"").arg(word(), cell);
+            get(v) = text;
+            return std::nullopt;
+        }};
 }
 
 // A stored modifier field holds the modifier number in the top byte of a 32-bit word
@@ -162,8 +178,8 @@ Problem readInventory(const QString &cell, TroopView &v, const TableNames &names
             item = token.first(at);
             const std::optional<QByteArray> stored = storedModifier(QStringView(token).sliced(at + 1));
             if (!stored) {
-                problems.append(QStringLiteral("the modifier of %1 must be a whole number from 0 to %2, or \"=\" "
-                                               "and the number stored, not \"%3\"")
+                problems.append(Text::tr("the modifier of %1 must be a whole number from 0 to %2, or \"=\" and "
+                                         "the number stored, not \"%3\"")
                                     .arg(item)
                                     .arg(kMaxModifier)
                                     .arg(token.sliced(at + 1)));
@@ -186,9 +202,9 @@ Problem readInventory(const QString &cell, TroopView &v, const TableNames &names
         entries.append(entry);
     }
     if (!problems.isEmpty())
-        return problems.join(QStringLiteral("; "));
+        return problems.join(Text::tr("; "));
     if (entries.size() > kInventorySlots)
-        return QStringLiteral("Inventory holds %1 items; a troop can carry at most %2")
+        return Text::tr("Inventory holds %1 items; a troop can carry at most %2")
             .arg(entries.size())
             .arg(kInventorySlots);
     v.inventory = entries;
@@ -200,70 +216,75 @@ QList<Column<TroopView>> makeTroopColumns()
     using V = TroopView;
     QList<Column<V>> columns{
         textColumn<V>(
-            QStringLiteral("id"), idCaption(RecordKind::Troop), [](auto &v) -> auto & { return v.id; },
+            QStringLiteral("id"), [] { return idCaption(RecordKind::Troop); }, [](auto &v) -> auto & { return v.id; },
             QStringLiteral("trp_")),
         textColumn<V>(
-            QStringLiteral("name"), QStringLiteral("Name 1"), [](auto &v) -> auto & { return v.name1; }),
+            QStringLiteral("name"), columnWord(QT_TRANSLATE_NOOP("Tables", "Name 1")),
+            [](auto &v) -> auto & { return v.name1; }),
         textColumn<V>(
-            QStringLiteral("plural_name"), QStringLiteral("Name 2"), [](auto &v) -> auto & { return v.name2; }),
+            QStringLiteral("plural_name"), columnWord(QT_TRANSLATE_NOOP("Tables", "Name 2")),
+            [](auto &v) -> auto & { return v.name2; }),
         referenceColumn<V>(
-            QStringLiteral("faction"), QStringLiteral("Faction"), Reference::Faction,
+            QStringLiteral("faction"), columnWord(QT_TRANSLATE_NOOP("Tables", "Faction")), Reference::Faction,
             [](auto &v) -> auto & { return v.faction; }),
         referenceColumn<V>(
-            QStringLiteral("upgrade_a"), QStringLiteral("Upgrade path A"), Reference::Troop,
+            QStringLiteral("upgrade_a"), columnWord(QT_TRANSLATE_NOOP("Tables", "Upgrade path A")), Reference::Troop,
             [](auto &v) -> auto & { return v.upgradeA; }),
         referenceColumn<V>(
-            QStringLiteral("upgrade_b"), QStringLiteral("Upgrade path B"), Reference::Troop,
+            QStringLiteral("upgrade_b"), columnWord(QT_TRANSLATE_NOOP("Tables", "Upgrade path B")), Reference::Troop,
             [](auto &v) -> auto & { return v.upgradeB; }),
         smallNumberColumn<V>(
-            QStringLiteral("race"), QStringLiteral("Race"), [](auto &v) -> auto & { return v.race; }, 0,
-            kRaceCount - 1),
+            QStringLiteral("race"), columnWord(QT_TRANSLATE_NOOP("Tables", "Race")),
+            [](auto &v) -> auto & { return v.race; }, 0, kRaceCount - 1),
     };
     // In TroopFlag order. The seven guarantees are the window's "equipment guarantee" boxes;
     // their prefix also keeps the shield guarantee apart from the Shield skill.
-    static const std::array<const char *, kTroopFlagCount> kFlagWords{"Hero",
-                                                                      "Inactive",
-                                                                      "Unkillable",
-                                                                      "Fall dead",
-                                                                      "No capture",
-                                                                      "Mounted",
-                                                                      "Merchant",
-                                                                      "Guarantee boots",
-                                                                      "Guarantee armor",
-                                                                      "Guarantee helmet",
-                                                                      "Guarantee gloves",
-                                                                      "Guarantee horse",
-                                                                      "Guarantee shield",
-                                                                      "Guarantee ranged",
-                                                                      "Unmoveable"};
-    for (int i = 0; i < kTroopFlagCount; ++i) {
-        const QString word = QString::fromLatin1(kFlagWords.at(i));
+    static constexpr std::array<const char *, kTroopFlagCount> kFlagWords{
+        QT_TRANSLATE_NOOP("Tables", "Hero"),
+        QT_TRANSLATE_NOOP("Tables", "Inactive"),
+        QT_TRANSLATE_NOOP("Tables", "Unkillable"),
+        QT_TRANSLATE_NOOP("Tables", "Fall dead"),
+        QT_TRANSLATE_NOOP("Tables", "No capture"),
+        QT_TRANSLATE_NOOP("Tables", "Mounted"),
+        QT_TRANSLATE_NOOP("Tables", "Merchant"),
+        QT_TRANSLATE_NOOP("Tables", "Guarantee boots"),
+        QT_TRANSLATE_NOOP("Tables", "Guarantee armor"),
+        QT_TRANSLATE_NOOP("Tables", "Guarantee helmet"),
+        QT_TRANSLATE_NOOP("Tables", "Guarantee gloves"),
+        QT_TRANSLATE_NOOP("Tables", "Guarantee horse"),
+        QT_TRANSLATE_NOOP("Tables", "Guarantee shield"),
+        QT_TRANSLATE_NOOP("Tables", "Guarantee ranged"),
+        QT_TRANSLATE_NOOP("Tables", "Unmoveable"),
+    };
+    for (int i = 0; i < kTroopFlagCount; ++i)
         columns.append(smallNumberColumn<V>(
-            columnName(word), word, [i](auto &v) -> auto & { return v.flags[i]; }, 0, 1));
-    }
+            columnName(kFlagWords.at(i)), columnWord(kFlagWords.at(i)), [i](auto &v) -> auto & { return v.flags[i]; },
+            0, 1));
     constexpr int kLevel = 4;
     for (const int i : {kLevel, 0, 1, 2, 3})
         columns.append(numberColumn<V>(
-            columnName(attributeName(i)), attributeName(i), [i](auto &v) -> auto & { return v.attributes[i]; }));
+            columnName(attributeWord(i)),
+            [i] { return attributeName(i); }, [i](auto &v) -> auto & { return v.attributes[i]; }));
     for (int i = 0; i < kProficiencyCount; ++i)
         columns.append(numberColumn<V>(
-            columnName(proficiencyName(i)), proficiencyName(i), [i](auto &v) -> auto & { return v.proficiencies[i]; }));
+            columnName(proficiencyWord(i)),
+            [i] { return proficiencyName(i); }, [i](auto &v) -> auto & { return v.proficiencies[i]; }));
     for (int s = 0; s < kSkillCount; ++s) {
-        const QString word = skillName(Skill(s));
-        columns.append(
-            {columnName(word), word, [s](const V &v, const TableNames &) { return v.skills[s]; },
-             [s, word](const QString &cell, V &v, const TableNames &) -> Problem {
-                 const QString text = cell.trimmed();
-                 if (sameNumber(text, v.skills[s]))
-                     return std::nullopt;
-                 const auto level = parseWholeNumber(QStringView(text));
-                 if (!level || *level < 0 || *level > 10)
-                     return QStringLiteral("%1 must be a whole number from 0 to 10, not %2").arg(word, quoted(cell));
-                 v.skills[s] = text;
-                 return std::nullopt;
-             }});
+        const ColumnWord word = [s] { return skillName(Skill(s)); };
+        columns.append({columnName(skillWord(Skill(s))), word,
+                        [s](const V &v, const TableNames &) { return v.skills[s]; },
+                        [s, word](const QString &cell, V &v, const TableNames &) -> Problem {
+                            const QString text = cell.trimmed();
+                            if (sameNumber(text, v.skills[s]))
+                                return std::nullopt;
+                            const auto level = parseWholeNumber(QStringView(text));
+                            if (!level || *level < 0 || *level > 10)
+                                return Text::tr("%1 must be a whole number from 0 to 10, not \"%2\"").arg(word(), cell);
+                            v.skills[s] = text;
+                            return std::nullopt;
+                        }});
     }
-    columns.append({QStringLiteral("inventory"), QStringLiteral("Inventory"),
+    columns.append({QStringLiteral("inventory"), columnWord(QT_TRANSLATE_NOOP("Tables", "Inventory")),
                     [](const V &v, const TableNames &names) { return inventoryCell(v.inventory, names); },
                     readInventory, true});
     columns.append(faceColumn(0));
@@ -304,8 +325,7 @@ Problem readPersonality(const QString &cell, PartyTemplateView &v, const TableNa
             return std::nullopt;
         }
     }
-    return QStringLiteral("Personality must be soldier, merchant, escorted_merchant, bandit or none, not %1")
-        .arg(quoted(cell));
+    return Text::tr("Personality must be soldier, merchant, escorted_merchant, bandit or none, not \"%1\"").arg(cell);
 }
 
 QList<Column<PartyTemplateView>> makeTemplateColumns()
@@ -313,33 +333,38 @@ QList<Column<PartyTemplateView>> makeTemplateColumns()
     using V = PartyTemplateView;
     QList<Column<V>> columns{
         textColumn<V>(
-            QStringLiteral("id"), idCaption(RecordKind::PartyTemplate), [](auto &v) -> auto & { return v.id; },
-            QStringLiteral("pt_")),
+            QStringLiteral("id"), [] { return idCaption(RecordKind::PartyTemplate); },
+            [](auto &v) -> auto & { return v.id; }, QStringLiteral("pt_")),
         textColumn<V>(
-            QStringLiteral("name"), QStringLiteral("Template name"), [](auto &v) -> auto & { return v.name; }),
+            QStringLiteral("name"), columnWord(QT_TRANSLATE_NOOP("Tables", "Template name")),
+            [](auto &v) -> auto & { return v.name; }),
         numberColumn<V>(
-            QStringLiteral("menu"), QStringLiteral("Menu"), [](auto &v) -> auto & { return v.menu; }),
+            QStringLiteral("menu"), columnWord(QT_TRANSLATE_NOOP("Tables", "Menu")),
+            [](auto &v) -> auto & { return v.menu; }),
         referenceColumn<V>(
-            QStringLiteral("faction"), QStringLiteral("Faction"), Reference::Faction,
+            QStringLiteral("faction"), columnWord(QT_TRANSLATE_NOOP("Tables", "Faction")), Reference::Faction,
             [](auto &v) -> auto & { return v.faction; }),
-        {QStringLiteral("personality"), QStringLiteral("Personality"),
+        {QStringLiteral("personality"), columnWord(QT_TRANSLATE_NOOP("Tables", "Personality")),
          [](const V &v, const TableNames &) { return personalityWord(v.personality); }, readPersonality},
     };
     for (int s = 0; s < kMemberSlots; ++s) {
         const QString member = QStringLiteral("member_%1_").arg(s + 1);
-        const QString word = QStringLiteral("Member %1 ").arg(s + 1);
         columns.append(referenceColumn<V>(
-            member + QStringLiteral("troop"), word + QStringLiteral("troop"),
+            member + QStringLiteral("troop"), columnWord(QT_TRANSLATE_NOOP("Tables", "Member %1 troop"), s + 1),
             Reference::Troop, [s](auto &v) -> auto & { return v.members[s].troop; }));
         columns.append(numberColumn<V>(
             member + QStringLiteral("min"),
-            word + QStringLiteral("minimum"), [s](auto &v) -> auto & { return v.members[s].min; }));
+            columnWord(QT_TRANSLATE_NOOP("Tables", "Member %1 minimum"), s + 1), [s](auto &v) -> auto & {
+                return v.members[s].min;
+            }));
         columns.append(numberColumn<V>(
             member + QStringLiteral("max"),
-            word + QStringLiteral("maximum"), [s](auto &v) -> auto & { return v.members[s].max; }));
+            columnWord(QT_TRANSLATE_NOOP("Tables", "Member %1 maximum"), s + 1), [s](auto &v) -> auto & {
+                return v.members[s].max;
+            }));
         columns.append(smallNumberColumn<V>(
-            member + QStringLiteral("prisoner"),
-            word + QStringLiteral("prisoners"), [s](auto &v) -> auto & { return v.members[s].prisoner; }, 0, 1));
+            member + QStringLiteral("prisoner"), columnWord(QT_TRANSLATE_NOOP("Tables", "Member %1 prisoners"), s + 1),
+            [s](auto &v) -> auto & { return v.members[s].prisoner; }, 0, 1));
     }
     return columns;
 }
@@ -351,15 +376,16 @@ QList<Column<PartyView>> makePartyColumns()
     using V = PartyView;
     return {
         textColumn<V>(
-            QStringLiteral("id"), idCaption(RecordKind::Party), [](auto &v) -> auto & { return v.id; },
+            QStringLiteral("id"), [] { return idCaption(RecordKind::Party); }, [](auto &v) -> auto & { return v.id; },
             QStringLiteral("p_")),
         textColumn<V>(
-            QStringLiteral("name"), QStringLiteral("Party name"), [](auto &v) -> auto & { return v.name; }),
+            QStringLiteral("name"), columnWord(QT_TRANSLATE_NOOP("Tables", "Party name")),
+            [](auto &v) -> auto & { return v.name; }),
         referenceColumn<V>(
-            QStringLiteral("template"), QStringLiteral("Party template"), Reference::PartyTemplate,
-            [](auto &v) -> auto & { return v.partyTemplate; }),
+            QStringLiteral("template"), columnWord(QT_TRANSLATE_NOOP("Tables", "Party template")),
+            Reference::PartyTemplate, [](auto &v) -> auto & { return v.partyTemplate; }),
         referenceColumn<V>(
-            QStringLiteral("faction"), QStringLiteral("Faction"), Reference::Faction,
+            QStringLiteral("faction"), columnWord(QT_TRANSLATE_NOOP("Tables", "Faction")), Reference::Faction,
             [](auto &v) -> auto & { return v.faction; }),
     };
 }

@@ -16,13 +16,17 @@ namespace lancefall {
 // The column of the record number, first in every table: rows are matched to records by it.
 inline const QString kNumberColumn = QStringLiteral("number");
 
+// A word of the window in the language installed when it is asked for: the columns are
+// made once, and a change of language must still reach the messages made after it.
+using ColumnWord = std::function<QString()>;
+
 // One column of a table of records shown as View: how its cell shows a view's value, and
 // how a cell is read back into a view. The export, the import and the description of a
 // change all go through these, so that what one writes the others read alike.
 template <typename View>
 struct Column {
-    QString name; // in the header: "level", "member_2_max"
-    QString word; // in messages and descriptions, as the window says it: "Level", "Member 2 maximum"
+    QString name;    // in the header, the same in every language: "level", "member_2_max"
+    ColumnWord word; // in messages and descriptions, as the window says it: "Level", "Member 2 maximum"
     std::function<QString(const View &, const TableNames &)> write;
     // Puts a cell that differs from write()'s into the view. A cell holding the same value
     // in another spelling ("7" for a stored "07", an identifier for its number) leaves the

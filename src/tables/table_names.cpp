@@ -6,9 +6,16 @@
 #include "lines/text_file.h"
 #include "workspace/module_document.h"
 
+#include <QCoreApplication>
+
 namespace lancefall {
 
 namespace {
+
+// The texts of this file, translated in the context "Tables".
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(Tables)
+};
 
 // The identifier field of every record of a kind, as it stands in the lines.
 QStringList recordIds(const Module &module, RecordKind kind)
@@ -73,7 +80,7 @@ TableNames::TableNames(const ModuleDocument &document)
             mFactions.ids.append(displayText(fields.at(1)));
         }
         if (mFactions.ids.size() + 1 != module.factions.size())
-            mFactionProblem = QStringLiteral("factions.txt has changed since the module was loaded");
+            mFactionProblem = Text::tr("factions.txt has changed since the module was loaded");
     }
     if (mFactionProblem)
         mFactions.ids.clear();
@@ -110,15 +117,15 @@ QString TableNames::word(Reference kind)
 {
     switch (kind) {
     case Reference::Troop:
-        return QStringLiteral("troop");
+        return Text::tr("troop");
     case Reference::Faction:
-        return QStringLiteral("faction");
+        return Text::tr("faction");
     case Reference::Item:
-        return QStringLiteral("item");
+        return Text::tr("item");
     case Reference::PartyTemplate:
         break;
     }
-    return QStringLiteral("party template");
+    return Text::tr("party template");
 }
 
 QString TableNames::cell(Reference kind, qint64 n) const
@@ -141,19 +148,19 @@ Result<qint64> TableNames::number(Reference kind, const QString &cell) const
     if (text.isEmpty()) {
         if (kind == Reference::Troop || kind == Reference::Faction)
             return qint64(0);
-        return Error{ErrorCode::InvalidValue, QStringLiteral("a %1 is needed").arg(what)};
+        return Error{ErrorCode::InvalidValue, Text::tr("a %1 is needed").arg(what)};
     }
     if (const auto n = parseWholeNumber(QStringView(text))) {
         if (*n >= names.first && *n < names.count)
             return *n;
         return Error{
             ErrorCode::OutOfRange,
-            QStringLiteral("no %1 has the number %2 (%3 to %4)").arg(what, text).arg(names.first).arg(names.count - 1)};
+            Text::tr("no %1 has the number %2 (%3 to %4)").arg(what, text).arg(names.first).arg(names.count - 1)};
     }
     const auto found = names.index.constFind(text);
     if (found != names.index.cend())
         return *found;
-    return Error{ErrorCode::InvalidValue, QStringLiteral("%1 names no %2 of this module").arg(text, what)};
+    return Error{ErrorCode::InvalidValue, Text::tr("%1 names no %2 of this module").arg(text, what)};
 }
 
 TableNames::List &TableNames::records(RecordKind kind)

@@ -53,7 +53,7 @@ public:
     // Gives record k the identifier id in cells: a record renamed by a change.
     void setId(RecordKind kind, qsizetype k, const QString &id);
 
-    // "troop", "faction", "item", "party template"
+    // "troop", "faction", "item", "party template", in the language of the interface
     static QString word(Reference kind);
 
 private:

@@ -474,8 +474,9 @@ SkillPosition skillPosition(Skill skill)
     return kPositions.at(static_cast<int>(skill));
 }
 
-// The names are translated when asked for, so that they follow a change of language.
-QString skillName(Skill skill)
+// The names as the sources write them; skillName() and the others translate them when
+// asked for, so that they follow a change of language.
+const char *skillWord(Skill skill)
 {
     static constexpr std::array<const char *, kSkillCount> kNames = {
         QT_TRANSLATE_NOOP("Troops", "Persuasion"),      QT_TRANSLATE_NOOP("Troops", "Prisoner Management"),
@@ -491,20 +492,30 @@ QString skillName(Skill skill)
         QT_TRANSLATE_NOOP("Troops", "Ironflesh"),       QT_TRANSLATE_NOOP("Troops", "Power Strike"),
         QT_TRANSLATE_NOOP("Troops", "Power Throw"),     QT_TRANSLATE_NOOP("Troops", "Power Draw"),
     };
-    return Text::tr(kNames.at(static_cast<int>(skill)));
+    return kNames.at(static_cast<int>(skill));
 }
 
-QString attributeName(int attribute)
+QString skillName(Skill skill)
+{
+    return Text::tr(skillWord(skill));
+}
+
+const char *attributeWord(int attribute)
 {
     static constexpr std::array<const char *, kAttributeCount> kNames = {
         QT_TRANSLATE_NOOP("Troops", "Strength"),     QT_TRANSLATE_NOOP("Troops", "Agility"),
         QT_TRANSLATE_NOOP("Troops", "Intelligence"), QT_TRANSLATE_NOOP("Troops", "Charisma"),
         QT_TRANSLATE_NOOP("Troops", "Level"),
     };
-    return Text::tr(kNames.at(attribute));
+    return kNames.at(attribute);
 }
 
-QString proficiencyName(int proficiency)
+QString attributeName(int attribute)
+{
+    return Text::tr(attributeWord(attribute));
+}
+
+const char *proficiencyWord(int proficiency)
 {
     static constexpr std::array<const char *, kProficiencyCount> kNames = {
         QT_TRANSLATE_NOOP("Troops", "One-handed"), QT_TRANSLATE_NOOP("Troops", "Two-handed"),
@@ -512,7 +523,12 @@ QString proficiencyName(int proficiency)
         QT_TRANSLATE_NOOP("Troops", "Crossbows"),  QT_TRANSLATE_NOOP("Troops", "Throwing"),
         QT_TRANSLATE_NOOP("Troops", "Firearms"),
     };
-    return Text::tr(kNames.at(proficiency));
+    return kNames.at(proficiency);
+}
+
+QString proficiencyName(int proficiency)
+{
+    return Text::tr(proficiencyWord(proficiency));
 }
 
 QString facesNotAvailable()

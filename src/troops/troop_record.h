@@ -54,10 +54,16 @@ struct SkillPosition {
 };
 SkillPosition skillPosition(Skill skill);
 
-// The names messages give the fields ("Power Strike", "Strength", "One-handed").
+// The names messages give the fields ("Power Strike", "Strength", "One-handed"), in the
+// language of the interface.
 QString skillName(Skill skill);
 QString attributeName(int attribute);
 QString proficiencyName(int proficiency);
+// The same names untranslated, as the sources write them: the names above translate these.
+// What must read the same in every language (the columns of a table) is made from them.
+const char *skillWord(Skill skill);
+const char *attributeWord(int attribute);
+const char *proficiencyWord(int proficiency);
 
 // The property bits of the flag word that the troop view shows as check boxes, in
 // the order the update applies them.

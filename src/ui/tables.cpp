@@ -66,7 +66,7 @@ void MainWindow::setUpTables()
             return;
         const RecordKind kind = currentKind().value_or(RecordKind::Troop);
         const QString start = QDir(mSession->document().folder()).filePath(tableWord(kind) + QStringLiteral(".csv"));
-        const std::optional<QString> path = mFolders.pickFile(this, tr("Export %1 as a table").arg(tableWord(kind)),
+        const std::optional<QString> path = mFolders.pickFile(this, tr("Export %1 as a table").arg(recordsWord(kind)),
                                                               start, tr("CSV tables (*.csv)"), FileUse::Save);
         if (!path)
             return;

@@ -1,5 +1,6 @@
 #include "module_generator/module_generator.h"
 #include "support/fixture_folder.h"
+#include "support/marking_translator.h"
 #include "tables/change_description.h"
 #include "tables/csv_table.h"
 #include "tables/record_table.h"
@@ -9,6 +10,7 @@
 #include <QTest>
 
 #include <algorithm>
+#include <optional>
 
 using namespace lancefall;
 using namespace lancefall::testing;
@@ -70,6 +72,26 @@ class TestRecordTable : public QObject {
     Q_OBJECT
 
 private slots:
+    // Column names are the same in every language, even when the columns are first made
+    // under a translator (first of the tests, as the first export of a translated window);
+    // the words of messages are those of the language installed when a message is made.
+    void columnNamesFollowNoLanguage()
+    {
+        Opened opened;
+        open(opened);
+        QVERIFY(opened.ok);
+        std::optional<MarkingTranslator> marking;
+        marking.emplace();
+        for (const RecordKind kind : kRecordKinds)
+            QVERIFY2(!tableColumns(kind).join(u',').contains(u'['), qPrintable(tableColumns(kind).join(u',')));
+        Rows rows = rowsOf(exported(opened.document, RecordKind::Troop));
+        setCell(rows, 1, "level", "5.5");
+        const auto errors = [&] { return texts(importTable(opened.document, writeCsv(rows), u"b.csv"_s).errors); };
+        QVERIFY2(errors().join(u' ').contains(u"[Level]"), qPrintable(errors().join(u' ')));
+        marking.reset();
+        QCOMPARE(errors().join(u' ').count(u'['), 0);
+    }
+
     // A table exported and imported unchanged changes nothing at all, whatever a spreadsheet
     // did to its order, its separator or its mark: stored spellings, modifiers, gaps in
     // inventories, members naming troop 0, GB18030 names all stay.
