@@ -395,6 +395,10 @@
         <source>%1 of %2 would be %3; it must be a whole number from 0 to %4</source>
         <translation>%1 of %2 would be %3; it must be a whole number from 0 to %4</translation>
     </message>
+    <message>
+        <source>%1 must be a whole number, +N, -N or *X, not &quot;%2&quot;</source>
+        <translation>%1 must be a whole number, +N, -N or *X, not &quot;%2&quot;</translation>
+    </message>
 </context>
 <context>
     <name>Lines</name>
@@ -1157,10 +1161,6 @@ swaps an item, troop, template or faction for another everywhere it is used.</tr
         <source>no line begins with pt_, so the file holds no party template</source>
         <translation>no line begins with pt_, so the file holds no party template</translation>
     </message>
-    <message>
-        <source>%1 must be a whole number, +N, -N or *X, not &quot;%2&quot;</source>
-        <translation>%1 must be a whole number, +N, -N or *X, not &quot;%2&quot;</translation>
-    </message>
 </context>
 <context>
     <name>References</name>
@@ -1587,10 +1587,6 @@ swaps an item, troop, template or faction for another everywhere it is used.</tr
     <message>
         <source>ERROR: you cannot have more than 64 items, please remove some!</source>
         <translation>ERROR: you cannot have more than 64 items, please remove some!</translation>
-    </message>
-    <message>
-        <source>%1 must be a whole number, +N, -N or *X, not &quot;%2&quot;</source>
-        <translation>%1 must be a whole number, +N, -N or *X, not &quot;%2&quot;</translation>
     </message>
     <message>
         <source>%1 would hold %2 items; an inventory holds at most %3</source>

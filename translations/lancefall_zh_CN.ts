@@ -395,6 +395,10 @@
         <source>%1 of %2 would be %3; it must be a whole number from 0 to %4</source>
         <translation>%2 的%1将变为 %3；它必须是 0 到 %4 之间的整数</translation>
     </message>
+    <message>
+        <source>%1 must be a whole number, +N, -N or *X, not &quot;%2&quot;</source>
+        <translation>%1必须是整数、+N、-N 或 *X，而不是“%2”</translation>
+    </message>
 </context>
 <context>
     <name>Lines</name>
@@ -1151,10 +1155,6 @@
         <source>no line begins with pt_, so the file holds no party template</source>
         <translation>没有以 pt_ 开头的行，文件中没有部队模板</translation>
     </message>
-    <message>
-        <source>%1 must be a whole number, +N, -N or *X, not &quot;%2&quot;</source>
-        <translation>%1必须是整数、+N、-N 或 *X，而不是“%2”</translation>
-    </message>
 </context>
 <context>
     <name>References</name>
@@ -1581,10 +1581,6 @@
     <message>
         <source>ERROR: you cannot have more than 64 items, please remove some!</source>
         <translation>错误：物品不能超过 64 件，请删除一些！</translation>
-    </message>
-    <message>
-        <source>%1 must be a whole number, +N, -N or *X, not &quot;%2&quot;</source>
-        <translation>%1必须是整数、+N、-N 或 *X，而不是“%2”</translation>
     </message>
     <message>
         <source>%1 would hold %2 items; an inventory holds at most %3</source>

@@ -96,4 +96,21 @@ Result<QString> editedNumber(const NumberEdit &edit, const QString &current, Num
     return QString::number(value);
 }
 
+Status applyNumberEdit(QString &field, const std::optional<QString> &typed, NumberRange range, const QString &name,
+                       const QString &record)
+{
+    if (!typed)
+        return success();
+    const std::optional<NumberEdit> edit = parseNumberEdit(*typed, true);
+    if (!edit)
+        return Error{ErrorCode::InvalidValue,
+                     QCoreApplication::translate("Fields", "%1 must be a whole number, +N, -N or *X, not \"%2\"")
+                         .arg(name, *typed)};
+    const Result<QString> value = editedNumber(*edit, field, range, name, record);
+    if (!value)
+        return value.error();
+    field = *value;
+    return success();
+}
+
 } // namespace lancefall

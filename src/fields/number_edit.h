@@ -40,4 +40,10 @@ enum class NumberRange {
 Result<QString> editedNumber(const NumberEdit &edit, const QString &current, NumberRange range, const QString &field,
                              const QString &record);
 
+// Applies what was typed in a number field of a view of several records to one record's
+// `field`: nothing when nothing was typed; a text that is no edit, or a result the range
+// refuses, is refused with a message naming the field (`name`) and `record`.
+Status applyNumberEdit(QString &field, const std::optional<QString> &typed, NumberRange range, const QString &name,
+                       const QString &record);
+
 } // namespace lancefall

@@ -15,23 +15,6 @@ void set(T &field, const std::optional<T> &value)
         field = *value;
 }
 
-Status editNumber(QString &field, const std::optional<QString> &typed, NumberRange range, const QString &name,
-                  const QString &record)
-{
-    if (!typed)
-        return success();
-    const std::optional<NumberEdit> edit = parseNumberEdit(*typed, true);
-    if (!edit)
-        return Error{ErrorCode::InvalidValue,
-                     QCoreApplication::translate("Troops", "%1 must be a whole number, +N, -N or *X, not \"%2\"")
-                         .arg(name, *typed)};
-    const Result<QString> value = editedNumber(*edit, field, range, name, record);
-    if (!value)
-        return value.error();
-    field = *value;
-    return success();
-}
-
 } // namespace
 
 Result<TroopView> editedTroop(const TroopView &view, const TroopEdit &edit, const QString &record)
@@ -49,18 +32,19 @@ Result<TroopView> editedTroop(const TroopView &view, const TroopEdit &edit, cons
     set(out.face2, edit.face2);
     for (int i = 0; i < kAttributeCount; ++i) {
         const Status done
-            = editNumber(out.attributes[i], edit.attributes[i], NumberRange::Count, attributeName(i), record);
+            = applyNumberEdit(out.attributes[i], edit.attributes[i], NumberRange::Count, attributeName(i), record);
         if (!done)
             return done.error();
     }
     for (int i = 0; i < kProficiencyCount; ++i) {
-        const Status done
-            = editNumber(out.proficiencies[i], edit.proficiencies[i], NumberRange::Count, proficiencyName(i), record);
+        const Status done = applyNumberEdit(out.proficiencies[i], edit.proficiencies[i], NumberRange::Count,
+                                            proficiencyName(i), record);
         if (!done)
             return done.error();
     }
     for (int s = 0; s < kSkillCount; ++s) {
-        const Status done = editNumber(out.skills[s], edit.skills[s], NumberRange::Skill, skillName(Skill(s)), record);
+        const Status done
+            = applyNumberEdit(out.skills[s], edit.skills[s], NumberRange::Skill, skillName(Skill(s)), record);
         if (!done)
             return done.error();
     }

@@ -1,5 +1,6 @@
 #include "checker/check_command.h"
 #include "support/fixture_folder.h"
+#include "support/tool_run.h"
 #include "support/planted_fault.h"
 
 #include <QDir>
@@ -18,23 +19,12 @@ namespace {
 const Fault kBrokenUpgradePath{u"troops.txt"_s, Plant::Field, 17, 9, "9999"};
 const Fault kHighSkill{u"troops.txt"_s, Plant::Field, 21, 3, "192"};
 
-struct Run {
-    int status = -1;
-    QString out, err;
-};
+using Run = ToolRun;
 
 // Runs the command; "%1" in the arguments stands for the folder.
-Run run(QStringList arguments, const QString &folder)
+Run run(const QStringList &arguments, const QString &folder)
 {
-    Run result;
-    QTextStream out(&result.out);
-    QTextStream err(&result.err);
-    for (QString &a : arguments)
-        a.replace(u"%1"_s, folder);
-    result.status = runCheckCommand(arguments, out, err);
-    out.flush();
-    err.flush();
-    return result;
+    return runTool(runCheckCommand, arguments, folder);
 }
 
 // The sample module in folder, with the fault planted (none without a file) and a file removed

@@ -1,4 +1,5 @@
 #include "support/fixture_folder.h"
+#include "support/tool_run.h"
 #include "table/table_command.h"
 #include "tables/csv_table.h"
 
@@ -12,23 +13,12 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-struct Run {
-    int status = -1;
-    QString out, err;
-};
+using Run = ToolRun;
 
 // Runs the command; "%1" in the arguments stands for the module folder.
-Run run(QStringList arguments, const QString &folder)
+Run run(const QStringList &arguments, const QString &folder)
 {
-    Run result;
-    QTextStream out(&result.out);
-    QTextStream err(&result.err);
-    for (QString &a : arguments)
-        a.replace(u"%1"_s, folder);
-    result.status = runTableCommand(arguments, out, err);
-    out.flush();
-    err.flush();
-    return result;
+    return runTool(runTableCommand, arguments, folder);
 }
 
 // The troop table of the sample with troop 2 renamed and its level set, in folder/balance.csv.
